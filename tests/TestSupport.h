@@ -1,0 +1,69 @@
+#pragma once
+// Common set-up of the tests: a private program directory and TEMP, message
+// boxes and dialogs answered without a nested event loop, a process end that
+// is only recorded, waits that do not sleep.
+#include "core/AppState.h"
+#include "core/Dialogs.h"
+#include "core/RuntimeError.h"
+#include "core/Seams.h"
+#include "core/clsDebug.h"
+#include "core/modMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <memory>
+
+namespace TestSupport {
+
+// One sandbox per test function: program directory <root>/prog with base
+// name "velko", TEMP at <root>/temp, a fresh log object.
+class Sandbox
+{
+public:
+    Sandbox()
+    {
+        QDir(dir.path()).mkpath(QStringLiteral("prog"));
+        QDir(dir.path()).mkpath(QStringLiteral("temp"));
+        programDir = dir.path() + QStringLiteral("/prog");
+        tempDir = dir.path() + QStringLiteral("/temp");
+        qputenv("TEMP", tempDir.toUtf8());
+        SetProgramLocation(programDir, QStringLiteral("velko"));
+        AppStateReset();
+        ProgramVersionText = ProgramVersionBuild();
+        Dialogs::SetTestMode(true);
+        Dialogs::ClearShown();
+        Dialogs::SetDialogHandler({});
+        Seams::SetProgramEndHandler([](int) {});
+        Seams::ResetProgramEndRequests();
+        Seams::SetWaitOneSecond([] {});
+        Seams::ResetBeepCount();
+        RuntimeErrorLinesClear();
+        log = std::make_unique<clsDebug>();
+        log->LogEnable(log->LogTargetFile | log->LogTargetList);
+        objDebug = log.get();
+    }
+    ~Sandbox() { objDebug = nullptr; }
+
+    QString iniPath() const { return INIFileName(); }
+    QString logPath() const { return log->LogFilePath() + log->LogFileName(); }
+    QString logText() const
+    {
+        QFile f(logPath());
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    }
+    void writeIni(const QString &text) const
+    {
+        QFile f(iniPath());
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(text.toUtf8());
+    }
+
+    QTemporaryDir dir;
+    QString programDir;
+    QString tempDir;
+    std::unique_ptr<clsDebug> log;
+};
+
+} // namespace TestSupport
