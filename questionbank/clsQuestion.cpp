@@ -1,0 +1,1 @@
+#include "questionbank/clsQuestion.h"

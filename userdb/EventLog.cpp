@@ -1,0 +1,1 @@
+#include "userdb/clsUser.h"
