@@ -29,6 +29,11 @@ public:
     // Creates an empty bank with the current schema at DbPath + DbFileName
     // (the file must not exist yet). Used by the bank-building tool and tests.
     bool DbCreate(QString &error);
+    // Groups many writes into one transaction (the bank tool fills a whole
+    // bank this way); Commit saves them, Rollback drops them.
+    void DbTransactionBegin();
+    void DbTransactionCommit();
+    void DbTransactionRollback();
 
     // --- questions and question texts -------------------------------------
     void QuestionNrGetMax();
