@@ -1,1 +1,519 @@
 #include "userdb/clsUser.h"
+
+#include "core/AppState.h"
+#include "core/Dialogs.h"
+#include "core/RuntimeError.h"
+#include "core/Seams.h"
+#include "core/SqlSupport.h"
+#include "core/clsDebug.h"
+#include "core/modMain.h"
+#include "userdb/UserDbSchema.h"
+#include "userdb/clsUserImpl.h"
+
+#include <QSqlRecord>
+
+clsUser *objUser = nullptr;
+
+namespace {
+
+const QString Module = QStringLiteral("clsUser");
+
+const QString UserColumns = QStringLiteral(
+    "SELECT UserID, UserName, Password, LanguageNr, CategoryNr, BookNr, UserStatus, UserComment FROM \"User\" ");
+
+void Log(const QString &text)
+{
+    if (objDebug)
+        objDebug->LogPrint(text);
+}
+
+} // namespace
+
+// --- private helpers --------------------------------------------------------------
+
+QSqlError clsUser::Impl::fault(const QString &operation) const
+{
+    return faultHook ? faultHook(operation) : QSqlError();
+}
+
+QSqlError clsUser::Impl::run(const QString &operation, const QString &sql, std::initializer_list<QVariant> values,
+                             QSqlQuery **result)
+{
+    QSqlError e = fault(operation);
+    if (failed(e))
+        return e;
+    if (!dbOpen)
+        return notOpen();
+    auto it = prepared.find(sql);
+    if (it == prepared.end()) {
+        it = prepared.emplace(sql, QSqlQuery(db)).first;
+        it->second.setForwardOnly(true);
+        if (!it->second.prepare(sql)) {
+            e = it->second.lastError();
+            prepared.erase(it);
+            return e;
+        }
+    }
+    QSqlQuery &q = it->second;
+    int i = 0;
+    for (const QVariant &v : values)
+        q.bindValue(i++, v);
+    if (!q.exec()) {
+        e = q.lastError();
+        q.finish();
+        return e;
+    }
+    if (result)
+        *result = &q;
+    else
+        q.finish();
+    return QSqlError();
+}
+
+void clsUser::Impl::dropStatements()
+{
+    prepared.clear();
+}
+
+std::vector<QVariantList> clsUser::Impl::fetchAll(QSqlQuery &q)
+{
+    std::vector<QVariantList> rows;
+    const int n = q.record().count();
+    while (q.next()) {
+        QVariantList row;
+        row.reserve(n);
+        for (int i = 0; i < n; ++i)
+            row.append(q.value(i));
+        rows.push_back(std::move(row));
+    }
+    q.finish();
+    return rows;
+}
+
+QVariantList clsUser::Impl::fetchOne(QSqlQuery &q, bool &found)
+{
+    QVariantList row;
+    found = q.next();
+    if (found) {
+        const int n = q.record().count();
+        row.reserve(n);
+        for (int i = 0; i < n; ++i)
+            row.append(q.value(i));
+    }
+    q.finish();
+    return row;
+}
+
+QSqlError clsUser::Impl::move(Cursor &c, const QString &operation, const QString &select,
+                               const QString &keyColumn, bool first, const QVariantList *&row)
+{
+    row = nullptr;
+    if (!c.open)
+        return notOpen();
+    if (!c.tableMode) {
+        const QSqlError e = fault(operation);
+        if (failed(e))
+            return e;
+        if (first)
+            c.pos = 0;
+        else if (c.pos < c.rows.size())
+            ++c.pos;
+        row = current(c);
+        return QSqlError();
+    }
+    if (!first && c.atEnd)
+        return fault(operation);
+    QSqlQuery *q = nullptr;
+    const QSqlError e = run(operation,
+                            select + QStringLiteral("WHERE ") + keyColumn + QStringLiteral(" > ? ORDER BY ")
+                                + keyColumn + QStringLiteral(" LIMIT 1"),
+                            {first ? qint64(0) : c.key}, &q);
+    if (failed(e))
+        return e;
+    bool found = false;
+    c.rows.clear();
+    c.rows.push_back(fetchOne(*q, found));
+    c.atEnd = !found;
+    c.key = found ? c.rows[0][0].toLongLong() : 0;
+    c.pos = found ? 0 : 1;
+    row = found ? &c.rows[0] : nullptr;
+    return QSqlError();
+}
+
+QSqlError clsUser::Impl::openSelection(Cursor &c, const QString &operation, const QString &sql,
+                                       std::initializer_list<QVariant> values, bool canWrite)
+{
+    c.close();
+    QSqlQuery *q = nullptr;
+    const QSqlError e = run(operation, sql, values, &q);
+    if (failed(e))
+        return e;
+    c.openAs(false, canWrite);
+    c.rows = fetchAll(*q);
+    return QSqlError();
+}
+
+QSqlError clsUser::Impl::scalar(const QString &operation, const QString &sql, std::initializer_list<QVariant> values,
+                                QVariantList &row)
+{
+    QSqlQuery *q = nullptr;
+    const QSqlError e = run(operation, sql, values, &q);
+    if (failed(e))
+        return e;
+    bool found = false;
+    row = fetchOne(*q, found);
+    return found ? QSqlError() : noCurrentRow();
+}
+
+bool clsUser::Impl::retry(const QString &procedure, const std::function<QSqlError()> &step, bool busyOnly)
+{
+    constexpr int MaxRetries = 60;
+    for (int n = 0;; ++n) {
+        const QSqlError e = step();
+        if (!failed(e))
+            return true;
+        if (n >= MaxRetries || (busyOnly && !Sql::IsBusy(e))) {
+            report(procedure, e);
+            return false;
+        }
+        ResultsLogAppend(QStringLiteral("  erreur: ") + QString::number(Sql::ErrorNumber(e)) + QStringLiteral(" - ")
+                         + Sql::ErrorMessage(e) + NewLine);
+        if (n + 1 < MaxRetries)
+            ResultsLogAppend(QStringLiteral("  nouvel essai dans une seconde (tentative ") + QString::number(n + 2)
+                             + QStringLiteral(")") + NewLine);
+        else
+            ResultsLogAppend(QStringLiteral("  abandon après ") + QString::number(MaxRetries)
+                             + QStringLiteral(" essais !") + NewLine);
+        Seams::WaitOneSecond();
+    }
+}
+
+void clsUser::Impl::report(const QString &procedure, const QSqlError &e)
+{
+    RuntimeErrorReport(Module, procedure, Sql::ErrorNumber(e), Sql::ErrorMessage(e));
+}
+
+QSqlError clsUser::Impl::error(int number, const QString &message)
+{
+    return QSqlError(QString(), message, QSqlError::UnknownError, QString::number(number));
+}
+
+QSqlError clsUser::Impl::notOpen()
+{
+    return error(3704, QStringLiteral("Operation is not allowed when the object is closed."));
+}
+
+QSqlError clsUser::Impl::readOnly()
+{
+    return error(3251, QStringLiteral("Current Recordset does not support updating. This may be a limitation of "
+                                      "the provider, or of the selected locktype."));
+}
+
+QSqlError clsUser::Impl::noCurrentRow()
+{
+    return error(3021, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
+                                      "Requested operation requires a current record."));
+}
+
+QDateTime clsUser::Impl::dateOut(const QVariant &v)
+{
+    if (v.isNull())
+        return clsUser::ZeroDate();
+    const QDateTime dt = Sql::DateTimeFromText(v.toString());
+    return dt.isValid() ? dt : clsUser::ZeroDate();
+}
+
+// --- life cycle ---------------------------------------------------------------------
+
+clsUser::clsUser() : d(std::make_unique<Impl>())
+{
+    const QString ini = INIFileName();
+    QString path = GetINIvalue(ini, QStringLiteral("Config"), QStringLiteral("USERDB_PATH"));
+    if (path == QLatin1String("NotFound"))
+        path = ProgramDirectory();
+    m_dbPath = PathAddBackslash(path);
+    m_dbFileName = GetINIvalue(ini, QStringLiteral("Config"), QStringLiteral("USERDB_NAME"));
+    if (m_dbFileName == QLatin1String("NotFound"))
+        m_dbFileName = QStringLiteral("Users.mdb");
+}
+
+clsUser::~clsUser()
+{
+    EventsClose();
+    QuestionnaireStatClose();
+    QuestionStatClose();
+    UserClose();
+    DbClose();
+    if (objUser == this)
+        objUser = nullptr;
+}
+
+QDateTime clsUser::ZeroDate()
+{
+    return QDateTime(QDate(1899, 12, 30), QTime(0, 0, 0));
+}
+
+void clsUser::setDbPath(const QString &v)
+{
+    m_dbPath = v.isEmpty() ? v : PathAddBackslash(v);
+}
+
+bool clsUser::IsOpen() const
+{
+    return d->dbOpen;
+}
+
+void clsUser::setFaultHook(std::function<QSqlError(const QString &)> hook)
+{
+    d->faultHook = std::move(hook);
+}
+
+// --- connection ------------------------------------------------------------------------
+
+void clsUser::DbOpen()
+{
+    const QString file = m_dbPath + m_dbFileName;
+    Log(QStringLiteral("User DB Path : ") + file);
+    if (!FileExists(file)) {
+        Dialogs::MsgBox(QMessageBox::Warning, QStringLiteral("Fatal Error"),
+                        QStringLiteral("Database not Found !") + NewLine + NewLine + QStringLiteral("'") + file
+                            + QStringLiteral("'"));
+        Log(QStringLiteral("Fatal Error : Database not Found !"));
+        Seams::ProgramEnd();
+        return;
+    }
+    DbClose();
+
+    d->db = Sql::Open(file, false, UserDbSchema::BusyTimeoutMs);
+    if (!d->db.isOpen()) {
+        Impl::report(QStringLiteral("DbOpen"), d->db.lastError());
+        Sql::Close(d->db);
+        return;
+    }
+    d->dbOpen = true;
+    // Reading the catalogue tells a user database from any other file.
+    QSqlQuery *q = nullptr;
+    QSqlError e = d->run(QStringLiteral("DbOpen"), QStringLiteral("SELECT count(*) FROM sqlite_master"), {}, &q);
+    if (!Impl::failed(e))
+        q->finish();
+    QString missing;
+    if (!Impl::failed(e) && !UserDbSchema::Verify(d->db, missing))
+        e = Impl::error(3265, QStringLiteral("'") + file + QStringLiteral("' is not a user database (missing ")
+                                  + missing + QStringLiteral(")"));
+    else if (Impl::failed(e))
+        e = Impl::error(Sql::ErrorNumber(e), QStringLiteral("'") + file + QStringLiteral("' is not a user database: ")
+                                                 + Sql::ErrorMessage(e));
+    if (Impl::failed(e)) {
+        Impl::report(QStringLiteral("DbOpen"), e);
+        DbClose();
+        return;
+    }
+
+    UserOpen();
+
+    m_userId = 0;
+    UserName.clear();
+    Password.clear();
+    LanguageNr = 0;
+    CategoryNr = 0;
+    BookNr = 0;
+    UserStatus = 0;
+    UserComment.clear();
+}
+
+bool clsUser::DbCreate(QString &error)
+{
+    return UserDbSchema::CreateFile(m_dbPath + m_dbFileName, error);
+}
+
+void clsUser::DbClose()
+{
+    if (d->inGrading && d->dbOpen)
+        GradingRollback();
+    d->user.close();
+    d->questionStat.close();
+    d->questionnaireStat.close();
+    d->events.close();
+    d->dropStatements();
+    d->dbOpen = false;
+    d->inGrading = false;
+    if (d->db.isValid())
+        Sql::Close(d->db);
+}
+
+// --- user table -----------------------------------------------------------------------------
+
+void clsUser::UserOpen()
+{
+    UserClose();
+    if (!d->dbOpen) {
+        Impl::report(QStringLiteral("UserOpen"), Impl::notOpen());
+        return;
+    }
+    const QSqlError e = d->fault(QStringLiteral("UserOpen"));
+    if (Impl::failed(e)) {
+        Impl::report(QStringLiteral("UserOpen"), e);
+        return;
+    }
+    d->user.openAs(true, m_lockType != 1);
+}
+
+void clsUser::UserClose()
+{
+    if (d->user.open)
+        d->user.close();
+}
+
+namespace {
+// Column order of UserColumns.
+enum { UId, UName, UPassword, ULanguage, UCategory, UBook, UStatus, UComment };
+} // namespace
+
+// Copies a fetched user row into the properties, or clears them at the end.
+void clsUser::userDataRead(const QVariantList *row)
+{
+    if (!row) {
+        m_userId = 0;
+        UserName.clear();
+        Password.clear();
+        LanguageNr = 0;
+        CategoryNr = 0;
+        BookNr = 0;
+        UserStatus = 0;
+        UserComment.clear();
+        return;
+    }
+    const auto &r = *row;
+    m_userId = r[UId].toInt();
+    UserName = r[UName].toString();
+    Password = r[UPassword].toString();
+    LanguageNr = static_cast<int16_t>(r[ULanguage].toInt());
+    CategoryNr = static_cast<int16_t>(r[UCategory].toInt());
+    BookNr = static_cast<int16_t>(r[UBook].toInt());
+    UserStatus = r[UStatus].toInt();
+    UserComment = Impl::blankOut(r[UComment]);
+}
+
+// Runs a user selection that yields at most one row and makes it current.
+void clsUser::userSelect(const QString &procedure, const QString &where, std::initializer_list<QVariant> values)
+{
+    if (!d->user.open) {
+        Impl::report(procedure, Impl::notOpen());
+        return;
+    }
+    QSqlQuery *q = nullptr;
+    const QSqlError e = d->run(procedure, UserColumns + where, values, &q);
+    if (Impl::failed(e)) {
+        Impl::report(procedure, e);
+        return;
+    }
+    bool found = false;
+    const QVariantList row = Impl::fetchOne(*q, found);
+    d->user.key = found ? row[UId].toLongLong() : 0;
+    d->user.atEnd = !found;
+    userDataRead(found ? &row : nullptr);
+}
+
+void clsUser::FirstUser()
+{
+    userSelect(QStringLiteral("FirstUser"), QStringLiteral("ORDER BY UserID LIMIT 1"), {});
+}
+
+void clsUser::NextUser()
+{
+    if (d->user.open && d->user.atEnd) {
+        userDataRead(nullptr);
+        return;
+    }
+    userSelect(QStringLiteral("NextUser"),
+               QStringLiteral("WHERE UserID > ? ORDER BY UserID LIMIT 1"), {d->user.key});
+}
+
+void clsUser::NewUser()
+{
+    const QString proc = QStringLiteral("NewUser");
+    if (!d->user.open || !d->user.writable) {
+        Impl::report(proc, d->user.open ? Impl::readOnly() : Impl::notOpen());
+        return;
+    }
+    QSqlQuery *q = nullptr;
+    QSqlError e = d->run(proc,
+                         QStringLiteral("INSERT INTO \"User\" (UserName, Password, LanguageNr, CategoryNr, BookNr, "
+                                        "UserStatus, UserComment) VALUES ('', '', 0, 0, 0, 0, ' ')"),
+                         {}, &q);
+    if (Impl::failed(e)) {
+        Impl::report(proc, e);
+        return;
+    }
+    const qint64 id = q->lastInsertId().toLongLong();
+    q->finish();
+    userSelect(proc, QStringLiteral("WHERE UserID = ?"), {id});
+}
+
+void clsUser::UpdateUser()
+{
+    const QString proc = QStringLiteral("DataWrite");
+    if (!d->user.open) {
+        Impl::report(QStringLiteral("UpdateUser"), Impl::notOpen());
+        return;
+    }
+    if (m_userId == 0)
+        return;   // at the end of the table nothing is written
+    if (!d->user.writable) {
+        Impl::report(proc, Impl::readOnly());
+        return;
+    }
+    QSqlQuery *q = nullptr;
+    const QSqlError e = d->run(proc,
+                               QStringLiteral("UPDATE \"User\" SET UserName = ?, Password = ?, LanguageNr = ?, "
+                                              "CategoryNr = ?, BookNr = ?, UserStatus = ?, UserComment = ? "
+                                              "WHERE UserID = ?"),
+                               {UserName, Password, LanguageNr, CategoryNr, BookNr, UserStatus,
+                                Impl::blankIn(UserComment), m_userId},
+                               &q);
+    if (Impl::failed(e)) {
+        Impl::report(proc, e);
+        return;
+    }
+    const int changed = q->numRowsAffected();
+    q->finish();
+    if (changed == 0)
+        Impl::report(proc, Impl::noCurrentRow());   // deleted meanwhile by another workstation
+}
+
+void clsUser::DelUser()
+{
+    const QString proc = QStringLiteral("DelUser");
+    if (!d->user.open || !d->user.writable || m_userId == 0) {
+        Impl::report(proc, !d->user.open       ? Impl::notOpen()
+                           : !d->user.writable ? Impl::readOnly()
+                                               : Impl::noCurrentRow());
+    } else {
+        const QSqlError e = d->run(proc, QStringLiteral("DELETE FROM \"User\" WHERE UserID = ?"), {m_userId});
+        if (Impl::failed(e))
+            Impl::report(proc, e);
+    }
+    FirstUser();
+}
+
+void clsUser::UserNameSeek(const QString &name)
+{
+    userSelect(QStringLiteral("UserNameSeek"),
+               QStringLiteral("WHERE UserName = ? ORDER BY UserID LIMIT 1"), {name});
+}
+
+void clsUser::PasswordSeek(const QString &password)
+{
+    userSelect(QStringLiteral("PasswordSeek"),
+               QStringLiteral("WHERE Password = ? ORDER BY UserID LIMIT 1"), {password});
+}
+
+bool clsUser::IsAdmin() const
+{
+    return UserName == QLatin1String("_Vestr");
+}
+
+bool clsUser::IsPasswordValid(const QString &password) const
+{
+    return Password == password;
+}

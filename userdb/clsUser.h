@@ -11,8 +11,10 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QString>
+#include <QVariant>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 class clsUser
@@ -146,8 +148,16 @@ public:
     // Zero date of the statistics and events ("no date").
     static QDateTime ZeroDate();
 
+    struct Impl;   // private state, defined in clsUserImpl.h
+
 private:
-    struct Impl;
+    // Internal steps shared by the source files of this class.
+    void userSelect(const QString &procedure, const QString &where, std::initializer_list<QVariant> values);
+    void userDataRead(const QVariantList *row);
+    void questionStatDataRead(const QVariantList *row);
+    void questionnaireStatDataRead(const QVariantList *row);
+    void eventsDataRead(const QVariantList *row);
+
     std::unique_ptr<Impl> d;
     QString m_dbPath;
     QString m_dbFileName;

@@ -1,0 +1,95 @@
+#pragma once
+// Private state of clsUser shared by its source files: the connection, the
+// prepared statements and the four "recordsets".
+//
+// A recordset opened on a whole table walks it by key (a live view that sees
+// the rows of other workstations); a recordset opened on a selection holds a
+// snapshot of the selected rows, so no read lock stays on the file while a
+// screen shows them.
+#include "userdb/clsUser.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <vector>
+
+struct clsUser::Impl
+{
+    struct Cursor {
+        bool open = false;
+        bool writable = false;    // lock type other than read-only
+        bool tableMode = false;   // opened on the whole table
+        bool pendingNew = false;  // a new row waits for its Update
+        std::vector<QVariantList> rows;   // snapshot of a selection
+        size_t pos = 0;           // snapshot position; rows.size() = end
+        qint64 key = 0;           // table mode: key of the current row, 0 = none
+        bool atEnd = false;       // table mode: walked past the last row
+
+        void openAs(bool table, bool canWrite)
+        {
+            *this = Cursor();
+            open = true;
+            tableMode = table;
+            writable = canWrite;
+        }
+        void close() { *this = Cursor(); }
+    };
+
+    QSqlDatabase db;
+    bool dbOpen = false;
+    bool inGrading = false;
+    std::function<QSqlError(const QString &)> faultHook;
+    std::map<QString, QSqlQuery> prepared;
+
+    Cursor user, questionStat, questionnaireStat, events;
+
+    // One statement, prepared once per connection, run with bound values.
+    // Checks the fault hook first under the operation's name. Returns an
+    // error without type NoError on failure. The query stays readable until
+    // the next call with the same text; finish() it after reading.
+    QSqlError run(const QString &operation, const QString &sql, std::initializer_list<QVariant> values,
+                  QSqlQuery **result = nullptr);
+    QSqlError fault(const QString &operation) const;
+    void dropStatements();
+
+    // Reads every row of a query into a snapshot.
+    static std::vector<QVariantList> fetchAll(QSqlQuery &q);
+    static QVariantList fetchOne(QSqlQuery &q, bool &found);
+    // Current snapshot row, or nullptr at the end.
+    static const QVariantList *current(const Cursor &c) { return c.pos < c.rows.size() ? &c.rows[c.pos] : nullptr; }
+
+    // Runs a step until it succeeds, with the retry lines in the results log:
+    // up to 60 retries one second apart, then a report. With busyOnly set,
+    // errors other than a lock held elsewhere are reported at once.
+    bool retry(const QString &procedure, const std::function<QSqlError()> &step, bool busyOnly);
+
+    // Moves a recordset to its first or next row. In table mode the rows are
+    // walked in key order; select is the column list with "FROM table ".
+    // row is set to the current row, or nullptr at the end.
+    QSqlError move(Cursor &c, const QString &operation, const QString &select, const QString &keyColumn,
+                   bool first, const QVariantList *&row);
+    // Opens a recordset on a selection (snapshot) with the given settings.
+    QSqlError openSelection(Cursor &c, const QString &operation, const QString &sql,
+                            std::initializer_list<QVariant> values, bool canWrite);
+    // The value of a one-row selection (for example a count).
+    QSqlError scalar(const QString &operation, const QString &sql, std::initializer_list<QVariant> values,
+                     QVariantList &row);
+
+    static void report(const QString &procedure, const QSqlError &error);
+    static QSqlError error(int number, const QString &message);
+    static QSqlError notOpen();
+    static QSqlError readOnly();
+    static QSqlError noCurrentRow();
+    static bool failed(const QSqlError &e) { return e.type() != QSqlError::NoError; }
+
+    // Single blank stands for an empty text in some columns.
+    static QString blankIn(const QString &s) { return s.isEmpty() ? QStringLiteral(" ") : s; }
+    static QString blankOut(const QVariant &v)
+    {
+        const QString s = v.toString();
+        return s == QLatin1String(" ") ? QString() : s;
+    }
+    static QDateTime dateOut(const QVariant &v);
+};
