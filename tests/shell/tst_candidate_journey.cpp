@@ -1,0 +1,154 @@
+// A candidate's whole way through the real main window on the demo data:
+// sign in, take an examination, answer every question, grade, read the grade
+// screen, review a question, leave, and find the records in the user database.
+#include "TestSupport.h"
+#include "core/Screens.h"
+#include "shell/formMain.h"
+#include "training/QuestionSet.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTableWidget>
+#include <QtTest>
+
+class TestCandidateJourney : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void examinationFromSignInToStoredRecords();
+
+private:
+    static QVariant scalar(const QString &file, const QString &sql, const QVariantList &values = {})
+    {
+        QVariant result;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+            db.setDatabaseName(file);
+            if (db.open()) {
+                QSqlQuery q(db);
+                q.prepare(sql);
+                for (const QVariant &v : values)
+                    q.addBindValue(v);
+                if (q.exec() && q.next())
+                    result = q.value(0);
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+        return result;
+    }
+    template <class T> static T *find(formMain &w, const QString &name)
+    {
+        T *c = w.findChild<T *>(name);
+        if (!c)
+            qWarning("missing control %s", qPrintable(name));
+        return c;
+    }
+};
+
+void TestCandidateJourney::examinationFromSignInToStoredRecords()
+{
+    TestSupport::Sandbox sb;
+    const QString demo = QStringLiteral(VELKO_DEMO_DIR);
+    const QString data = sb.dir.path() + QStringLiteral("/");
+    const QString bank = data + QStringLiteral("Velko.sqlite");
+    const QString users = data + QStringLiteral("Users.sqlite");
+    QVERIFY(QFile::copy(demo + QStringLiteral("/Velko.sqlite"), bank));
+    QVERIFY(QFile::copy(demo + QStringLiteral("/Users.sqlite"), users));
+    QFile::setPermissions(users, QFile::ReadOwner | QFile::WriteOwner);
+    const QString maxqpt = GetINIvalue(QStringLiteral(VELKO_DEMO_INI), QStringLiteral("Config"), QStringLiteral("MAXQPT"));
+    sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Velko.sqlite\nUSERDB_PATH=%1\nUSERDB_NAME=Users.sqlite\n"
+                               "PIC_PATH=%2/pictures/\nMAXQPT=%3\n")
+                    .arg(data, demo, maxqpt));
+
+    formMain w;
+    w.Form_Load();
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
+    Frame_OnTop(Screen::PictureBig, false);
+
+    // Pick the first candidate of category C and sign in with the keypad.
+    auto *list = find<QListWidget>(w, QStringLiteral("listLoginUsers"));
+    QVERIFY(list && list->count() > 1);
+    int row = -1;
+    for (int i = 0; i < list->count() && row < 0; ++i) {
+        const QVariant cat = scalar(users, QStringLiteral("SELECT CategoryNr FROM User WHERE UserID = ?"),
+                                    {list->item(i)->data(Qt::UserRole)});
+        if (list->item(i)->text() != QStringLiteral("_Vestr") && cat.toInt() == 0)
+            row = i;
+    }
+    QVERIFY(row >= 0);
+    const int userId = list->item(row)->data(Qt::UserRole).toInt();
+    const QString password = scalar(users, QStringLiteral("SELECT Password FROM User WHERE UserID = ?"), {userId}).toString();
+    list->setCurrentRow(row);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    for (const QChar digit : password)
+        QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdLoginNumber_%1").arg(digit)), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtLoginPassword"))->text(), password);
+    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdLoginOK")), Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+
+    // Examination: 40 distinct questions of category C.
+    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdPracticeExam")), Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
+    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeExam));
+    QCOMPARE(SetRecord.QuestionCount, 40);
+
+    // Answer "a" everywhere: click the answer label, then next.
+    int expectedRight = 0;
+    for (int i = 1; i <= SetRecord.QuestionCount; ++i) {
+        QCOMPARE(SetRecord.CurrentIndex, i);
+        QWidget *label = find<QWidget>(w, QStringLiteral("picboxAnswerLabel_0"));
+        QTest::mouseClick(label, Qt::LeftButton);
+        QCOMPARE(SetRecord.UserAnswers[i], QStringLiteral("a"));
+        const QString right = scalar(bank, QStringLiteral("SELECT Answer FROM Question WHERE CategoryNr = 0 AND QuestionNr = ?"),
+                                     {SetRecord.QList[i]}).toString();
+        expectedRight += right == QStringLiteral("a");
+        QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdQANext")), Qt::LeftButton);
+    }
+    QCOMPARE(SetRecord.CurrentIndex, 1);   // next on the last wraps around
+
+    // Grade and read the grade screen.
+    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdQAGrade")), Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeGraded));
+    QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQNr"))->text(), QStringLiteral("40"));
+    QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQRight"))->text(), QString::number(expectedRight));
+    const int percent = qRound(expectedRight * 100.0 / 40);   // 40 answers: no .5 ties besides even ones
+    QCOMPARE(SetRecord.RightAnswerCount, int16_t(expectedRight));
+    auto *grid = find<QTableWidget>(w, QStringLiteral("gridGrade"));
+    QCOMPARE(grid->rowCount(), 41);
+    QCOMPARE(grid->item(3, 1)->text(), QStringLiteral("a"));
+
+    // Review question 3 and come back.
+    grid->setCurrentCell(3, 0);
+    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdGradeReview")), Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
+    QCOMPARE(SetRecord.CurrentIndex, 3);
+    QTest::mouseClick(find<QWidget>(w, QStringLiteral("picboxAnswerLabel_1")), Qt::LeftButton);
+    QCOMPARE(SetRecord.UserAnswers[3], QStringLiteral("a"));   // read-only in review
+    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdQAGrade")), Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+
+    // Leave: back on the practice menu.
+    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdGradeQuit")), Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+
+    // The records of this grading, all with one timestamp.
+    QCOMPARE(scalar(users, QStringLiteral("SELECT COUNT(*) FROM QuestionnaireStat WHERE UserID = ? AND QuestionnaireThemeNr = -1 "
+                                          "AND QuestionnaireNr = 1 AND CategoryNr = 0"), {userId}).toInt(), 1);
+    QCOMPARE(qRound(scalar(users, QStringLiteral("SELECT QuestionnaireResultPercent FROM QuestionnaireStat WHERE UserID = ?"),
+                           {userId}).toDouble()), percent);
+    QCOMPARE(scalar(users, QStringLiteral("SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = ?"), {userId}).toString(),
+             QString(40, QLatin1Char('a')) + QString(40, QLatin1Char(' ')));
+    QCOMPARE(scalar(users, QStringLiteral("SELECT COUNT(*) FROM QuestionStat WHERE UserID = ?"), {userId}).toInt(), 40);
+    QCOMPARE(scalar(users, QStringLiteral("SELECT COUNT(DISTINCT QuestionDateTime) FROM QuestionStat WHERE UserID = ?"), {userId}).toInt(), 1);
+    QCOMPARE(scalar(users, QStringLiteral("SELECT SUM(QuestionAnswer) FROM QuestionStat WHERE UserID = ?"), {userId}).toInt(), expectedRight);
+    QCOMPARE(scalar(users, QStringLiteral("SELECT COUNT(*) FROM Events WHERE UserID = ? AND EventCode = 1000"), {userId}).toInt(), 1);
+    QVERIFY(RuntimeErrorLines().isEmpty());
+}
+
+QTEST_MAIN(TestCandidateJourney)
+#include "tst_candidate_journey.moc"
