@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QTableWidget>
 #include <QtTest>
+#include <cmath>
 
 class TestCandidateJourney : public QObject
 {
@@ -116,7 +117,7 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeGraded));
     QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQNr"))->text(), QStringLiteral("40"));
     QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQRight"))->text(), QString::number(expectedRight));
-    const int percent = qRound(expectedRight * 100.0 / 40);   // 40 answers: no .5 ties besides even ones
+    const int percent = int(std::nearbyint(expectedRight * 100.0 / 40));   // halves to even
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(expectedRight));
     auto *grid = find<QTableWidget>(w, QStringLiteral("gridGrade"));
     QCOMPARE(grid->rowCount(), 41);
