@@ -1,0 +1,238 @@
+#include "tools/velko-users/UsersTool.h"
+
+#include "core/RuntimeError.h"
+#include "userdb/clsUser.h"
+
+#include <QFileInfo>
+#include <QMap>
+
+namespace {
+
+constexpr int ExitOk = 0;
+constexpr int ExitFailed = 1;
+constexpr int ExitUsage = 2;
+
+const QString Usage = QStringLiteral(
+    "usage:\n"
+    "  velko-users create <file> --admin-password <digits>\n"
+    "  velko-users add <file> --name <name> --password <digits> --language de|fr|it\n"
+    "                  --category C|D|C1|D1 --book <number> [--inactive] [--comment <text>]\n"
+    "  velko-users list <file>\n");
+
+const QStringList LanguageCodes = {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("it")};
+const QStringList CategoryCodes = {QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("C1"),
+                                   QStringLiteral("D1")};
+
+bool IsDigits(const QString &s)
+{
+    if (s.isEmpty())
+        return false;
+    for (QChar c : s)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+// Options of the form --key value, and flags without a value.
+bool ParseOptions(const QStringList &args, int from, const QStringList &withValue, const QStringList &flags,
+                  QMap<QString, QString> &options, QString &problem)
+{
+    for (int i = from; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (flags.contains(a)) {
+            options[a] = QStringLiteral("1");
+        } else if (withValue.contains(a)) {
+            if (i + 1 >= args.size()) {
+                problem = QStringLiteral("option ") + a + QStringLiteral(" needs a value");
+                return false;
+            }
+            options[a] = args[++i];
+        } else {
+            problem = QStringLiteral("unknown argument '") + a + QStringLiteral("'");
+            return false;
+        }
+    }
+    return true;
+}
+
+// Points the access object at the file and opens it.
+bool OpenDb(clsUser &user, const QString &file, bool forWriting, QTextStream &err)
+{
+    const QFileInfo info(file);
+    if (!info.isFile()) {
+        err << "error: no user database at '" << file << "'\n";
+        return false;
+    }
+    user.setDbPath(info.absolutePath());
+    user.setDbFileName(info.fileName());
+    user.setRSCursorType(forWriting ? QStringLiteral("2") : QStringLiteral("3"));
+    user.setRSLockType(forWriting ? QStringLiteral("2") : QStringLiteral("1"));
+    user.DbOpen();
+    if (!user.IsOpen()) {
+        err << "error: '" << file << "' could not be opened as a user database\n";
+        return false;
+    }
+    return true;
+}
+
+bool WriteUser(clsUser &user, const QString &name, const QString &password, int16_t language, int16_t category,
+               int16_t book, int32_t status, const QString &comment)
+{
+    const qsizetype errorsBefore = RuntimeErrorLines().size();
+    user.NewUser();
+    if (user.UserID() == 0)
+        return false;
+    user.UserName = name;
+    user.Password = password;
+    user.LanguageNr = language;
+    user.CategoryNr = category;
+    user.BookNr = book;
+    user.UserStatus = status;
+    user.UserComment = comment;
+    user.UpdateUser();
+    return RuntimeErrorLines().size() == errorsBefore;
+}
+
+int Create(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QMap<QString, QString> o;
+    QString problem;
+    if (args.size() < 2 || !ParseOptions(args, 2, {QStringLiteral("--admin-password")}, {}, o, problem)
+        || !o.contains(QStringLiteral("--admin-password"))) {
+        err << "error: " << (problem.isEmpty() ? QStringLiteral("create needs <file> and --admin-password") : problem)
+            << "\n" << Usage;
+        return ExitUsage;
+    }
+    const QString file = args[1];
+    const QString password = o.value(QStringLiteral("--admin-password"));
+    if (!IsDigits(password)) {
+        err << "error: the password must consist of the digits 0 to 9 only\n";
+        return ExitUsage;
+    }
+    if (QFileInfo::exists(file)) {
+        err << "error: '" << file << "' already exists; it is not overwritten\n";
+        return ExitFailed;
+    }
+    clsUser user;
+    const QFileInfo info(file);
+    user.setDbPath(info.absolutePath());
+    user.setDbFileName(info.fileName());
+    QString error;
+    if (!user.DbCreate(error)) {
+        err << "error: " << error << "\n";
+        return ExitFailed;
+    }
+    if (!OpenDb(user, file, true, err))
+        return ExitFailed;
+    const bool ok = WriteUser(user, QStringLiteral("_Vestr"), password, 0, 0, 1, 0, QString());
+    user.DbClose();
+    if (!ok) {
+        err << "error: the administrator could not be written\n";
+        return ExitFailed;
+    }
+    out << "created user database '" << file << "' with the administrator _Vestr\n";
+    return ExitOk;
+}
+
+int Add(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QMap<QString, QString> o;
+    QString problem;
+    const QStringList withValue = {QStringLiteral("--name"), QStringLiteral("--password"),
+                                   QStringLiteral("--language"), QStringLiteral("--category"),
+                                   QStringLiteral("--book"), QStringLiteral("--comment")};
+    if (args.size() < 2 || !ParseOptions(args, 2, withValue, {QStringLiteral("--inactive")}, o, problem)) {
+        err << "error: " << (problem.isEmpty() ? QStringLiteral("add needs <file>") : problem) << "\n" << Usage;
+        return ExitUsage;
+    }
+    for (const QString &key : withValue.mid(0, 5)) {
+        if (!o.contains(key)) {
+            err << "error: option " << key << " is required\n" << Usage;
+            return ExitUsage;
+        }
+    }
+    const QString name = o.value(QStringLiteral("--name"));
+    const QString password = o.value(QStringLiteral("--password"));
+    const int language = LanguageCodes.indexOf(o.value(QStringLiteral("--language")));
+    const int category = CategoryCodes.indexOf(o.value(QStringLiteral("--category")).toUpper());
+    bool bookOk = false;
+    const int book = o.value(QStringLiteral("--book")).toInt(&bookOk);
+    if (name.trimmed().isEmpty()) {
+        err << "error: the name must not be empty\n";
+        return ExitUsage;
+    }
+    if (!IsDigits(password)) {
+        err << "error: the password must consist of the digits 0 to 9 only\n";
+        return ExitUsage;
+    }
+    if (language < 0) {
+        err << "error: the language must be de, fr or it\n";
+        return ExitUsage;
+    }
+    if (category < 0) {
+        err << "error: the category must be C, D, C1 or D1\n";
+        return ExitUsage;
+    }
+    if (!bookOk || book < 1 || book > 32767) {
+        err << "error: the book must be a number from 1 to 32767\n";
+        return ExitUsage;
+    }
+
+    clsUser user;
+    if (!OpenDb(user, args[1], true, err))
+        return ExitFailed;
+    user.UserNameSeek(name);
+    if (user.UserID() != 0) {
+        err << "error: a user named '" << name << "' already exists\n";
+        user.DbClose();
+        return ExitFailed;
+    }
+    const bool ok = WriteUser(user, name, password, static_cast<int16_t>(language), static_cast<int16_t>(category),
+                              static_cast<int16_t>(book), o.contains(QStringLiteral("--inactive")) ? 1 : 0,
+                              o.value(QStringLiteral("--comment")));
+    const int32_t id = user.UserID();
+    user.DbClose();
+    if (!ok) {
+        err << "error: the user could not be written\n";
+        return ExitFailed;
+    }
+    out << "added user '" << name << "' (UserID " << id << ")\n";
+    return ExitOk;
+}
+
+int List(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    if (args.size() != 2) {
+        err << "error: list needs exactly <file>\n" << Usage;
+        return ExitUsage;
+    }
+    clsUser user;
+    if (!OpenDb(user, args[1], false, err))
+        return ExitFailed;
+    const qsizetype errorsBefore = RuntimeErrorLines().size();
+    out << "UserID\tUserName\tLanguage\tCategory\tBook\tStatus\tComment\n";
+    for (user.FirstUser(); user.UserID() != 0; user.NextUser()) {
+        out << user.UserID() << '\t' << user.UserName << '\t' << LanguageCodes.value(user.LanguageNr, QStringLiteral("?"))
+            << '\t' << CategoryCodes.value(user.CategoryNr, QStringLiteral("?")) << '\t' << user.BookNr << '\t'
+            << (user.UserStatus == 0 ? "active" : "inactive") << '\t' << user.UserComment << '\n';
+    }
+    user.DbClose();
+    return RuntimeErrorLines().size() == errorsBefore ? ExitOk : ExitFailed;
+}
+
+} // namespace
+
+int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    const QString command = args.value(0);
+    if (command == QLatin1String("create"))
+        return Create(args, out, err);
+    if (command == QLatin1String("add"))
+        return Add(args, out, err);
+    if (command == QLatin1String("list"))
+        return List(args, out, err);
+    err << (command.isEmpty() ? QStringLiteral("error: no command given\n")
+                              : QStringLiteral("error: unknown command '") + command + QStringLiteral("'\n"))
+        << Usage;
+    return ExitUsage;
+}

@@ -1,0 +1,9 @@
+#pragma once
+// The user-database tool: creates a user database with its administrator,
+// adds users and lists them. Kept apart from main() so tests can run it.
+#include <QStringList>
+#include <QTextStream>
+
+// Runs one command (arguments without the program name). Returns the exit
+// code: 0 done, 1 the database refused or failed, 2 bad command line.
+int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err);
