@@ -1,0 +1,166 @@
+#include "training/Grading.h"
+
+#include "core/AppState.h"
+#include "core/Screens.h"
+#include "core/Seams.h"
+#include "core/clsDebug.h"
+#include "core/modMain.h"
+#include "questionbank/clsQuestion.h"
+#include "training/QuestionSet.h"
+#include "training/QuestionSetBuild.h"
+#include "training/frameResultsLog.h"
+#include "userdb/clsUser.h"
+
+#include <QPushButton>
+
+namespace {
+
+bool AnswerIsRight(int32_t position)
+{
+    return SetRecord.UserAnswers[position] == objQuestion->Answer;
+}
+
+void QuestionSeekAt(int32_t position)
+{
+    CurrentQuestionNr = SetRecord.QList[position];
+    objQuestion->QuestionNrSeek();
+}
+
+} // namespace
+
+int16_t ResultPercentOf(int32_t right, int32_t count)
+{
+    if (count < 1)
+        return 0;
+    return RoundToInt16(static_cast<double>(right) * 100.0 / static_cast<double>(count));
+}
+
+void ResultsCompute()
+{
+    SetRecord.RightAnswerCount = 0;
+    SetRecord.ResultPercent = 0;
+    if (!objQuestion)
+        return;
+    int32_t right = 0;
+    for (int32_t i = 1; i <= SetRecord.QuestionCount; ++i) {
+        QuestionSeekAt(i);
+        if (AnswerIsRight(i))
+            ++right;
+    }
+    SetRecord.RightAnswerCount = static_cast<int16_t>(right);
+    SetRecord.ResultPercent = ResultPercentOf(right, SetRecord.QuestionCount);
+}
+
+QString QuestionnaireAnswersText()
+{
+    const int32_t n = SetRecord.QuestionCount;
+    QString text;
+    text.reserve(2 * n);
+    for (int32_t i = 1; i <= n; ++i) {
+        const QString &a = SetRecord.UserAnswers[i];
+        text.append(a.isEmpty() ? QChar(QLatin1Char(' ')) : a.at(0));
+    }
+    for (int32_t i = 1; i <= n; ++i) {
+        switch (SetRecord.RevealState[i]) {
+        case 1:
+            text.append(QLatin1Char('J'));
+            break;
+        case 2:
+            text.append(QLatin1Char('L'));
+            break;
+        default:
+            text.append(QLatin1Char(' '));
+            break;
+        }
+    }
+    return text;
+}
+
+void QuestionnaireResultStore(const QDateTime &timestamp)
+{
+    objUser->setRSCursorType(QStringLiteral("2"));
+    objUser->setRSLockType(QStringLiteral("2"));
+    ResultsLogAppend(QStringLiteral("- ouverture de la database Users.mdb") + NewLine);
+    objUser->QuestionnaireStatOpen();
+    ResultsLogAppend(QStringLiteral("- ajout de l'enregistrement contenant les résultats") + NewLine);
+    objUser->QuestionnaireStatAdd();
+    objUser->QuestionnaireThemeNr = CurrentThemeNr;
+    objUser->QuestionnaireNr = CurrentQuestionnaireNr;
+    objUser->QuestionnaireDateTime = timestamp;
+    objUser->QuestionnaireResultPercent = static_cast<float>(SetRecord.ResultPercent);
+    objUser->QuestionnaireAnswers = QuestionnaireAnswersText();
+    ResultsLogAppend(QStringLiteral("- ecriture de l'enregistrement") + NewLine);
+    objUser->QuestionnaireStatUpdate();
+    ResultsLogAppend(QStringLiteral("- fermeture de la database Users.mdb") + NewLine);
+    objUser->QuestionnaireStatClose();
+}
+
+void QuestionAnswersStore(const QDateTime &timestamp)
+{
+    objUser->setRSCursorType(QStringLiteral("2"));
+    objUser->setRSLockType(QStringLiteral("2"));
+    ResultsLogAppend(QStringLiteral("- ouverture de la database Users.mdb") + NewLine);
+    objUser->QuestionStatOpen();
+    for (int32_t i = 1; i <= SetRecord.QuestionCount; ++i) {
+        if (objQuestion)
+            QuestionSeekAt(i);
+        else
+            CurrentQuestionNr = SetRecord.QList[i];
+        ResultsLogAppend(QStringLiteral("- ajout de l'enregistrement pour la question No ") + QString::number(i)
+                         + NewLine);
+        objUser->QuestionStatAdd();
+        objUser->QuestionThemeNr = objQuestion ? objQuestion->ThemeNr : 0;
+        objUser->QuestionNr = CurrentQuestionNr;
+        objUser->QuestionDateTime = timestamp;
+        objUser->QuestionAnswer = objQuestion && AnswerIsRight(i);
+        ResultsLogAppend(QStringLiteral("- ecriture de l'enregistrement") + NewLine);
+        objUser->QuestionStatUpdate();
+    }
+    ResultsLogAppend(QStringLiteral("- fermeture de la database Users.mdb") + NewLine);
+    objUser->QuestionStatClose();
+}
+
+bool GradingRun()
+{
+    // One timestamp for every record of this grading, to the second (the
+    // history finds the question records of a questionnaire by it).
+    QDateTime timestamp = Seams::Now();
+    timestamp.setTime(QTime(timestamp.time().hour(), timestamp.time().minute(), timestamp.time().second()));
+
+    frameResultsLog *log = ScreenAs<frameResultsLog>(Screen::ResultsLog);
+    if (log)
+        log->frameResultsLogInit();
+
+    const QString done = QStringLiteral("Terminé !") + NewLine + NewLine;
+    ResultsLogAppend(QStringLiteral("Calcul des résultats ...") + NewLine);
+    ResultsCompute();
+    ResultsLogAppend(done);
+
+    bool stored = false;
+    if (objUser) {
+        const bool transaction = objUser->GradingBegin();
+        if (!transaction && objDebug)
+            objDebug->LogPrint(QStringLiteral("Warning : grading written without transaction !"));
+        ResultsLogAppend(QStringLiteral("Stockage des résultats du questionnaire ...") + NewLine);
+        QuestionnaireResultStore(timestamp);
+        ResultsLogAppend(done);
+        ResultsLogAppend(QStringLiteral("Stockage des réponses du questionnaire ...") + NewLine);
+        QuestionAnswersStore(timestamp);
+        ResultsLogAppend(done);
+        stored = true;
+        if (transaction && !objUser->GradingCommit()) {
+            objUser->GradingRollback();
+            stored = false;
+        }
+    }
+    if (!stored) {
+        ResultsLogAppend(QStringLiteral("Erreur : les résultats n'ont pas pu être enregistrés !") + NewLine);
+        if (objDebug)
+            objDebug->LogPrint(QStringLiteral("Error : the results of the questionnaire could not be stored !"));
+    }
+
+    if (log)
+        if (auto *cont = log->findChild<QPushButton *>(QStringLiteral("cmdResultsLogContinue")))
+            cont->setEnabled(true);
+    return stored;
+}
