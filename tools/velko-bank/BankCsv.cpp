@@ -67,6 +67,8 @@ QVector<Record> Parse(const QString &text, QString &error)
         } else {
             if (fieldWasQuoted) {
                 error = QStringLiteral("line %1: text after the closing quote of a field").arg(line);
+                if (quoteLine != line)
+                    error += QStringLiteral(" (the quoted field opened on line %1)").arg(quoteLine);
                 return records;
             }
             field += ch;
