@@ -307,6 +307,17 @@ void clsQuestion::DbOpen()
             else
                 d->valid = true;
         }
+        // A read-only bank keeps its shared lock once taken instead of taking
+        // and checking it again for every seek (other readers are not
+        // hindered), and is read through a memory map rather than a copy per page.
+        if (d->valid && !d->writable) {
+            for (const QString &pragma : {QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"),
+                                          QStringLiteral("PRAGMA mmap_size = 268435456")}) {
+                QSqlQuery mode(d->db);
+                if (!Sql::Run(mode, pragma))
+                    ReportSql("DbOpen", mode.lastError());
+            }
+        }
     }
 
     CategoryNr = 0;
