@@ -246,7 +246,17 @@ void TestBankTool::checkFindsProblemsInStoredBank()
     {
         QSqlDatabase db = Sql::Open(out, false, 1000);
         QSqlQuery q(db);
+        QVERIFY(Sql::Run(q, "UPDATE Question SET Answer=? WHERE rowid=?", {"b", 3}));
         QVERIFY(Sql::Run(q, "PRAGMA user_version = 7"));
+        q.finish();
+        Sql::Close(db);
+    }
+    errors.clear();
+    QVERIFY(!BankTool::Check(out, QString(), errors));
+    QCOMPARE(errors, QStringList{out + ": schema version 7, expected 1"});
+    {
+        QSqlDatabase db = Sql::Open(out, false, 1000);
+        QSqlQuery q(db);
         QVERIFY(Sql::Run(q, "DROP TABLE BookPage"));
         q.finish();
         Sql::Close(db);
