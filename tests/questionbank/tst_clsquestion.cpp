@@ -407,6 +407,16 @@ void TestClsQuestion::readOnlyBankRefusesWrites()
     qb->ThemeNameGetAll();
     QCOMPARE(qb->ThemeNameNrMax(), int16_t(6));
     QCOMPARE(qb->ThemeNames(0, 1, 0), QString());
+
+    // Readers do not hinder each other, also after the first one has read.
+    auto other = Reopen(built);
+    CurrentCategoryNr = 1;
+    CurrentQuestionNr = 1;
+    other->QuestionNrSeek();
+    qb->QuestionNrSeek();
+    QCOMPARE(other->Answer, QString("c"));
+    QCOMPARE(qb->Answer, QString("c"));
+    QCOMPARE(ReportsOf("DbOpen"), 0);
 }
 
 void TestClsQuestion::updateRewritesTheSavedRow()
