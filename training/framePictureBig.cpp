@@ -1,0 +1,21 @@
+#include "training/framePictureBig.h"
+
+#include "core/PictureViewer.h"
+#include "core/Screens.h"
+
+framePictureBig::framePictureBig(QWidget *parent)
+    : QGroupBox(parent)
+{
+    setObjectName(QStringLiteral("framePictureBig"));
+    setGeometry(4, 0, 785, 569);
+    m_viewer = new PictureViewer(this);
+    m_viewer->setObjectName(QStringLiteral("IHImgPictureBig"));
+    m_viewer->setGeometry(0, 0, 785, 569);
+    connect(m_viewer, &PictureViewer::clicked, this, &framePictureBig::IHImgPictureBig_Click);
+}
+
+void framePictureBig::IHImgPictureBig_Click()
+{
+    Frame_OnTop(this, false);
+    m_viewer->Clear();
+}

@@ -1,0 +1,619 @@
+#include "training/frameQA.h"
+
+#include "core/AppState.h"
+#include "core/Dialogs.h"
+#include "core/LocalisedTexts.h"
+#include "core/PictureViewer.h"
+#include "core/RuntimeError.h"
+#include "core/Screens.h"
+#include "core/Seams.h"
+#include "core/modMain.h"
+#include "questionbank/clsQuestion.h"
+#include "training/Grading.h"
+#include "training/QAState.h"
+#include "training/QuestionSet.h"
+#include "training/frameGrade.h"
+#include "training/framePictureBig.h"
+
+#include <QButtonGroup>
+#include <QFocusEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+namespace {
+
+constexpr int StripButtonWidth = 18;
+constexpr int StripButtonHeight = 20;
+constexpr int StripTop = 16;
+constexpr int PictureLeft = 10;
+constexpr int PictureTopWithText = 160;
+constexpr int PictureWidth = 575;
+// The picture takes the room of a missing question text: 840 twips.
+constexpr int PictureTextRoom = (5295 - 4455) / 15;
+const QColor AnswerRightColor(0, 255, 0);
+const QColor AnswerWrongColor(255, 0, 0);
+
+QString Format0000(int32_t n)
+{
+    return QStringLiteral("%1").arg(n, 4, 10, QLatin1Char('0'));
+}
+
+// A small tick: the answered mark of the question strip.
+QPixmap AnsweredMark()
+{
+    QPixmap pixmap(12, 12);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0, 110, 0), 2));
+    painter.drawLine(QPointF(1.5, 6.5), QPointF(4.5, 10));
+    painter.drawLine(QPointF(4.5, 10), QPointF(10.5, 2));
+    return pixmap;
+}
+
+int WindowDelta(const QWidget *w, const char *name)
+{
+    const QWidget *top = w ? w->window() : nullptr;
+    return top ? top->property(name).toInt() : 0;
+}
+
+} // namespace
+
+frameQA::frameQA(QWidget *parent)
+    : QGroupBox(parent)
+{
+    setObjectName(QStringLiteral("frameQA"));
+    setGeometry(4, 0, 785, 569);
+
+    // Question number and theme
+    m_lblQAQuestionNr = label("lblQAQuestionNr", QStringLiteral("Frage"), this, QRect(10, 42, 80, 36));
+    m_lblQAQuestionNr->setAlignment(Qt::AlignCenter);
+    m_lblQAQuestionNr->setFrameShape(QFrame::Panel);
+    m_lblQAQuestionNr->setFrameShadow(QFrame::Sunken);
+    QFont bold = m_lblQAQuestionNr->font();
+    bold.setBold(true);
+    m_lblQAQuestionNr->setFont(bold);
+    m_lblQAQuestionNr->setProperty("Tag", QStringLiteral("Frage"));
+    m_lblQAQRefTheme = label("lblQAQRefTheme", QString(), this, QRect(95, 42, 490, 36));
+    m_lblQAQRefTheme->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_lblQAQRefTheme->setWordWrap(true);
+    m_lblQAQRefTheme->setFont(bold);
+
+    // Question text
+    m_frameQuestion = new QGroupBox(QStringLiteral("Frage"), this);
+    m_frameQuestion->setObjectName(QStringLiteral("frameQuestion"));
+    m_frameQuestion->setGeometry(10, 80, PictureWidth, 76);
+    m_lblQuestion = label("lblQuestion", QString(), m_frameQuestion, QRect(8, 16, PictureWidth - 16, 56));
+    m_lblQuestion->setWordWrap(true);
+    m_lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Picture
+    m_IHImgQAPicture = new PictureViewer(this);
+    m_IHImgQAPicture->setObjectName(QStringLiteral("IHImgQAPicture"));
+    m_IHImgQAPicture->setGeometry(PictureLeft, PictureTopWithText, PictureWidth, 4455 / 15);
+    m_IHImgQAPicture->hide();
+    connect(m_IHImgQAPicture, &PictureViewer::clicked, this, &frameQA::IHImgQAPicture_Click);
+
+    // Answers a, b, c
+    m_picboxQuestionAnswers = new QFrame(this);
+    m_picboxQuestionAnswers->setObjectName(QStringLiteral("picboxQuestionAnswers"));
+    m_picboxQuestionAnswers->setGeometry(10, 460, PictureWidth, 105);
+    m_answerGroup = new QButtonGroup(this);
+    m_answerGroup->setExclusive(true);
+    for (int i = 0; i < 3; ++i) {
+        auto *row = new QFrame(m_picboxQuestionAnswers);
+        row->setObjectName(QStringLiteral("frameAnswer_%1").arg(i));
+        row->setGeometry(0, i * 35, PictureWidth, 33);
+        row->setFrameShape(QFrame::StyledPanel);
+        row->installEventFilter(this);
+        m_frameAnswer[i] = row;
+
+        auto *letter = label(qPrintable(QStringLiteral("picboxAnswerLabel_%1").arg(i)),
+                             QStringLiteral("abc").mid(i, 1), row, QRect(2, 2, 29, 29));
+        letter->setAlignment(Qt::AlignCenter);
+        letter->setFrameShape(QFrame::Panel);
+        letter->setFrameShadow(QFrame::Raised);
+        letter->setFont(bold);
+        letter->installEventFilter(this);
+        m_picboxAnswerLabel[i] = letter;
+
+        auto *option = new QRadioButton(row);
+        option->setObjectName(QStringLiteral("chkAnswer_%1").arg(i));
+        option->setGeometry(36, 8, 18, 18);
+        option->setFocusPolicy(Qt::StrongFocus);
+        option->installEventFilter(this);
+        m_answerGroup->addButton(option, i);
+        m_chkAnswer[i] = option;
+
+        auto *text = label(qPrintable(QStringLiteral("lblAnswer_%1").arg(i)), QString(), row,
+                           QRect(60, 1, PictureWidth - 64, 31));
+        text->setWordWrap(true);
+        text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        text->installEventFilter(this);
+        m_lblAnswer[i] = text;
+    }
+    // In review a click on an option must not change the answer shown.
+    connect(m_answerGroup, &QButtonGroup::idClicked, this, [this](int) {
+        if (SetRecord.QuestionMode == QuestionModeGraded || SetRecord.QuestionMode == QuestionModeHistory)
+            AnswerOptionsShow();
+    });
+
+    // Question strip: element 0 now, the others at start-up (QuestionButtonsLoad).
+    m_frameChkQuestion = new QFrame(this);
+    m_frameChkQuestion->setObjectName(QStringLiteral("frameChkQuestion"));
+    m_frameChkQuestion->setGeometry(StripDesignLeft, StripTop, StripButtonWidth, StripButtonHeight);
+    m_chkPicture = new QLabel(this);
+    m_chkPicture->setObjectName(QStringLiteral("chkPicture"));
+    m_chkPicture->setGeometry(0, 0, StripButtonWidth, StripButtonHeight);
+    m_chkPicture->setPixmap(AnsweredMark());
+    QAState::BackColorSet(m_chkPicture, QColor(255, 255, 128));
+    m_chkPicture->hide();
+    auto *first = new QToolButton(m_frameChkQuestion);
+    first->setObjectName(QStringLiteral("chkQuestion_0"));
+    first->setGeometry(0, 0, StripButtonWidth, StripButtonHeight);
+    m_chkQuestion.append(first);
+
+    // Buttons and the book area on the right
+    m_picboxQAButtons = new QFrame(this);
+    m_picboxQAButtons->setObjectName(QStringLiteral("picboxQAButtons"));
+    m_picboxQAButtons->setGeometry(595, 42, 185, 523);
+
+    m_picboxQABook = new QFrame(m_picboxQAButtons);
+    m_picboxQABook->setObjectName(QStringLiteral("picboxQABook"));
+    m_picboxQABook->setGeometry(0, 0, 185, 150);
+    m_picboxQABook->setFrameShape(QFrame::StyledPanel);
+    m_picboxQABook->setCursor(Qt::PointingHandCursor);
+    m_picboxQABook->installEventFilter(this);
+    m_imgQABookPicture = new PictureViewer(m_picboxQABook);
+    m_imgQABookPicture->setObjectName(QStringLiteral("imgQABookPicture"));
+    m_imgQABookPicture->setGeometry(4, 4, 70, 142);
+    m_imgQABookPicture->installEventFilter(this);
+    m_lblQABookTitle = label("lblQABookTitle", QString(), m_picboxQABook, QRect(78, 4, 103, 80));
+    m_lblQABookTitle->setWordWrap(true);
+    m_lblQABookTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblQABookTitle->installEventFilter(this);
+    m_lblQABookPage = label("lblQABookPage", QString(), m_picboxQABook, QRect(78, 88, 103, 58));
+    m_lblQABookPage->setWordWrap(true);
+    m_lblQABookPage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblQABookPage->setProperty("Tag", QStringLiteral("Seite"));
+    m_lblQABookPage->installEventFilter(this);
+
+    m_cmdQAPrev = button("cmdQAPrev", QStringLiteral("<<"), m_picboxQAButtons, QRect(0, 160, 90, 50));
+    m_cmdQANext = button("cmdQANext", QStringLiteral(">>"), m_picboxQAButtons, QRect(95, 160, 90, 50));
+    m_cmdQARevealAnswer = button("cmdQARevealAnswer", QStringLiteral("ANTWORT"), m_picboxQAButtons,
+                                 QRect(0, 220, 185, 50));
+    m_cmdQAGrade = button("cmdQAGrade", QStringLiteral("ERGEBNIS"), m_picboxQAButtons, QRect(0, 280, 185, 50));
+    m_cmdQAQuit = button("cmdQAQuit", QStringLiteral("ABBRECHEN"), m_picboxQAButtons, QRect(0, 390, 185, 50));
+    m_cmdLanguage = button("cmdLanguage_1", QStringLiteral("LANGUE"), m_picboxQAButtons, QRect(0, 455, 185, 64));
+
+    connect(m_cmdQAPrev, &QPushButton::clicked, this, &frameQA::cmdQAPrev_Click);
+    connect(m_cmdQANext, &QPushButton::clicked, this, &frameQA::cmdQANext_Click);
+    connect(m_cmdQARevealAnswer, &QPushButton::clicked, this, &frameQA::cmdQARevealAnswer_Click);
+    connect(m_cmdQAGrade, &QPushButton::clicked, this, &frameQA::cmdQAGrade_Click);
+    connect(m_cmdQAQuit, &QPushButton::clicked, this, &frameQA::cmdQAQuit_Click);
+    // cmdLanguage_1 is connected by the main window.
+}
+
+QLabel *frameQA::label(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    return l;
+}
+
+QPushButton *frameQA::button(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+// --- question strip -----------------------------------------------------------
+
+void frameQA::QuestionButtonsLoad()
+{
+    QToolButton *first = m_chkQuestion.value(0);
+    if (!first || m_chkQuestion.size() > 1)
+        return;
+    first->setFocusPolicy(Qt::StrongFocus);
+    first->installEventFilter(this);
+    connect(first, &QToolButton::clicked, this, [this] {
+        if (SetRecord.CurrentIndex != 1)
+            chkQuestion_GotFocus(0);
+    });
+    for (int i = 1; i < 40; ++i) {
+        auto *b = new QToolButton(m_frameChkQuestion);
+        b->setObjectName(QStringLiteral("chkQuestion_%1").arg(i));
+        b->setGeometry(first->x() + i * first->width(), first->y(), first->width(), first->height());
+        b->setFocusPolicy(Qt::StrongFocus);
+        b->installEventFilter(this);
+        b->setVisible(true);
+        connect(b, &QToolButton::clicked, this, [this, i] {
+            if (SetRecord.CurrentIndex != i + 1)
+                chkQuestion_GotFocus(i);
+        });
+        m_chkQuestion.append(b);
+    }
+    m_frameChkQuestion->resize(m_frameChkQuestion->width(), first->height());
+}
+
+int frameQA::StripAnchor() const
+{
+    return qRound((StripDesignLeft * 15 + WindowDelta(this, "WidthDelta")) / 15.0);
+}
+
+void frameQA::QuestionButtonsInit(int n)
+{
+    for (QToolButton *b : std::as_const(m_chkQuestion)) {
+        QAState::BackColorSet(b, QAState::ButtonFace());
+        b->setIcon(QIcon());
+    }
+    const int w = m_chkQuestion.isEmpty() ? StripButtonWidth : m_chkQuestion[0]->width();
+    const int shown = qBound(0, n, 40);
+    m_frameChkQuestion->resize(shown * w, m_frameChkQuestion->height());
+    m_frameChkQuestion->move(QAState::StripLeft(StripAnchor(), shown, w), m_frameChkQuestion->y());
+}
+
+void frameQA::QuestionButtonMarkAnswered()
+{
+    if (StripButtonShown >= 0 && StripButtonShown < 40 && StripButtonShown < m_chkQuestion.size())
+        m_chkQuestion[StripButtonShown]->setIcon(QIcon(m_chkPicture->pixmap()));
+}
+
+void frameQA::chkQuestion_GotFocus(int index)
+{
+    SetRecord.CurrentIndex = index + 1;
+    frameQAQuestion_Display();
+}
+
+// --- showing a question --------------------------------------------------------
+
+void frameQA::frameQAQuestion_Display()
+{
+    AnswerHighlight(QString());
+    if (QAState::PositionValid()) {
+        CurrentQuestionNr = SetRecord.QList[SetRecord.CurrentIndex];
+        QAState::AnswerLoad();
+        AnswerOptionsShow();
+        frameQAUpdate();
+    }
+    const bool revealed = QAState::PositionValid() && SetRecord.RevealState[SetRecord.CurrentIndex] != 0;
+    bool quit = true, reveal = true, prev = true, next = true, grade = true, strip = true, colours = false;
+    switch (SetRecord.QuestionMode) {
+    case QuestionModePractice:
+        colours = revealed;
+        break;
+    case QuestionModeExam:
+        reveal = false;
+        break;
+    case QuestionModeGraded:
+    case QuestionModeHistory:
+        quit = reveal = prev = next = strip = false;
+        colours = true;
+        break;
+    case QuestionModeSingle:
+        prev = next = grade = strip = false;
+        break;
+    default:
+        RuntimeErrorReport(QStringLiteral("formMain"), QStringLiteral("frameQAQuestion_Display"), 314,
+                           QStringLiteral("Invalid QuestionMode value"));
+        Seams::ProgramEnd();
+        return;
+    }
+    m_cmdQAQuit->setVisible(quit);
+    m_cmdQARevealAnswer->setVisible(reveal);
+    m_cmdQAPrev->setVisible(prev);
+    m_cmdQANext->setVisible(next);
+    m_cmdQAGrade->setVisible(grade);
+    m_frameChkQuestion->setVisible(strip);
+    if (colours && QAState::PositionValid())
+        AnswerHighlight(m_questionAnswer);
+}
+
+void frameQA::PictureAreaPlace(bool textShown)
+{
+    const int twips = WindowDelta(this, "HeightDelta") + (textShown ? 4455 : 5295);
+    const int height = twips > 0 ? qRound(twips / 15.0) : 0;
+    const int top = textShown ? PictureTopWithText : PictureTopWithText - PictureTextRoom;
+    m_IHImgQAPicture->setGeometry(m_IHImgQAPicture->x(), top, m_IHImgQAPicture->width(), height);
+}
+
+void frameQA::frameQAUpdate()
+{
+    m_questionNr = CurrentQuestionNr;
+    m_lblQAQuestionNr->setText(m_lblQAQuestionNr->property("Tag").toString() + NewLine
+                               + Format0000(CurrentQuestionNr));
+    m_frameQuestion->hide();
+    m_IHImgQAPicture->hide();
+    update();
+
+    if (StripButtonShown >= 0 && StripButtonShown < 40 && StripButtonShown < m_chkQuestion.size())
+        QAState::BackColorSet(m_chkQuestion[StripButtonShown], QAState::ButtonFace());
+    const int32_t shown = SetRecord.CurrentIndex - 1;
+    StripButtonShown = static_cast<int16_t>(qBound<int32_t>(-1, shown, 40));
+    if (StripButtonShown >= 0 && StripButtonShown < 40 && StripButtonShown < m_chkQuestion.size())
+        QAState::BackColorSet(m_chkQuestion[StripButtonShown], QAState::BackColor(m_chkPicture));
+
+    m_questionAnswer.clear();
+    m_questionThemeNr = 0;
+    int32_t pictureNr = 0;
+    if (objQuestion) {
+        objQuestion->QuestionNrSeek();
+        m_questionAnswer = objQuestion->Answer;
+        m_questionThemeNr = objQuestion->ThemeNr;
+        pictureNr = objQuestion->PictureNr;
+    }
+    QuestionTextDisplay();
+    QuestionThemeDisplay();
+    BookPageDisplay();
+
+    const bool textShown = objQuestion && !objQuestion->QuestionText.isEmpty();
+    if (textShown)
+        m_frameQuestion->show();
+    PictureAreaPlace(textShown);
+    update();
+
+    if (pictureNr != 0) {
+        const QString pictureFile = QAState::PictureFileFind(pictureNr);
+        if (!pictureFile.isEmpty()) {
+            m_IHImgQAPicture->Clear();
+            if (m_IHImgQAPicture->LoadFile(pictureFile)) {
+                m_IHImgQAPicture->show();
+                if (auto *big = ScreenAs<framePictureBig>(Screen::PictureBig))
+                    big->IHImgPictureBig()->LoadFile(pictureFile);
+            }
+            QAState::ScratchFilesKill();
+        }
+    }
+}
+
+void frameQA::QuestionSelect()
+{
+    // Other screens seek other questions in between; the texts shown here
+    // always belong to the question on the screen.
+    if (m_questionNr != 0)
+        CurrentQuestionNr = m_questionNr;
+}
+
+void frameQA::QuestionTextDisplay()
+{
+    QuestionSelect();
+    m_lblQAQuestionNr->setText(m_lblQAQuestionNr->property("Tag").toString() + NewLine
+                               + Format0000(CurrentQuestionNr));
+    if (!objQuestion)
+        return;
+    objQuestion->QuestionTextGet();
+    m_lblQuestion->setText(objQuestion->QuestionText);
+    m_lblAnswer[0]->setText(objQuestion->AnsweraText);
+    m_lblAnswer[1]->setText(objQuestion->AnswerbText);
+    m_lblAnswer[2]->setText(objQuestion->AnswercText);
+}
+
+void frameQA::QuestionThemeDisplay()
+{
+    m_lblQAQRefTheme->setText(objQuestion ? objQuestion->ThemeNames(m_questionThemeNr, CurrentCategoryNr,
+                                                                     CurrentLanguageNr)
+                                          : QString());
+}
+
+void frameQA::BookPageDisplay()
+{
+    QuestionSelect();
+    if (!objQuestion)
+        return;
+    objQuestion->BookPageGet();
+    m_lblQABookTitle->setText(objQuestion->BookTitle);
+    m_lblQABookPage->setText(QAState::BookPageText(objQuestion->BookPageNr,
+                                                   m_lblQABookPage->property("Tag").toString(), NewLine));
+}
+
+void frameQA::BookDisplay()
+{
+    if (!objQuestion)
+        return;
+    objQuestion->BookNrSeek();
+    const QString bookPictureFile = QAState::BookPictureFile(objQuestion->BookPictureNr);
+    if (FileExists(bookPictureFile) && m_imgQABookPicture->LoadFile(bookPictureFile))
+        return;
+    m_imgQABookPicture->Clear();
+}
+
+void frameQA::BookNext()
+{
+    CurrentBookNr = QAState::BookNrNext(CurrentBookNr, CurrentBookNrMax);
+    BookDisplay();
+    BookPageDisplay();
+    m_picboxQABook->update();
+    if (SetRecord.QuestionMode == QuestionModeGraded || SetRecord.QuestionMode == QuestionModeHistory) {
+        if (auto *grade = ScreenAs<frameGrade>(Screen::Grade))
+            grade->GradeGridFill();
+    }
+}
+
+// --- answering ----------------------------------------------------------------------
+
+void frameQA::AnswerChoose(int index)
+{
+    if (index < 0 || index > 2)
+        return;
+    if (SetRecord.QuestionMode == QuestionModeGraded || SetRecord.QuestionMode == QuestionModeHistory) {
+        m_cmdQAGrade->setFocus();
+        AnswerOptionsShow();
+        return;
+    }
+    const QString letter = AnswerLetters[index];
+    AnswerOptionsSet(index);
+    QuestionButtonMarkAnswered();
+    QAState::RevealStateUpdate(letter, m_questionAnswer);
+    QAState::AnswerStore(letter);
+}
+
+void frameQA::AnswerOptionsSet(int index)
+{
+    m_answerGroup->setExclusive(false);
+    for (int i = 0; i < 3; ++i)
+        m_chkAnswer[i]->setChecked(i == index);
+    m_answerGroup->setExclusive(true);
+}
+
+void frameQA::AnswerOptionsShow()
+{
+    AnswerOptionsSet(QAState::AnswerIndexOf(SetRecord.CurrentAnswer));
+}
+
+void frameQA::AnswerHighlight(const QString &letter)
+{
+    const int right = QAState::AnswerIndexOf(letter);
+    for (int i = 0; i < 3; ++i) {
+        const QColor c = right < 0 ? QAState::ButtonFace() : (i == right ? AnswerRightColor : AnswerWrongColor);
+        QAState::BackColorSet(m_frameAnswer[i], c);
+        QAState::BackColorSet(m_picboxAnswerLabel[i], c);
+        QAState::BackColorSet(m_chkAnswer[i], c);
+    }
+}
+
+void frameQA::chkAnswer_GotFocus(int index) { AnswerChoose(index); }
+void frameQA::picboxAnswerLabel_Click(int index) { AnswerChoose(index); }
+
+void frameQA::lblAnswer_Click(int index)
+{
+    if (index >= 0 && index < 3)
+        m_chkAnswer[index]->setFocus(Qt::MouseFocusReason);
+}
+
+void frameQA::frameAnswer_Click(int index) { lblAnswer_Click(index); }
+
+void frameQA::cmdQARevealAnswer_Click()
+{
+    AnswerHighlight(m_questionAnswer);
+    QAState::RevealMark();
+}
+
+// --- navigation and leaving -------------------------------------------------------
+
+void frameQA::cmdQANext_Click()
+{
+    SetRecord.CurrentIndex = QAState::NextIndex();
+    frameQAQuestion_Display();
+}
+
+void frameQA::cmdQAPrev_Click()
+{
+    SetRecord.CurrentIndex = QAState::PrevIndex();
+    frameQAQuestion_Display();
+}
+
+void frameQA::cmdQAQuit_Click()
+{
+    QAState::PracticeMenuReturn();
+}
+
+void frameQA::cmdQAGrade_Click()
+{
+    m_cmdQAGrade->setEnabled(false);
+    const uint8_t mode = SetRecord.QuestionMode;
+    if (mode == QuestionModeExam && !QAState::AllAnswered()) {
+        Dialogs::MsgBox(QMessageBox::Warning, ResultsBlockedTitle, AnswerAllMessage);
+        m_cmdQAGrade->setEnabled(true);
+        return;
+    }
+    if (mode == QuestionModePractice || mode == QuestionModeExam) {
+        if (!GradingRun()) {
+            // Nothing was stored: the set stays open and can be graded again.
+            m_cmdQAGrade->setEnabled(true);
+            return;
+        }
+        SetRecord.QuestionMode = QuestionModeGraded;
+        if (auto *grade = ScreenAs<frameGrade>(Screen::Grade))
+            grade->GradeGridFill();
+        Frame_OnTop(Screen::Grade, true);
+        m_cmdQAGrade->setEnabled(true);
+        if (QWidget *log = ScreenFrame(Screen::ResultsLog))
+            if (QWidget *next = log->findChild<QWidget *>(QStringLiteral("cmdResultsLogContinue")))
+                next->setEnabled(true);
+        return;
+    }
+    if (mode == QuestionModeGraded || mode == QuestionModeHistory) {
+        Frame_OnTop(this, false);
+        m_cmdQAGrade->setEnabled(true);
+        return;
+    }
+    RuntimeErrorReport(QStringLiteral("formMain"), QStringLiteral("cmdQAGrade_Click"), 316,
+                       QStringLiteral("Invalid QuestionMode value"));
+    Seams::ProgramEnd();
+}
+
+// --- pictures -----------------------------------------------------------------------
+
+void frameQA::IHImgQAPicture_Click()
+{
+    auto *big = ScreenAs<framePictureBig>(Screen::PictureBig);
+    if (!big)
+        return;
+    // The enlarged view drops its picture when it is closed; it gets the
+    // picture of the question again for every opening.
+    PictureViewer *viewer = big->IHImgPictureBig();
+    if (!viewer->HasPicture() || viewer->FileName() != m_IHImgQAPicture->FileName())
+        viewer->LoadFile(m_IHImgQAPicture->FileName());
+    Frame_OnTop(big, true);
+    big->update();
+}
+
+// --- events ---------------------------------------------------------------------------
+
+bool frameQA::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        // Getting the window back or closing a popup is no choice of the user.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            for (int i = 0; i < 3; ++i)
+                if (watched == m_chkAnswer[i])
+                    chkAnswer_GotFocus(i);
+            const int strip = m_chkQuestion.indexOf(static_cast<QToolButton *>(watched));
+            if (strip >= 0)
+                chkQuestion_GotFocus(strip);
+        }
+        return false;
+    }
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
+        && type != QEvent::MouseButtonDblClick)
+        return false;
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    const bool click = type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton && widget
+        && widget->rect().contains(mouse->position().toPoint());
+
+    if (watched == m_picboxQABook || watched == m_imgQABookPicture || watched == m_lblQABookTitle
+        || watched == m_lblQABookPage) {
+        if (click)
+            BookNext();
+        return true;
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (watched == m_picboxAnswerLabel[i]) {
+            if (click)
+                picboxAnswerLabel_Click(i);
+            return true;
+        }
+        if (watched == m_lblAnswer[i]) {
+            if (click)
+                lblAnswer_Click(i);
+            return true;
+        }
+        if (watched == m_frameAnswer[i]) {
+            if (click)
+                frameAnswer_Click(i);
+            return true;
+        }
+    }
+    return false;
+}
