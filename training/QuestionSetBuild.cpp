@@ -168,10 +168,15 @@ int32_t QuestionSetDraw(const std::function<void(int32_t)> &progress)
 {
     if (!objQuestion || CurrentCategoryNr < 0 || CurrentCategoryNr > 3) {
         SetRecord.Redim(0);
+        Seams::Beep();
         return 0;
     }
     const int32_t count = std::max<int32_t>(ExamQuestionCount[CurrentCategoryNr], 0);
     SetRecord.Redim(count);
+    if (count == 0) {
+        Seams::Beep();
+        return 0;
+    }
 
     // Quotas per theme.
     bool quotasOn = false;
@@ -266,7 +271,39 @@ int32_t QuestionSetDraw(const std::function<void(int32_t)> &progress)
         SetRecord.UserAnswers[i] = QString();
         SetRecord.RevealState[i] = 0;
     }
+    if (SetRecord.QuestionCount == 0)
+        Seams::Beep();
     return SetRecord.QuestionCount;
+}
+
+int32_t ExamOrMixSetBuild(uint8_t questionMode, int16_t questionnaireNr, int32_t titleKind,
+                          const std::function<void(int32_t)> &progress)
+{
+    SetRecord.QuestionMode = questionMode;
+    CurrentThemeNr = -1;
+    CurrentQuestionnaireNr = questionnaireNr;
+    SetRecord.TitleInfo = TitleInfoRecord{0, 0, titleKind, 0};
+    QuestionnaireTitleSet();
+    return QuestionSetDraw(progress);
+}
+
+bool SingleQuestionSetBuild(const QString &numberText)
+{
+    const int32_t n = RoundToInt32(TextLeadingNumber(numberText));
+    CurrentQuestionNr = n;
+    if (!objQuestion)
+        return false;
+    objQuestion->QuestionNrSeek();
+    if (objQuestion->QuestionNr == 0)
+        return false;
+    SetRecord.QuestionMode = QuestionModeSingle;
+    SetRecord.Redim(1);
+    SetRecord.TitleInfo = TitleInfoRecord{1, n, 5, 0};
+    QuestionnaireTitleSet();
+    SetRecord.QList[1] = n;
+    SetRecord.UserAnswers[1] = QString();
+    SetRecord.CurrentIndex = 1;
+    return true;
 }
 
 int32_t LessonSetBuild(int index)

@@ -45,8 +45,20 @@ QVector<int16_t> MaxqptParse(const QString &value, int16_t themeNameNrMax, int16
 // the position being drawn, once per draw. When the category holds fewer
 // questions than needed, the set takes all of them (QuestionCount shrinks) and
 // the log says so. Returns QuestionCount; 0 means no set could be drawn (empty
-// category, no bank, invalid category): the set record is then empty.
+// category, no bank, invalid category): a beep, and the set record is empty.
 int32_t QuestionSetDraw(const std::function<void(int32_t)> &progress = {});
+
+// Examination (mode 1, questionnaire 1, title kind 4) or mixed set (mode 0,
+// questionnaire 0, title kind 3) of CurrentCategoryNr: theme -1, the title,
+// then the draw. Returns QuestionCount (0: no set).
+int32_t ExamOrMixSetBuild(uint8_t questionMode, int16_t questionnaireNr, int32_t titleKind,
+                          const std::function<void(int32_t)> &progress = {});
+
+// Single question whose number leads the text: when the question exists in
+// CurrentCategoryNr the set becomes that one question (mode 3, titled) and
+// true is returned; otherwise the set record stays as it was and false is
+// returned.
+bool SingleQuestionSetBuild(const QString &numberText);
 
 // Lesson set (questionnaire index + 1 of CurrentCategoryNr) into SetRecord:
 // mode 0, title, stored question list. Returns QuestionCount (0 when the

@@ -256,13 +256,7 @@ void framePractice::ExamOrMixStart(uint8_t mode, int16_t questionnaireNr, int32_
     const int maximum = CurrentCategoryNr >= 0 && CurrentCategoryNr <= 3 ? ExamQuestionCount[CurrentCategoryNr] : 0;
     pbPractice->setMaximum(std::max(maximum, 1));
 
-    SetRecord.QuestionMode = mode;
-    CurrentThemeNr = -1;
-    CurrentQuestionnaireNr = questionnaireNr;
-    SetRecord.TitleInfo = TitleInfoRecord{0, 0, titleKind, 0};
-    QuestionnaireTitleSet();
-
-    const int32_t count = QuestionSetDraw([this](int32_t i) {
+    const int32_t count = ExamOrMixSetBuild(mode, questionnaireNr, titleKind, [this](int32_t i) {
         if (pbPractice->value() != i)
             pbPractice->setValue(std::min(i, pbPractice->maximum()));
     });
@@ -279,9 +273,7 @@ void framePractice::ExamOrMixStart(uint8_t mode, int16_t questionnaireNr, int32_
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     if (count > 0)
-        Frame_OnTop(Screen::QA, true);
-    else
-        Seams::Beep();   // no question in the category: no set
+        Frame_OnTop(Screen::QA, true);   // otherwise the draw has beeped: no set
 }
 
 void framePractice::cmdPracticeExam_Click()
@@ -296,25 +288,11 @@ void framePractice::cmdPracticeMix_Click()
 
 void framePractice::cmdPracticeQuestion_Click()
 {
-    const int32_t n = RoundToInt32(TextLeadingNumber(txtPracticeQuestion->text()));
-    CurrentQuestionNr = n;
-    bool found = false;
-    if (objQuestion) {
-        objQuestion->QuestionNrSeek();
-        found = objQuestion->QuestionNr != 0;
-    }
-    if (!found) {
+    if (!SingleQuestionSetBuild(txtPracticeQuestion->text())) {
         Seams::Beep();
         txtPracticeQuestion->setFocus();
         return;
     }
-    SetRecord.QuestionMode = QuestionModeSingle;
-    SetRecord.Redim(1);
-    SetRecord.TitleInfo = TitleInfoRecord{1, n, 5, 0};
-    QuestionnaireTitleSet();
-    SetRecord.QList[1] = n;
-    SetRecord.UserAnswers[1] = QString();
-    SetRecord.CurrentIndex = 1;
     if (frameQA *qa = ScreenAs<frameQA>(Screen::QA))
         qa->frameQAQuestion_Display();
     Frame_OnTop(Screen::QA, true);
