@@ -44,9 +44,15 @@ public:
 
     // --- question and questionnaire statistics ------------------------------------
     void QuestionStatOpen();
+    // The current user's question rows of the grading at that moment. The text
+    // is best given as Sql::DateTimeToText (to the second); QLocale short date
+    // with a time is accepted too, and a time without seconds means the whole
+    // minute (see DateKey.h).
     void QuestionStatUserDateOpen(const QString &dateTime);
     void QuestionStatFirst();
     void QuestionStatNext();
+    // A new statistics or journal row gets its StatId/EventId when its Update
+    // saves it; an Add without Update writes nothing.
     void QuestionStatAdd();
     void QuestionStatUpdate();
     void QuestionStatNrSeek();
