@@ -1,0 +1,268 @@
+#include "training/frameGrade.h"
+
+#include "core/LocalisedTexts.h"
+#include "core/RuntimeError.h"
+#include "core/Screens.h"
+#include "core/Seams.h"
+#include "core/modMain.h"
+#include "training/GradeRows.h"
+#include "training/QAState.h"
+#include "training/QuestionSet.h"
+#include "training/frameQA.h"
+#include "userdb/clsUser.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableWidget>
+
+namespace {
+
+// Column widths in twips and alignments of the grid.
+constexpr int ColumnTwips[8] = {800, 800, 800, 700, 500, 600, 1900, 4500};
+constexpr Qt::Alignment ColumnAlign[8] = {
+    Qt::AlignCenter, Qt::AlignCenter, Qt::AlignCenter, Qt::AlignCenter,
+    Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter};
+
+const QColor GradeRightColor(0, 255, 0);
+const QColor GradeWrongColor(255, 0, 0);
+
+QLabel *Label(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(geometry);
+    return l;
+}
+
+QLineEdit *Box(const char *name, QWidget *parent, const QRect &geometry)
+{
+    auto *t = new QLineEdit(parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setGeometry(geometry);
+    t->setReadOnly(true);
+    t->setAlignment(Qt::AlignRight);
+    return t;
+}
+
+QPushButton *Button(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+QTableWidgetItem *Cell(const QString &text, int column, const QFont &font)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setTextAlignment(ColumnAlign[column]);
+    item->setFont(font);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
+}
+
+} // namespace
+
+frameGrade::frameGrade(QWidget *parent)
+    : QGroupBox(parent)
+{
+    setObjectName(QStringLiteral("frameGrade"));
+    setTitle(QStringLiteral("Ergebnis"));
+    setGeometry(4, 0, 785, 569);
+
+    m_lblGradeQName = Label("lblGradeQName", QString(), this, QRect(10, 20, 575, 24));
+    QFont bold = m_lblGradeQName->font();
+    bold.setBold(true);
+    bold.setPointSize(bold.pointSize() + 2);
+    m_lblGradeQName->setFont(bold);
+
+    m_gridGrade = new QTableWidget(this);
+    m_gridGrade->setObjectName(QStringLiteral("gridGrade"));
+    m_gridGrade->setGeometry(10, 50, 575, 510);
+    m_gridGrade->horizontalHeader()->hide();
+    m_gridGrade->verticalHeader()->hide();
+    m_gridGrade->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_gridGrade->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_gridGrade->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_gridGrade->setWordWrap(false);
+    // A row is opened by a double click or the Enter key (never by a single
+    // click, whatever the style's habit).
+    connect(m_gridGrade, &QTableWidget::doubleClicked, this, [this](const QModelIndex &) { gridGrade_RowActivate(); });
+    m_gridGrade->installEventFilter(this);
+
+    m_picboxGradeLabels = new QFrame(this);
+    m_picboxGradeLabels->setObjectName(QStringLiteral("picboxGradeLabels"));
+    m_picboxGradeLabels->setGeometry(595, 50, 185, 215);
+    Label("lblGradeQNr", QStringLiteral("Anzahl Fragen :"), m_picboxGradeLabels, QRect(0, 0, 185, 18));
+    m_txtGradeQNr = Box("txtGradeQNr", m_picboxGradeLabels, QRect(0, 20, 80, 24));
+    Label("lblGradeQRight", QStringLiteral("Richtige Antworte :"), m_picboxGradeLabels, QRect(0, 52, 185, 18));
+    m_txtGradeQRight = Box("txtGradeQRight", m_picboxGradeLabels, QRect(0, 72, 80, 24));
+    Label("lblGradePercentRight", QStringLiteral("Prozent richtige :"), m_picboxGradeLabels,
+          QRect(0, 104, 185, 18));
+    m_txtGradePercentRight = Box("txtGradePercentRight", m_picboxGradeLabels, QRect(0, 124, 80, 24));
+    m_sliderGrade = new QSlider(Qt::Horizontal, m_picboxGradeLabels);
+    m_sliderGrade->setObjectName(QStringLiteral("sliderGrade"));
+    m_sliderGrade->setGeometry(0, 160, 185, 24);
+    m_sliderGrade->setRange(0, 100);
+    m_sliderGrade->setTickPosition(QSlider::TicksBelow);
+    m_sliderGrade->setTickInterval(10);
+    // The slider shows the result; it is not an input.
+    m_sliderGrade->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_sliderGrade->setFocusPolicy(Qt::NoFocus);
+    Label("lblGrade0Percent", QStringLiteral("0%"), m_picboxGradeLabels, QRect(0, 190, 40, 18));
+    Label("lblGrade50Percent", QStringLiteral("50%"), m_picboxGradeLabels, QRect(72, 190, 40, 18))
+        ->setAlignment(Qt::AlignCenter);
+    Label("lblGrade100Percent", QStringLiteral("100%"), m_picboxGradeLabels, QRect(145, 190, 40, 18))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_picboxGradeButtons = new QFrame(this);
+    m_picboxGradeButtons->setObjectName(QStringLiteral("picboxGradeButtons"));
+    m_picboxGradeButtons->setGeometry(595, 300, 185, 260);
+    m_cmdGradeReview = Button("cmdGradeReview", QStringLiteral("FRAGE") + NewLine + QStringLiteral("ZEIGEN"),
+                              m_picboxGradeButtons, QRect(0, 0, 185, 50));
+    m_cmdGradePrint = Button("cmdGradePrint", QStringLiteral("DRUCKEN"), m_picboxGradeButtons, QRect(0, 60, 185, 50));
+    m_cmdGradePrint->setEnabled(false);
+    m_cmdGradeQuit = Button("cmdGradeQuit", QStringLiteral("FERTIG"), m_picboxGradeButtons, QRect(0, 120, 185, 50));
+    Button("cmdLanguage_4", QStringLiteral("LANGUE"), m_picboxGradeButtons, QRect(0, 194, 185, 64));
+
+    connect(m_cmdGradeReview, &QPushButton::clicked, this, &frameGrade::cmdGradeReview_Click);
+    connect(m_cmdGradeQuit, &QPushButton::clicked, this, &frameGrade::cmdGradeQuit_Click);
+    // cmdGradePrint belongs to the result print; cmdLanguage_4 to the main window.
+}
+
+void frameGrade::GradeGridFill()
+{
+    const QFont gridFont(QStringLiteral("MS Sans Serif"), 8);
+    const QFont pageFont(QStringLiteral("Arial"), 8);
+    QTableWidget *grid = m_gridGrade;
+    grid->clear();
+    grid->setFont(gridFont);
+    grid->setRowCount(0);
+    grid->setColumnCount(8);
+    for (int c = 0; c < 8; ++c) {
+        grid->setColumnHidden(c, false);
+        grid->setColumnWidth(c, ColumnTwips[c] / 15);
+    }
+
+    const bool answersStored = !(objUser && objUser->QuestionnaireAnswers.isEmpty());
+    QString pageWord;
+    if (QWidget *qa = ScreenFrame(Screen::QA))
+        if (QWidget *page = qa->findChild<QWidget *>(QStringLiteral("lblQABookPage")))
+            pageWord = page->property("Tag").toString();
+    const GradeTable table = GradeTableBuild(answersStored, pageWord);
+
+    // Title row: fixed, in the button-face colour.
+    grid->insertRow(0);
+    for (int c = 0; c < 8; ++c) {
+        QTableWidgetItem *item = Cell(table.titles[c], c, gridFont);
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setBackground(QAState::ButtonFace());
+        grid->setItem(0, c, item);
+    }
+    if (!answersStored) {
+        for (int c : {2, 4}) {
+            grid->setColumnWidth(c, 0);
+            grid->setColumnHidden(c, true);
+            for (int r = 0; r < grid->rowCount(); ++r)
+                if (QTableWidgetItem *item = grid->item(r, c))
+                    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+
+    for (const GradeRow &row : table.rows) {
+        const int r = grid->rowCount();
+        grid->insertRow(r);
+        for (int c = 0; c < 8; ++c) {
+            const QFont &font = c >= 6 ? pageFont : gridFont;
+            QTableWidgetItem *item = Cell(c == 4 ? QString() : row.cells[c], c, font);
+            if (!answersStored && (c == 2 || c == 4))
+                item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+            grid->setItem(r, c, item);
+        }
+        if (row.result == GradeResult::Right)
+            grid->item(r, 2)->setBackground(GradeRightColor);
+        else if (row.result == GradeResult::Wrong)
+            grid->item(r, 2)->setBackground(GradeWrongColor);
+        // The marks are kept as stored ("J", "L") and shown as faces.
+        if (row.revealState == 1 || row.revealState == 2) {
+            QTableWidgetItem *mark = grid->item(r, 4);
+            mark->setData(Qt::UserRole, row.cells[4]);
+            mark->setText(RevealMarkShown(row.revealState));
+            mark->setFont(QFont(QStringLiteral("DejaVu Sans"), row.revealState == 1 ? 8 : 10));
+        }
+    }
+
+    if (table.rows.isEmpty()) {
+        grid->insertRow(1);
+        grid->setEnabled(false);
+    } else {
+        grid->setEnabled(true);
+        grid->setCurrentCell(1, 0);
+    }
+
+    m_txtGradeQNr->setText(QString::number(SetRecord.QuestionCount));
+    m_txtGradeQRight->setText(QString::number(SetRecord.RightAnswerCount));
+    m_txtGradePercentRight->setText(QString::number(SetRecord.ResultPercent) + QStringLiteral("%"));
+    m_sliderGrade->setValue(SetRecord.ResultPercent);
+
+    m_cmdGradePrint->setEnabled(false);
+    if (PrinterExists(QStringLiteral("*")))
+        m_cmdGradePrint->setEnabled(true);
+}
+
+bool frameGrade::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_gridGrade && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            gridGrade_RowActivate();
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void frameGrade::QuestionReopen(int position)
+{
+    SetRecord.CurrentIndex = position;
+    if (auto *qa = ScreenAs<frameQA>(Screen::QA))
+        qa->frameQAQuestion_Display();
+    Frame_OnTop(Screen::QA, true);
+}
+
+void frameGrade::gridGrade_RowActivate()
+{
+    const int r = m_gridGrade->currentRow();
+    if (SetRecord.QuestionCount != 0 && r >= 1 && r <= SetRecord.QuestionCount)
+        QuestionReopen(r);
+}
+
+void frameGrade::cmdGradeReview_Click()
+{
+    // An empty set has no question to open.
+    if (SetRecord.QuestionCount < 1)
+        return;
+    const int r = m_gridGrade->currentRow();
+    QuestionReopen(r >= 1 && r <= SetRecord.QuestionCount ? r : 1);
+}
+
+void frameGrade::cmdGradeQuit_Click()
+{
+    switch (SetRecord.QuestionMode) {
+    case QuestionModeGraded:
+        QAState::PracticeMenuReturn();
+        return;
+    case QuestionModeHistory:
+        Frame_OnTop(this, false);
+        return;
+    default:
+        RuntimeErrorReport(QStringLiteral("formMain"), QStringLiteral("frameGradeQuit"), 315,
+                           QStringLiteral("Invalid QuestionMode value"));
+        Seams::ProgramEnd();
+        return;
+    }
+}
