@@ -15,9 +15,13 @@
 
 namespace {
 
+// Exact, case-sensitive comparison with the bank's answer. An unanswered
+// question is wrong even when the bank has no answer for it (a question
+// missing from the bank reads an empty answer).
 bool AnswerIsRight(int32_t position)
 {
-    return SetRecord.UserAnswers[position] == objQuestion->Answer;
+    const QString &given = SetRecord.UserAnswers[position];
+    return !given.isEmpty() && given == objQuestion->Answer;
 }
 
 void QuestionSeekAt(int32_t position)
