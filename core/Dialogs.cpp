@@ -1,7 +1,9 @@
 #include "core/Dialogs.h"
 
 #include <QDialog>
+#include <QApplication>
 #include <QQueue>
+#include <cstdio>
 
 namespace {
 bool g_testMode = false;
@@ -22,6 +24,11 @@ QMessageBox::StandardButton MsgBox(QMessageBox::Icon icon, const QString &title,
         for (int b = QMessageBox::FirstButton; b <= QMessageBox::LastButton; b <<= 1)
             if (buttons & b)
                 return static_cast<QMessageBox::StandardButton>(b);
+        return QMessageBox::Ok;
+    }
+    // Command-line tools have no windows: the message goes to the error output.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        std::fprintf(stderr, "%s: %s\n", title.toLocal8Bit().constData(), text.toLocal8Bit().constData());
         return QMessageBox::Ok;
     }
     QMessageBox box(icon, title, text, buttons);
