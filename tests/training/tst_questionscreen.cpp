@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QToolButton>
 
 using TrainingScreens::Env;
@@ -24,6 +25,7 @@ private Q_SLOTS:
     void buttonsByMode();
     void reviewLeavesAnswersAlone();
     void examinationWithBlankAnswerRefused();
+    void gradingOpensTheGradeScreen();
     void stripOf45Questions();
     void navigationWrapsAround();
     void pictureLookupAndEnlargedView();
@@ -210,6 +212,52 @@ void TestQuestionScreen::examinationWithBlankAnswerRefused()
     QVERIFY(env.resultsLogText->toPlainText().isEmpty());
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
     QVERIFY(env.qaChild<QPushButton>("cmdQAGrade")->isEnabled());
+}
+
+void TestQuestionScreen::gradingOpensTheGradeScreen()
+{
+    Env env;
+    env.SetStart(QuestionModePractice, 3);
+    env.click(env.qaChild<QLabel>("picboxAnswerLabel_1"));   // right
+    auto *grade = env.qaChild<QPushButton>("cmdQAGrade");
+
+    // Without a user database nothing can be stored: the set stays open.
+    objUser = nullptr;
+    env.click(grade);
+    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModePractice));
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
+    QVERIFY(grade->isEnabled());
+
+    objUser = &env.user;
+    QString error;
+    QVERIFY2(env.user.DbCreate(error), qPrintable(error));
+    env.user.setRSCursorType(QStringLiteral("2"));
+    env.user.setRSLockType(QStringLiteral("2"));
+    env.user.DbOpen();
+    env.user.NewUser();
+    env.user.UserName = QStringLiteral("Muster");
+    env.user.Password = QStringLiteral("1234");
+    env.user.UpdateUser();
+    env.resultsLogText->clear();
+    env.click(grade);
+    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeGraded));
+    QCOMPARE(int(SetRecord.RightAnswerCount), 1);
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
+    QVERIFY(grade->isEnabled());
+    QVERIFY(env.cmdResultsLogContinue->isEnabled());
+    QVERIFY(env.resultsLogText->toPlainText().contains(QStringLiteral("Calcul des résultats ...")));
+    auto *grid = env.gradeChild<QTableWidget>("gridGrade");
+    QCOMPARE(grid->rowCount(), 4);
+    QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("richtig"));
+    QCOMPARE(env.gradeChild<QLineEdit>("txtGradeQRight")->text(), QStringLiteral("1"));
+
+    // In review the same button goes back to the grade screen.
+    SetRecord.CurrentIndex = 2;
+    env.qa->frameQAQuestion_Display();
+    Frame_OnTop(env.qa, true);
+    env.click(grade);
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
+    env.user.DbClose();
 }
 
 void TestQuestionScreen::stripOf45Questions()
