@@ -309,6 +309,10 @@ void clsUser::DbOpen()
         return;
     }
 
+    // A larger page cache keeps the statistics indexes of a big school in
+    // memory between queries (16 MB).
+    d->run(QStringLiteral("DbOpen"), QStringLiteral("PRAGMA cache_size = -16000"), {});
+
     UserOpen();
 
     m_userId = 0;
