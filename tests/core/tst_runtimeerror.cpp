@@ -73,6 +73,7 @@ private Q_SLOTS:
     void quitCleansTempThenEndsProgram();
     void supportLinkOpensSupportPage();
     void reportWithoutLogStillShowsDialog();
+    void trappedIniErrorsAreReportedAndSkipped();
 };
 
 void TestRuntimeError::init()
@@ -301,6 +302,35 @@ void TestRuntimeError::reportWithoutLogStillShowsDialog()
     QCOMPARE(RuntimeErrorLines(), QStringList({"Error 70 : Permission denied (modMain -> SetINIvalue)"}));
     QCOMPARE(logPath, QString("Path to Velko.log"));
     QVERIFY(!QFile::exists(sb.logPath()));
+}
+
+void TestRuntimeError::trappedIniErrorsAreReportedAndSkipped()
+{
+    TestSupport::Sandbox sb;
+    int dialogs = 0;
+    Dialogs::SetDialogHandler([&](QDialog *d) {
+        ++dialogs;
+        qobject_cast<formDebugOutput *>(d)->cmdDebugOutputOK->click();
+        return int(QDialog::Accepted);
+    });
+    // An INI "file" that is a directory cannot be read; one in a missing
+    // directory cannot be written. Both are reported, and the caller goes on.
+    QVERIFY(QDir().mkpath(sb.iniPath()));
+    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString(""));
+    const QString nowhere = sb.dir.path() + "/missing/dir/velko.ini";
+    SetINIvalue(nowhere, "Config", "DB_PATH", "/srv/");
+    QVERIFY(!QFile::exists(nowhere));
+
+    QCOMPARE(dialogs, 2);
+    const QStringList lines = RuntimeErrorLines();
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith("Error 75 : ") && lines[0].endsWith(" (modMain -> GetINIvalue)"),
+             qPrintable(lines[0]));
+    QVERIFY2(lines[1].startsWith("Error 75 : ") && lines[1].endsWith(" (modMain -> SetINIvalue)"),
+             qPrintable(lines[1]));
+    QVERIFY(sb.logText().contains("  Function Name :GetINIvalue" + NewLine + "  Error Number  : 75" + NewLine));
+    QVERIFY(sb.logText().contains("  Function Name :SetINIvalue" + NewLine));
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
 }
 
 QTEST_MAIN(TestRuntimeError)
