@@ -131,17 +131,18 @@ void TestRuntimeError::twoReportsAccumulate()
 
     RuntimeErrorReport("modMain", "GetINIvalue", 75, "Path/File access error");
     formDebugOutput *first = RuntimeErrorDialog();
-    RuntimeErrorReport("clsQuestion", "QuestionNrSeek", -2147467259, "Unspecified error");
+    const QString closed = "Operation is not allowed when the object is closed";
+    RuntimeErrorReport("clsQuestion", "QuestionNrSeek", 3704, closed);
 
     const QString l1 = "Error 75 : Path/File access error (modMain -> GetINIvalue)";
-    const QString l2 = "Error -2147467259 : Unspecified error (clsQuestion -> QuestionNrSeek)";
+    const QString l2 = "Error 3704 : " + closed + " (clsQuestion -> QuestionNrSeek)";
     QCOMPARE(seen.size(), 2);
     QCOMPARE(RuntimeErrorDialog(), first);   // one dialog for the whole run
     QCOMPARE(seen[1].items, QStringList({l1, l2}));
     QCOMPARE(seen[1].currentRow, 1);
     QCOMPARE(seen[1].clipboard, l1 + NewLine + l2 + NewLine);
     QCOMPARE(sb.logText(), block("modMain", "GetINIvalue", 75, "Path/File access error")
-                               + block("clsQuestion", "QuestionNrSeek", -2147467259, "Unspecified error"));
+                               + block("clsQuestion", "QuestionNrSeek", 3704, closed));
     QCOMPARE(RuntimeErrorLines(), QStringList({l1, l2}));
     QCOMPARE(first->listDebugOutput->currentRow(), 1);
 }
@@ -297,9 +298,10 @@ void TestRuntimeError::reportWithoutLogStillShowsDialog()
         logPath = qobject_cast<formDebugOutput *>(d)->txtDebugOutput->text();
         return int(QDialog::Accepted);
     });
-    RuntimeErrorReport("modMain", "SetINIvalue", 70, "Permission denied");
+    RuntimeErrorReport("clsUser", "DbOpen", -2147467259, "Could not find installable ISAM.");
     QCOMPARE(calls, 1);
-    QCOMPARE(RuntimeErrorLines(), QStringList({"Error 70 : Permission denied (modMain -> SetINIvalue)"}));
+    QCOMPARE(RuntimeErrorLines(),
+             QStringList({"Error -2147467259 : Could not find installable ISAM. (clsUser -> DbOpen)"}));
     QCOMPARE(logPath, QString("Path to Velko.log"));
     QVERIFY(!QFile::exists(sb.logPath()));
 }
