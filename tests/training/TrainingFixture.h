@@ -81,6 +81,16 @@ inline void BankBuild(clsQuestion &qb, const QString &dir, const BankFixture::Co
         qb.QuestionnaireUpdate();
     }
     qb.QuestionnaireClose();
+    qb.BookOpen();
+    for (const BankFixture::Bk &b : c.books) {
+        qb.BookAdd();
+        qb.CategoryNr = b.cat;
+        qb.BookNr = b.nr;
+        qb.BookTitle = QString::fromUtf8(b.title);
+        qb.BookPictureNr = QString::fromUtf8(b.pic);
+        qb.BookUpdate();
+    }
+    qb.BookClose();
     qb.DbTransactionCommit();
 }
 
