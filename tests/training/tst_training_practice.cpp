@@ -160,8 +160,24 @@ void TestTrainingPractice::mixedSetAndExamination()
     f.makeBank(PracticeBank());
     CurrentCategoryNr = 0;
     Screens s;
-    PickSequence({}, 150, 9);
+    // While drawing: menu disabled, busy pointer, progress bar shown and
+    // following the position drawn.
+    auto *pb = s.get<QProgressBar>("pbPractice");
+    int draws = 0, busyDraws = 0, lastValue = 0, backwards = 0;
+    std::mt19937 gen(9);
+    Seams::SetRandom([&]() -> double {
+        ++draws;
+        busyDraws += !s.practice->isEnabled() && pb->isVisibleTo(s.practice) && QApplication::overrideCursor()
+                     && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        backwards += pb->value() < lastValue;
+        lastValue = pb->value();
+        return std::uniform_real_distribution<double>(0.0, 1.0)(gen);
+    }, [] {});
     s.button("cmdPracticeMix")->click();
+    QVERIFY(draws >= 40);
+    QCOMPARE(busyDraws, draws);
+    QCOMPARE(backwards, 0);
+    QCOMPARE(lastValue, 40);
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(s.qa));
     QCOMPARE(SetRecord.QuestionCount, 40);
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModePractice));

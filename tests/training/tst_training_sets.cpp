@@ -74,6 +74,7 @@ private Q_SLOTS:
     void quotasThatCannotBeMet();
     void categoryWithTooFewQuestions();
     void emptyCategory();
+    void sparseCategoryCompletes();
     void singleQuestion();
     void lessonSet();
     void titles_data();
@@ -255,6 +256,26 @@ void TestTrainingSets::emptyCategory()
     objQuestion = nullptr;
     QCOMPARE(QuestionSetDraw(), 0);
     QCOMPARE(Seams::BeepCount(), 2);
+}
+
+void TestTrainingSets::sparseCategoryCompletes()
+{
+    Fixture f;
+    BankFixture::Content c;
+    AddRange(c, 0, 9990, 10000, 4);   // the highest number lies far above category 2
+    AddRange(c, 2, 1, 35, 4);
+    AddThemeNames(c, 4);
+    f.makeBank(c);
+    CurrentCategoryNr = 2;
+    PickSequence({}, 10000, 21);
+    int draws = 0;
+    QCOMPARE(QuestionSetDraw([&](int32_t) { ++draws; }), 30);
+    VerifyDistinctInCategory(30);
+    for (int i = 1; i <= 30; ++i)
+        QVERIFY(SetRecord.QList[i] <= 35);
+    // Once the category has been listed every draw is accepted.
+    QVERIFY(draws <= DrawScanAttempts + 30);
+    QVERIFY(!f.sb.logText().contains(QStringLiteral("holds only")));
 }
 
 void TestTrainingSets::singleQuestion()
