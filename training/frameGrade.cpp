@@ -71,6 +71,8 @@ frameGrade::frameGrade(QWidget *parent)
     : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("frameGrade"));
+    // Screens lie on one another: each one covers those behind it.
+    setAutoFillBackground(true);
     setTitle(QStringLiteral("Ergebnis"));
     setGeometry(4, 0, 785, 569);
 
@@ -85,6 +87,7 @@ frameGrade::frameGrade(QWidget *parent)
     m_gridGrade->setGeometry(10, 50, 575, 510);
     m_gridGrade->horizontalHeader()->hide();
     m_gridGrade->verticalHeader()->hide();
+    m_gridGrade->verticalHeader()->setDefaultSectionSize(18);
     m_gridGrade->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_gridGrade->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_gridGrade->setSelectionMode(QAbstractItemView::SingleSelection);

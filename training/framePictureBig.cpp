@@ -7,6 +7,8 @@ framePictureBig::framePictureBig(QWidget *parent)
     : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("framePictureBig"));
+    // Screens lie on one another: each one covers those behind it.
+    setAutoFillBackground(true);
     setGeometry(4, 0, 785, 569);
     m_viewer = new PictureViewer(this);
     m_viewer->setObjectName(QStringLiteral("IHImgPictureBig"));

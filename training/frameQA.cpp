@@ -68,6 +68,8 @@ frameQA::frameQA(QWidget *parent)
     : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("frameQA"));
+    // Screens lie on one another: each one covers those behind it.
+    setAutoFillBackground(true);
     setGeometry(4, 0, 785, 569);
 
     // Question number and theme
@@ -156,7 +158,7 @@ frameQA::frameQA(QWidget *parent)
     auto *first = new QToolButton(m_frameChkQuestion);
     first->setObjectName(QStringLiteral("chkQuestion_0"));
     first->setGeometry(0, 0, StripButtonWidth, StripButtonHeight);
-    m_chkQuestion.append(first);
+    StripButtonWire(first, 0);
 
     // Buttons and the book area on the right
     m_picboxQAButtons = new QFrame(this);
@@ -222,26 +224,29 @@ void frameQA::QuestionButtonsLoad()
     QToolButton *first = m_chkQuestion.value(0);
     if (!first || m_chkQuestion.size() > 1)
         return;
-    first->setFocusPolicy(Qt::StrongFocus);
-    first->installEventFilter(this);
-    connect(first, &QToolButton::clicked, this, [this] {
-        if (SetRecord.CurrentIndex != 1)
-            chkQuestion_GotFocus(0);
-    });
     for (int i = 1; i < 40; ++i) {
         auto *b = new QToolButton(m_frameChkQuestion);
         b->setObjectName(QStringLiteral("chkQuestion_%1").arg(i));
         b->setGeometry(first->x() + i * first->width(), first->y(), first->width(), first->height());
-        b->setFocusPolicy(Qt::StrongFocus);
-        b->installEventFilter(this);
+        b->setToolTip(first->toolTip());
+        StripButtonWire(b, i);
         b->setVisible(true);
-        connect(b, &QToolButton::clicked, this, [this, i] {
-            if (SetRecord.CurrentIndex != i + 1)
-                chkQuestion_GotFocus(i);
-        });
-        m_chkQuestion.append(b);
     }
     m_frameChkQuestion->resize(m_frameChkQuestion->width(), first->height());
+}
+
+void frameQA::StripButtonWire(QToolButton *b, int index)
+{
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setAutoFillBackground(true);
+    b->installEventFilter(this);
+    // The focus selects the position; a click on the button that already
+    // has the focus selects it too.
+    connect(b, &QToolButton::clicked, this, [this, index] {
+        if (SetRecord.CurrentIndex != index + 1)
+            chkQuestion_GotFocus(index);
+    });
+    m_chkQuestion.append(b);
 }
 
 int frameQA::StripAnchor() const

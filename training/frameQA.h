@@ -64,6 +64,7 @@ private:
     void AnswerHighlight(const QString &letter);
     void QuestionButtonMarkAnswered();
     void PictureAreaPlace(bool textShown);
+    void StripButtonWire(QToolButton *b, int index);
     int StripAnchor() const;
     QLabel *label(const char *name, const QString &caption, QWidget *parent, const QRect &geometry);
     QPushButton *button(const char *name, const QString &caption, QWidget *parent, const QRect &geometry);
