@@ -1,6 +1,7 @@
 #include "training/Grading.h"
 
 #include "core/AppState.h"
+#include "core/RuntimeError.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
 #include "core/clsDebug.h"
@@ -140,22 +141,25 @@ bool GradingRun()
     ResultsCompute();
     ResultsLogAppend(done);
 
+    // All records of the grading or none: a step that the user-records
+    // object reports as failed undoes the whole grading.
     bool stored = false;
-    if (objUser) {
-        const bool transaction = objUser->GradingBegin();
-        if (!transaction && objDebug)
-            objDebug->LogPrint(QStringLiteral("Warning : grading written without transaction !"));
+    if (objUser && objUser->GradingBegin()) {
+        const qsizetype reportsBefore = RuntimeErrorLines().size();
         ResultsLogAppend(QStringLiteral("Stockage des résultats du questionnaire ...") + NewLine);
         QuestionnaireResultStore(timestamp);
         ResultsLogAppend(done);
         ResultsLogAppend(QStringLiteral("Stockage des réponses du questionnaire ...") + NewLine);
         QuestionAnswersStore(timestamp);
         ResultsLogAppend(done);
-        stored = true;
-        if (transaction && !objUser->GradingCommit()) {
+        bool stepFailed = false;
+        const QStringList &reports = RuntimeErrorLines();
+        for (qsizetype i = reportsBefore; i < reports.size(); ++i)
+            stepFailed = stepFailed || reports[i].contains(QLatin1String("(clsUser -> "));
+        if (stepFailed)
             objUser->GradingRollback();
-            stored = false;
-        }
+        else
+            stored = objUser->GradingCommit();
     }
     if (!stored) {
         ResultsLogAppend(QStringLiteral("Erreur : les résultats n'ont pas pu être enregistrés !") + NewLine);

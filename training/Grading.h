@@ -26,6 +26,7 @@ void QuestionAnswersStore(const QDateTime &timestamp);
 // transaction of the user database, every step reported in the results log.
 // Afterwards the results log's continue button is enabled. The caller checks
 // the mode and the answers before, and switches to the grade screen after.
-// Returns false when the records could not be stored as a whole (nothing of
-// this grading is then kept).
+// Returns false when the records could not be stored as a whole: the
+// transaction could not start, a step was reported as failed or the commit
+// failed. Nothing of this grading is then kept.
 bool GradingRun();

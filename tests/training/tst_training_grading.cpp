@@ -64,7 +64,7 @@ private Q_SLOTS:
     void revealedAndCorrectedStoresL();
     void recordsOfOneGrading();
     void resultsLogText();
-    void failedCommitKeepsNothing();
+    void failedGradingKeepsNothing();
     void resultsLogButtons();
 };
 
@@ -210,7 +210,7 @@ void TestTrainingGrading::resultsLogText()
     ScreenRegister(Screen::ResultsLog, nullptr);
 }
 
-void TestTrainingGrading::failedCommitKeepsNothing()
+void TestTrainingGrading::failedGradingKeepsNothing()
 {
     Fixture f;
     f.makeBank(GradingBank());
@@ -230,9 +230,32 @@ void TestTrainingGrading::failedCommitKeepsNothing()
     QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionStat").value(0).toInt(), 0);
     QVERIFY(log->findChild<QPlainTextEdit *>()->toPlainText().endsWith(
         QStringLiteral("Erreur : les résultats n'ont pas pu être enregistrés !") + NewLine));
+
+    // A failing write undoes the records written before it.
+    objUser->setFaultHook([](const QString &op) {
+        return op == QLatin1String("QuestionnaireStatUpdate")
+                   ? QSqlError(QString(), QStringLiteral("disk full"), QSqlError::StatementError, QStringLiteral("13"))
+                   : QSqlError();
+    });
+    QVERIFY(!GradingRun());
+    objUser->setFaultHook({});
+    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionStat").value(0).toInt(), 0);
+    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionnaireStat").value(0).toInt(), 0);
+
+    // No transaction, no writes at all.
+    objUser->setFaultHook([](const QString &op) {
+        return op == QLatin1String("GradingBegin")
+                   ? QSqlError(QString(), QStringLiteral("disk full"), QSqlError::StatementError, QStringLiteral("13"))
+                   : QSqlError();
+    });
+    QVERIFY(!GradingRun());
+    objUser->setFaultHook({});
+    QVERIFY(!log->findChild<QPlainTextEdit *>()->toPlainText().contains(QStringLiteral("ouverture")));
+
     // The next grading is stored normally.
     QVERIFY(GradingRun());
     QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionStat").value(0).toInt(), 4);
+    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionnaireStat").value(0).toInt(), 1);
     ScreenRegister(Screen::ResultsLog, nullptr);
 }
 
