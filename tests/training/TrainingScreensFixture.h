@@ -39,10 +39,7 @@ inline void BankBuild(clsQuestion &qb, const QString &dir)
     qb.QuestionOpen();
     for (int n = 1; n <= 45; ++n) {
         qb.QuestionAdd();
-        qb.CategoryNr = 0;
-        qb.QuestionNr = n;
-        qb.PictureNr = n == 1 ? 12 : 0;
-        qb.ThemeNr = n == 3 ? 5 : 4;
+        qb.CategoryNr = 0; qb.QuestionNr = n; qb.PictureNr = n == 1 ? 12 : 0; qb.ThemeNr = n == 3 ? 5 : 4;
         qb.Answer = n % 3 == 0 ? QStringLiteral("c") : QStringLiteral("b");
         qb.QuestionUpdate();
     }
@@ -50,9 +47,7 @@ inline void BankBuild(clsQuestion &qb, const QString &dir)
     qb.QuestionTextOpen();
     for (int n = 1; n <= 45; ++n) {
         qb.QuestionTextAdd();
-        qb.CategoryNr = 0;
-        qb.QuestionNr = n;
-        qb.LanguageNr = 0;
+        qb.CategoryNr = 0; qb.QuestionNr = n; qb.LanguageNr = 0;
         qb.QuestionText = n == 2 ? QString() : QStringLiteral("Text der Frage %1").arg(n);
         qb.AnsweraText = QStringLiteral("Antwort a %1").arg(n);
         qb.AnswerbText = QStringLiteral("Antwort b %1").arg(n);
@@ -61,35 +56,28 @@ inline void BankBuild(clsQuestion &qb, const QString &dir)
     }
     qb.QuestionTextClose();
     qb.ThemeNameOpen();
-    const char *themes[][2] = {{"4", "Verkehrsregeln"}, {"5", "Fahrzeugtechnik"}};
-    for (auto &t : themes) {
+    for (int t : {4, 5}) {
         qb.ThemeNameAdd();
-        qb.CategoryNr = 0;
-        qb.ThemeNr = static_cast<int16_t>(QByteArray(t[0]).toInt());
-        qb.LanguageNr = 0;
-        qb.ThemeName = QString::fromUtf8(t[1]);
+        qb.CategoryNr = 0; qb.ThemeNr = static_cast<int16_t>(t); qb.LanguageNr = 0;
+        qb.ThemeName = t == 4 ? QStringLiteral("Verkehrsregeln") : QStringLiteral("Fahrzeugtechnik");
         qb.ThemeNameUpdate();
     }
     qb.ThemeNameClose();
     qb.BookOpen();
-    const char *books[][3] = {{"1", "Buch Eins", "7"}, {"2", "Buch Zwei", "8"}};
-    for (auto &b : books) {
+    for (int b : {1, 2}) {
         qb.BookAdd();
-        qb.CategoryNr = 0;
-        qb.BookNr = static_cast<int16_t>(QByteArray(b[0]).toInt());
-        qb.BookTitle = QString::fromUtf8(b[1]);
-        qb.BookPictureNr = QString::fromUtf8(b[2]);
+        qb.CategoryNr = 0; qb.BookNr = static_cast<int16_t>(b);
+        qb.BookTitle = b == 1 ? QStringLiteral("Buch Eins") : QStringLiteral("Buch Zwei");
+        qb.BookPictureNr = QString::number(b + 6);
         qb.BookUpdate();
     }
     qb.BookClose();
     qb.BookPageOpen();
-    const char *pages[][3] = {{"1", "1", "12"}, {"1", "2", "?"}, {"2", "1", "99"}};
-    for (auto &p : pages) {
+    const struct { int16_t book; int32_t question; const char *page; } pages[] = {{1, 1, "12"}, {1, 2, "?"}, {2, 1, "99"}};
+    for (const auto &p : pages) {
         qb.BookPageAdd();
-        qb.CategoryNr = 0;
-        qb.BookNr = static_cast<int16_t>(QByteArray(p[0]).toInt());
-        qb.QuestionNr = QByteArray(p[1]).toInt();
-        qb.BookPageNr = QString::fromUtf8(p[2]);
+        qb.CategoryNr = 0; qb.BookNr = p.book; qb.QuestionNr = p.question;
+        qb.BookPageNr = QString::fromLatin1(p.page);
         qb.BookPageUpdate();
     }
     qb.BookPageClose();
