@@ -442,6 +442,14 @@ void TestQuestionScreen::invalidModesReportedAndEnd()
     QVERIFY(RuntimeErrorLines()[1].contains(QStringLiteral("formMain -> cmdQAGrade_Click")));
     QCOMPARE(Seams::ProgramEndRequests(), 2);
     QVERIFY(Dialogs::Shown().isEmpty());
+
+    // A position outside the set shows nothing and reads nothing.
+    SetRecord.QuestionMode = QuestionModePractice;
+    SetRecord.CurrentIndex = 4;
+    CurrentQuestionNr = 2;
+    env.qa->frameQAQuestion_Display();
+    QCOMPARE(CurrentQuestionNr, 2);
+    QCOMPARE(RuntimeErrorLines().size(), 2);
 }
 
 QTEST_MAIN(TestQuestionScreen)
