@@ -6,7 +6,7 @@ PictureViewer::PictureViewer(QWidget *parent)
     : QLabel(parent)
 {
     setAlignment(Qt::AlignCenter);
-    setMinimumSize(1, 1);
+    setMinimumSize(0, 0);
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 }
 

@@ -7,6 +7,7 @@
 #include "userdb/clsUser.h"
 
 #include <QDir>
+#include <QtTest>
 
 namespace ShellFixture {
 
@@ -50,6 +51,7 @@ inline void createBank(const QString &dir)
     QVERIFY2(q.DbCreate(error), qPrintable(error));
     q.setRSLockType(QStringLiteral("2"));
     q.DbOpen();
+    q.DbTransactionBegin();
     q.QuestionOpen();
     for (int16_t cat = 0; cat < 4; ++cat) {
         for (int32_t nr = 1; nr <= 50; ++nr) {
@@ -100,6 +102,7 @@ inline void createBank(const QString &dir)
         q.BookUpdate();
     }
     q.BookClose();
+    q.DbTransactionCommit();
     q.DbClose();
 }
 

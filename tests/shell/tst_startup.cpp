@@ -6,6 +6,7 @@
 #include "shell/formMain.h"
 
 #include <QImage>
+#include <QPushButton>
 #include <QtTest>
 
 class TestStartup : public QObject
