@@ -74,6 +74,12 @@ void formMain::createFrames()
     m_frameLanguage = new frameLanguage(this);
     m_frameResultsLog = new frameResultsLog(this);
 
+    // Each frame paints its own background, so the one in front hides the others.
+    for (QWidget *frame : std::initializer_list<QWidget *>{
+             m_framePractice, m_frameThemes, m_frameQA, m_framePictureBig, m_frameGrade,
+             m_frameLogin, m_frameAdmin, m_frameHistory, m_frameLanguage, m_frameResultsLog})
+        frame->setAutoFillBackground(true);
+
     ScreenRegister(Screen::Practice, m_framePractice);
     ScreenRegister(Screen::Themes, m_frameThemes);
     ScreenRegister(Screen::QA, m_frameQA);
