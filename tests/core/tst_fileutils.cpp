@@ -1,5 +1,4 @@
-// Path helpers, the file search with wildcards and the removal of files,
-// including the clean-up of the temporary directory.
+// Path helpers, the wildcard file search and the removal of files.
 #include "TestSupport.h"
 
 #include <QtTest>
@@ -12,7 +11,6 @@ void touch(const QString &path)
 {
     QFile f(path);
     QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-    f.write("x");
 }
 
 } // namespace
@@ -21,158 +19,95 @@ class TestFileUtils : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void pathAddBackslash();
+    void textHelpers();
     void pathSplit_data();
     void pathSplit();
-    void pathSplitEmptyLeavesOutputs();
-    void textTrimAtNul_data();
-    void textTrimAtNul();
     void fileExistsCountsOnlyVisibleFiles();
-    void filesKillOutsideTemp();
-    void filesKillInTempOnlyOwnFiles();
+    void filesKill();
 };
 
-void TestFileUtils::pathAddBackslash()
+void TestFileUtils::textHelpers()
 {
     QCOMPARE(PathAddBackslash(QString()), S);
-    QCOMPARE(PathAddBackslash(S + "srv" + S + "velko"), S + "srv" + S + "velko" + S);
-    QCOMPARE(PathAddBackslash(S + "srv" + S + "velko" + S), S + "srv" + S + "velko" + S);
-    QCOMPARE(PathAddBackslash(S), S);
     QCOMPARE(PathAddBackslash("pics"), "pics" + S);
+    QCOMPARE(PathAddBackslash(S + "srv" + S), S + "srv" + S);
+    QCOMPARE(TextTrimAtNul("PC-OFFICE"), QString("PC-OFFICE"));
+    QCOMPARE(TextTrimAtNul(QString::fromLatin1("hans\0\0garbage", 13)), QString("hans"));
+    QCOMPARE(TextTrimAtNul(QString::fromLatin1("\0abc", 4)), QString(""));
 }
 
 void TestFileUtils::pathSplit_data()
 {
     QTest::addColumn<QString>("full");
+    QTest::addColumn<bool>("ok");
     QTest::addColumn<QString>("dir");
     QTest::addColumn<QString>("file");
-    QTest::newRow("several levels") << S + "srv" + S + "velko" + S + "db" + S + "Users.mdb"
-                                    << S + "srv" + S + "velko" + S + "db" + S << "Users.mdb";
-    QTest::newRow("one level") << "data" + S + "Velko.mdb" << "data" + S << "Velko.mdb";
-    QTest::newRow("bare name") << "Velko.mdb" << "" << "Velko.mdb";
-    QTest::newRow("directory only") << S + "pics" + S << S + "pics" + S << "";
+    const QString deep = S + "srv" + S + "velko" + S;
+    QTest::newRow("levels") << deep + "Users.mdb" << true << deep << "Users.mdb";
+    QTest::newRow("bare name") << "Velko.mdb" << true << "" << "Velko.mdb";
+    QTest::newRow("directory only") << deep << true << deep << "";
+    QTest::newRow("empty keeps outputs") << "" << false << "old dir" << "old file";
 }
 
 void TestFileUtils::pathSplit()
 {
     QFETCH(QString, full);
+    QFETCH(bool, ok);
     QFETCH(QString, dir);
     QFETCH(QString, file);
     QString d = "old dir", f = "old file";
-    QVERIFY(PathSplit(full, d, f));
+    QCOMPARE(PathSplit(full, d, f), ok);
     QCOMPARE(d, dir);
     QCOMPARE(f, file);
-    QCOMPARE(d + f, full);
-}
-
-void TestFileUtils::pathSplitEmptyLeavesOutputs()
-{
-    QString d = "keep" + S, f = "keep.mdb";
-    QVERIFY(!PathSplit(QString(), d, f));
-    QCOMPARE(d, "keep" + S);
-    QCOMPARE(f, QString("keep.mdb"));
-}
-
-void TestFileUtils::textTrimAtNul_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("no nul") << QString("PC-OFFICE") << QString("PC-OFFICE");
-    QTest::newRow("buffer tail") << QString::fromLatin1("hans\0\0\0garbage", 14) << QString("hans");
-    QTest::newRow("leading nul") << QString::fromLatin1("\0abc", 4) << QString("");
-    QTest::newRow("empty") << QString() << QString("");
-}
-
-void TestFileUtils::textTrimAtNul()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    QCOMPARE(TextTrimAtNul(text), expected);
 }
 
 void TestFileUtils::fileExistsCountsOnlyVisibleFiles()
 {
     TestSupport::Sandbox sb;
-    const QString pics = sb.dir.path() + S + "pics";
-    QVERIFY(QDir().mkpath(pics));
-    const QString dir = PathAddBackslash(pics);
-
-    // Neither a directory nor a hidden file is a picture.
+    const QString dir = PathAddBackslash(sb.dir.path() + S + "pics");
     QVERIFY(QDir().mkpath(dir + "album.jpg"));
     touch(dir + ".3000.jpg");
     touch(dir + "notes.txt");
-    QVERIFY(!FileExists(dir + "*.jpg"));
-    QVERIFY(!FileExists(dir + "album.jpg"));
-    QVERIFY(!FileExists(dir + ".3000.jpg"));
-    QVERIFY(!FileExists(dir + "3000.jpg"));
-    QVERIFY(!FileExists(dir + "missing" + S + "*.jpg"));
+    for (const QString &absent : QStringList{"*.jpg", "album.jpg", ".3000.jpg", "missing" + S + "*.jpg"})
+        QVERIFY2(!FileExists(dir + absent), qPrintable(absent));
     QVERIFY(!FileExists(QString()));
 
     touch(dir + "0042.jpg");
-    QVERIFY(FileExists(dir + "*.jpg"));
-    QVERIFY(FileExists(dir + "00?2.jpg"));
+    for (const QString &present : QStringList{"*.jpg", "00?2.jpg", "0042.jpg", "notes.txt"})
+        QVERIFY2(FileExists(dir + present), qPrintable(present));
     QVERIFY(!FileExists(dir + "00?3.jpg"));
-    QVERIFY(FileExists(dir + "0042.jpg"));
-    QVERIFY(FileExists(dir + "notes.txt"));
-    QVERIFY(!FileExists(dir + "*.bmp"));
 }
 
-void TestFileUtils::filesKillOutsideTemp()
+void TestFileUtils::filesKill()
 {
     TestSupport::Sandbox sb;
+    // Outside TEMP every matching file goes, directories stay.
     const QString dir = PathAddBackslash(sb.dir.path() + S + "work");
-    QVERIFY(QDir().mkpath(dir));
-    touch(dir + "a.tmp");
-    touch(dir + "b.tmp");
-    touch(dir + "keep.txt");
     QVERIFY(QDir().mkpath(dir + "sub.tmp"));
-
+    touch(dir + "a.tmp");
+    touch(dir + "keep.txt");
     QCOMPARE(FilesKill(dir + "*.tmp"), int16_t(0));
     QVERIFY(!QFile::exists(dir + "a.tmp"));
-    QVERIFY(!QFile::exists(dir + "b.tmp"));
     QVERIFY(QFile::exists(dir + "keep.txt"));
     QVERIFY(QFileInfo(dir + "sub.tmp").isDir());
-
-    // Nothing left to match: "file not found".
     QCOMPARE(FilesKill(dir + "*.tmp"), int16_t(53));
-    QCOMPARE(FilesKill(dir + "nothing" + S + "*.tmp"), int16_t(53));
     QCOMPARE(FilesKill(QString()), int16_t(53));
-    QVERIFY(QFile::exists(dir + "keep.txt"));
-}
 
-void TestFileUtils::filesKillInTempOnlyOwnFiles()
-{
-    TestSupport::Sandbox sb;
+    // In TEMP only the scratch files of this run go.
     const QString temp = PathAddBackslash(sb.tempDir);
     QCOMPARE(TempDirectory(), temp);
-
     touch(temp + "other-program.tmp");
-    touch(temp + "velko-00000000.tmp");   // looks like ours, but this run did not create it
-    const QString own1 = TempFileCreate();
-    const QString own2 = TempFileCreate();
+    touch(temp + "velko-00000000.tmp");
+    const QString own1 = TempFileCreate(), own2 = TempFileCreate(), own3 = TempFileCreate();
     QVERIFY(own1 != own2);
-    for (const QString &own : {own1, own2}) {
-        QVERIFY(QFile::exists(own));
-        QVERIFY(own.startsWith(temp));
-        QVERIFY(own.endsWith(".tmp"));
-    }
-
-    QCOMPARE(FilesKill(TempDirectory() + "*.tmp"), int16_t(0));
+    QVERIFY(own1.startsWith(temp) && own1.endsWith(".tmp") && QFile::exists(own1));
+    QVERIFY(QFile::remove(own3));   // removed by other means: does not block the clean-up
+    QCOMPARE(FilesKill(temp + "*.tmp"), int16_t(0));
     QVERIFY(!QFile::exists(own1));
     QVERIFY(!QFile::exists(own2));
     QVERIFY(QFile::exists(temp + "other-program.tmp"));
     QVERIFY(QFile::exists(temp + "velko-00000000.tmp"));
-
-    // Only foreign files remain: nothing of ours to remove.
-    QCOMPARE(FilesKill(TempDirectory() + "*.tmp"), int16_t(53));
-    QVERIFY(QFile::exists(temp + "other-program.tmp"));
-
-    // A scratch file that was removed by other means does not block the next clean-up.
-    const QString own3 = TempFileCreate();
-    const QString own4 = TempFileCreate();
-    QVERIFY(QFile::remove(own3));
-    QCOMPARE(FilesKill(TempDirectory() + "*.tmp"), int16_t(0));
-    QVERIFY(!QFile::exists(own4));
+    QCOMPARE(FilesKill(temp + "*.tmp"), int16_t(53));
 }
 
 QTEST_MAIN(TestFileUtils)
