@@ -1,6 +1,6 @@
 #pragma once
 // A user database in the test's sandbox, opened for writing, and small
-// helpers that add users and read the stored rows directly.
+// helpers that add users and results and read the stored rows directly.
 #include "TestSupport.h"
 #include "core/SqlSupport.h"
 #include "userdb/clsUser.h"
@@ -43,6 +43,32 @@ struct Fixture {
         user.UserComment = comment;
         user.UpdateUser();
         return user.UserID();
+    }
+
+    void addQuestionnaire(int16_t theme, int16_t nr, float percent, const QDateTime &when,
+                          const QString &answers = QStringLiteral("abcJ  "))
+    {
+        user.QuestionnaireStatOpen();
+        user.QuestionnaireStatAdd();
+        user.QuestionnaireThemeNr = theme;
+        user.QuestionnaireNr = nr;
+        user.QuestionnaireDateTime = when;
+        user.QuestionnaireResultPercent = percent;
+        user.QuestionnaireAnswers = answers;
+        user.QuestionnaireStatUpdate();
+        user.QuestionnaireStatClose();
+    }
+
+    void addQuestions(const QDateTime &when, const QList<int> &numbers)
+    {
+        user.QuestionStatOpen();
+        for (int nr : numbers) {
+            user.QuestionStatAdd();
+            user.QuestionNr = nr;
+            user.QuestionDateTime = when;
+            user.QuestionStatUpdate();
+        }
+        user.QuestionStatClose();
     }
 
     // One value read through a connection of its own.

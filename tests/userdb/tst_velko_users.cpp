@@ -5,15 +5,13 @@ namespace {
 
 struct ToolRun {
     int code = -1;
-    QString out;
-    QString err;
+    QString out, err;
 };
 
 ToolRun Tool(const QStringList &args)
 {
     ToolRun r;
-    QTextStream out(&r.out);
-    QTextStream err(&r.err);
+    QTextStream out(&r.out), err(&r.err);
     r.code = UsersToolRun(args, out, err);
     out.flush();
     err.flush();
@@ -26,31 +24,33 @@ class TestVelkoUsers : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void createWritesTheAdministrator();
+    void createAndAdd();
     void createRefusesBadInput();
-    void addAndList();
-    void addRefusesBadInput();
 };
 
-void TestVelkoUsers::createWritesTheAdministrator()
+void TestVelkoUsers::createAndAdd()
 {
     TestSupport::Sandbox sb;
-    const QString file = sb.dir.path() + QStringLiteral("/school.db");
+    const QString file = sb.dir.path() + "/school.db";
     const ToolRun r = Tool({"create", file, "--admin-password", "0815"});
     QCOMPARE(r.code, 0);
     QVERIFY(r.err.isEmpty());
+    const QStringList add = {"add", file, "--language", "it", "--category", "D1", "--book", "3"};
+    QCOMPARE(Tool(add + QStringList{"--name", "O'Neil", "--password", "0042", "--comment", "evening course"}).code, 0);
+    QCOMPARE(Tool(add + QStringList{"--name", "_Vestr", "--password", "2"}).code, 1);   // already there
+    QCOMPARE(Tool(add + QStringList{"--name", "Eva", "--password", "12a4"}).code, 2);
 
     clsUser u;
     u.setDbPath(sb.dir.path());
-    u.setDbFileName(QStringLiteral("school.db"));
+    u.setDbFileName("school.db");
     u.DbOpen();
     u.FirstUser();
     QVERIFY(u.IsAdmin());
     QCOMPARE(u.Password, QStringLiteral("0815"));
-    QCOMPARE(u.LanguageNr, int16_t(0));
-    QCOMPARE(u.CategoryNr, int16_t(0));
-    QCOMPARE(u.BookNr, int16_t(1));
-    QCOMPARE(u.UserStatus, 0);
+    QCOMPARE(QList<int>({u.LanguageNr, u.CategoryNr, u.BookNr, u.UserStatus}), QList<int>({0, 0, 1, 0}));
+    u.NextUser();
+    QCOMPARE(QStringList({u.UserName, u.Password, u.UserComment}), QStringList({"O'Neil", "0042", "evening course"}));
+    QCOMPARE(QList<int>({u.LanguageNr, u.CategoryNr, u.BookNr, u.UserStatus}), QList<int>({2, 3, 3, 0}));
     u.NextUser();
     QCOMPARE(u.UserID(), 0);
     QVERIFY(RuntimeErrorLines().isEmpty());
@@ -59,9 +59,8 @@ void TestVelkoUsers::createWritesTheAdministrator()
 void TestVelkoUsers::createRefusesBadInput()
 {
     TestSupport::Sandbox sb;
-    const QString file = sb.dir.path() + QStringLiteral("/school.db");
+    const QString file = sb.dir.path() + "/school.db";
     QCOMPARE(Tool({"create", file, "--admin-password", "12a4"}).code, 2);
-    QCOMPARE(Tool({"create", file, "--admin-password", ""}).code, 2);
     QCOMPARE(Tool({"create", file}).code, 2);
     QVERIFY(!QFile::exists(file));
 
@@ -71,64 +70,9 @@ void TestVelkoUsers::createRefusesBadInput()
     existing.close();
     const ToolRun r = Tool({"create", file, "--admin-password", "1"});
     QCOMPARE(r.code, 1);
-    QVERIFY(r.err.contains(QStringLiteral("already exists")));
+    QVERIFY(r.err.contains("already exists"));
     QVERIFY(existing.open(QIODevice::ReadOnly));
     QCOMPARE(existing.readAll(), QByteArray("keep me"));
-
-    const ToolRun none = Tool({"frobnicate"});
-    QCOMPARE(none.code, 2);
-    QVERIFY(none.err.contains(QStringLiteral("usage:")));
-}
-
-void TestVelkoUsers::addAndList()
-{
-    TestSupport::Sandbox sb;
-    const QString file = sb.dir.path() + QStringLiteral("/school.db");
-    QCOMPARE(Tool({"create", file, "--admin-password", "1"}).code, 0);
-    QCOMPARE(Tool({"add", file, "--name", "O'Neil", "--password", "0042", "--language", "it", "--category", "D1",
-                   "--book", "3", "--comment", "evening course"})
-                 .code,
-             0);
-    QCOMPARE(Tool({"add", file, "--name", "Bea", "--password", "7", "--language", "fr", "--category", "C1",
-                   "--book", "2", "--inactive"})
-                 .code,
-             0);
-    const ToolRun list = Tool({"list", file});
-    QCOMPARE(list.code, 0);
-    const QStringList lines = list.out.split('\n', Qt::SkipEmptyParts);
-    QCOMPARE(lines.size(), 4);
-    QCOMPARE(lines[2], QStringLiteral("2\tO'Neil\tit\tD1\t3\tactive\tevening course"));
-    QCOMPARE(lines[3], QStringLiteral("3\tBea\tfr\tC1\t2\tinactive\t"));
-}
-
-void TestVelkoUsers::addRefusesBadInput()
-{
-    TestSupport::Sandbox sb;
-    const QString file = sb.dir.path() + QStringLiteral("/school.db");
-    QCOMPARE(Tool({"create", file, "--admin-password", "1"}).code, 0);
-    const QStringList base = {"add", file, "--language", "de", "--category", "C", "--book", "1"};
-    const ToolRun twice = Tool(base + QStringList{"--name", "_Vestr", "--password", "2"});
-    QCOMPARE(twice.code, 1);
-    QVERIFY(twice.err.contains(QStringLiteral("already exists")));
-    QCOMPARE(Tool(base + QStringList{"--name", "Eva", "--password", "12a4"}).code, 2);
-    QCOMPARE(Tool(base + QStringList{"--name", "Eva"}).code, 2);
-    QCOMPARE(Tool({"add", file, "--name", "Eva", "--password", "1", "--language", "en", "--category", "C",
-                   "--book", "1"})
-                 .code,
-             2);
-    QCOMPARE(Tool({"add", file, "--name", "Eva", "--password", "1", "--language", "de", "--category", "B",
-                   "--book", "1"})
-                 .code,
-             2);
-    QCOMPARE(Tool({"add", file, "--name", "Eva", "--password", "1", "--language", "de", "--category", "C",
-                   "--book", "x"})
-                 .code,
-             2);
-    const ToolRun missing = Tool({"add", file + "x", "--name", "Eva", "--password", "1", "--language", "de",
-                                  "--category", "C", "--book", "1"});
-    QCOMPARE(missing.code, 1);
-    QVERIFY(Dialogs::Shown().isEmpty());   // no fatal message box from the tool
-    QCOMPARE(Tool({"list", file}).out.count('\n'), 2);   // header and the administrator only
 }
 
 QTEST_MAIN(TestVelkoUsers)

@@ -15,27 +15,25 @@
 
 namespace {
 
-void Say(const char *text, int n = -1)
+void Say(const QString &text)
 {
-    if (n >= 0)
-        std::printf("%s %d\n", text, n);
-    else
-        std::printf("%s\n", text);
+    std::printf("%s\n", qPrintable(text));
     std::fflush(stdout);
 }
 
 int Lock(const QString &file, int ms)
 {
     QSqlDatabase db = Sql::Open(file, false, UserDbSchema::BusyTimeoutMs);
-    QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        return 1;
-    q.exec(QStringLiteral("INSERT INTO Events (UserID, EventCode) VALUES (0, 9999)"));
-    Say("locked");
-    QThread::msleep(ms);
-    Say("releasing");
-    const bool ok = q.exec(QStringLiteral("COMMIT"));
-    q.finish();
+    bool ok;
+    {
+        QSqlQuery q(db);
+        if (!q.exec("BEGIN IMMEDIATE"))
+            return 1;
+        q.exec("INSERT INTO Events (UserID, EventCode) VALUES (0, 9999)");
+        Say("locked");
+        QThread::msleep(ms);
+        ok = q.exec("COMMIT");
+    }
     Sql::Close(db);
     return ok ? 0 : 1;
 }
@@ -43,40 +41,32 @@ int Lock(const QString &file, int ms)
 int Grade(const QString &file, const QString &userName, int ms)
 {
     clsUser u;
-    const QFileInfo info(file);
-    u.setDbPath(info.absolutePath());
-    u.setDbFileName(info.fileName());
-    u.ProgramVersion = QStringLiteral("helper");
-    u.setRSCursorType(QStringLiteral("2"));
-    u.setRSLockType(QStringLiteral("2"));
+    u.setDbPath(QFileInfo(file).absolutePath());
+    u.setDbFileName(QFileInfo(file).fileName());
+    u.setRSCursorType("2");
+    u.setRSLockType("2");
     u.DbOpen();
     u.UserNameSeek(userName);
     if (u.UserID() == 0 || !u.GradingBegin())
         return 1;
-    const QDateTime when = QDateTime(QDate(2026, 5, 4), QTime(10, 0, 0));
+    const QDateTime when(QDate(2026, 5, 4), QTime(10, 0, 0));
     u.QuestionnaireStatOpen();
     u.QuestionnaireStatAdd();
-    u.QuestionnaireThemeNr = -1;
     u.QuestionnaireNr = 1;
     u.QuestionnaireDateTime = when;
-    u.QuestionnaireResultPercent = 90;
     u.QuestionnaireStatUpdate();
     u.QuestionnaireStatClose();
-    Say("questionnaire");
     u.QuestionStatOpen();
     for (int i = 1; i <= 40; ++i) {
         u.QuestionStatAdd();
         u.QuestionNr = 100 + i;
         u.QuestionDateTime = when;
-        u.QuestionAnswer = true;
         u.QuestionStatUpdate();
-        Say("row", i);
+        Say(QString("row %1").arg(i));
         QThread::msleep(ms);
     }
     u.QuestionStatClose();
-    const bool ok = u.GradingCommit();
-    Say("committed");
-    return ok ? 0 : 1;
+    return u.GradingCommit() ? 0 : 1;
 }
 
 } // namespace
@@ -85,10 +75,9 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() == 4 && a[1] == QLatin1String("lock"))
+    if (a.size() == 4 && a[1] == "lock")
         return Lock(a[2], a[3].toInt());
-    if (a.size() == 5 && a[1] == QLatin1String("grade"))
+    if (a.size() == 5 && a[1] == "grade")
         return Grade(a[2], a[3], a[4].toInt());
-    std::fprintf(stderr, "usage: userdb_helper lock <file> <ms> | grade <file> <user> <ms>\n");
     return 2;
 }
