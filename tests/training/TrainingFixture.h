@@ -1,46 +1,37 @@
 #pragma once
-// A sandbox with a question bank and a user database for the training tests:
-// the bank is made through clsQuestion's own add operations, the user
-// database through clsUser::DbCreate with one signed-in user.
+// A sandbox with one question bank, a user object and the training screens in
+// one window, with stand-ins for the login, themes and administration screens.
+//
+// Category 0: 1..100 in themes 4 (1..20, but 3 in 5), 5, 6 (41..80), 7 (81..);
+// right answer "c" for multiples of 3, else "b"; picture 12 for question 1,
+// no text for 2. Category 1: 101..160, 2: 1..35, 3: 201..212. Lessons 1, 3
+// of category 0 and 2 of category 1; books 1 and 2 with pages "12", "?", "99".
 #include "TestSupport.h"
 #include "core/LocalisedTexts.h"
+#include "core/PictureViewer.h"
+#include "core/Screens.h"
 #include "core/SqlSupport.h"
-#include "questionbank/BankFixture.h"
 #include "questionbank/clsQuestion.h"
 #include "training/QuestionSet.h"
+#include "training/frameGrade.h"
+#include "training/framePictureBig.h"
+#include "training/framePractice.h"
+#include "training/frameQA.h"
+#include "training/frameResultsLog.h"
 #include "userdb/clsUser.h"
 
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QtTest>
-#include <memory>
 #include <random>
 
 namespace TrainingTest {
 
-// Questions first..last of a category, all of one theme, right answer "a".
-inline void AddRange(BankFixture::Content &c, int16_t cat, int32_t first, int32_t last, int16_t theme,
-                     const char *answer = "a")
-{
-    for (int32_t n = first; n <= last; ++n)
-        c.questions.append({cat, n, 0, theme, answer});
-}
-
-// Theme names of themes 0..maxTheme for every category and language
-// ("T<theme>-<category>-<language>").
-inline void AddThemeNames(BankFixture::Content &c, int16_t maxTheme)
-{
-    static QList<QByteArray> names;   // keeps the texts alive for the fixture
-    for (int16_t t = 0; t <= maxTheme; ++t)
-        for (int16_t cat = 0; cat <= 3; ++cat)
-            for (int16_t l = 0; l <= 2; ++l) {
-                names.append(QStringLiteral("T%1-%2-%3").arg(t).arg(cat).arg(l).toUtf8());
-                c.themes.append({cat, t, l, names.last().constData()});
-            }
-}
-
-// Creates <dir>bank.mdb with the questions, theme names and questionnaires of
-// the content, written as one transaction; the object is left open.
-inline void BankBuild(clsQuestion &qb, const QString &dir, const BankFixture::Content &c)
+inline void BankBuild(clsQuestion &qb, const QString &dir, int16_t emptyCategory)
 {
     qb.setDbPath(dir);
     qb.setDbFileName(QStringLiteral("bank.mdb"));
@@ -48,117 +39,77 @@ inline void BankBuild(clsQuestion &qb, const QString &dir, const BankFixture::Co
     QVERIFY2(qb.DbCreate(error), qPrintable(error));
     qb.setRSLockType(QStringLiteral("2"));
     qb.DbOpen();
-    QVERIFY(qb.IsOpen());
     qb.DbTransactionBegin();
     qb.QuestionOpen();
-    for (const BankFixture::Q &q : c.questions) {
-        qb.QuestionAdd();
-        qb.CategoryNr = q.cat;
-        qb.QuestionNr = q.nr;
-        qb.PictureNr = q.pic;
-        qb.ThemeNr = q.theme;
-        qb.Answer = QString::fromUtf8(q.answer);
-        qb.QuestionUpdate();
-    }
+    const int32_t first[] = {1, 101, 1, 201}, last[] = {100, 160, 35, 212};
+    for (int16_t cat = 0; cat <= 3; ++cat)
+        for (int32_t n = first[cat]; n <= last[cat] && cat != emptyCategory; ++n) {
+            qb.QuestionAdd();
+            qb.CategoryNr = cat; qb.QuestionNr = n; qb.PictureNr = cat == 0 && n == 1 ? 12 : 0;
+            qb.ThemeNr = cat != 0 ? (n <= 150 ? 4 : 5) : n == 3 ? 5 : n <= 20 ? 4 : n <= 40 ? 5 : n <= 80 ? 6 : 7;
+            qb.Answer = n % 3 == 0 ? QStringLiteral("c") : QStringLiteral("b");
+            qb.QuestionUpdate();
+        }
     qb.QuestionClose();
-    qb.ThemeNameOpen();
-    for (const BankFixture::Th &t : c.themes) {
-        qb.ThemeNameAdd();
-        qb.CategoryNr = t.cat;
-        qb.ThemeNr = t.theme;
-        qb.LanguageNr = t.lang;
-        qb.ThemeName = QString::fromUtf8(t.name);
-        qb.ThemeNameUpdate();
+    qb.QuestionTextOpen();
+    for (int n = 1; n <= 100; ++n) {
+        qb.QuestionTextAdd();
+        qb.CategoryNr = 0; qb.QuestionNr = n; qb.LanguageNr = 0;
+        qb.QuestionText = n == 2 ? QString() : QStringLiteral("Text der Frage %1").arg(n);
+        qb.AnsweraText = QStringLiteral("Antwort a %1").arg(n); qb.AnswerbText = QStringLiteral("Antwort b %1").arg(n);
+        qb.AnswercText = QStringLiteral("Antwort c %1").arg(n);
+        qb.QuestionTextUpdate();
     }
+    qb.QuestionTextClose();
+    qb.ThemeNameOpen();
+    for (int16_t t = 0; t <= 7; ++t)
+        for (int16_t cat = 0; cat <= 3; ++cat)
+            for (int16_t l = 0; l <= 2; ++l) {
+                qb.ThemeNameAdd();
+                qb.CategoryNr = cat; qb.ThemeNr = t; qb.LanguageNr = l;
+                qb.ThemeName = QStringLiteral("T%1-%2-%3").arg(t).arg(cat).arg(l);
+                qb.ThemeNameUpdate();
+            }
     qb.ThemeNameClose();
     qb.QuestionnaireOpen();
-    for (const BankFixture::Qn &q : c.questionnaires) {
+    const struct { int16_t cat; int16_t nr; const char *list; } lessons[] = {
+        {0, 1, "00010002"}, {0, 3, "000A00140001006300320005004100020050000F"}, {1, 2, "0065"}};
+    for (const auto &q : lessons) {
         qb.QuestionnaireAdd();
-        qb.CategoryNr = q.cat;
-        qb.ThemeNr = q.theme;
-        qb.QuestionnaireNr = q.nr;
-        qb.QuestionnaireQuestions = QString::fromUtf8(q.list);
+        qb.CategoryNr = q.cat; qb.ThemeNr = q.cat; qb.QuestionnaireNr = q.nr; qb.QuestionnaireQuestions = q.list;
         qb.QuestionnaireUpdate();
     }
     qb.QuestionnaireClose();
     qb.BookOpen();
-    for (const BankFixture::Bk &b : c.books) {
+    for (int16_t b : {1, 2}) {
         qb.BookAdd();
-        qb.CategoryNr = b.cat;
-        qb.BookNr = b.nr;
-        qb.BookTitle = QString::fromUtf8(b.title);
-        qb.BookPictureNr = QString::fromUtf8(b.pic);
+        qb.CategoryNr = 0; qb.BookNr = b; qb.BookPictureNr = QString::number(b + 6);
+        qb.BookTitle = b == 1 ? QStringLiteral("Buch Eins") : QStringLiteral("Buch Zwei");
         qb.BookUpdate();
     }
     qb.BookClose();
+    qb.BookPageOpen();
+    const struct { int16_t book; int32_t question; const char *page; } pages[] = {{1, 1, "12"}, {1, 2, "?"}, {2, 1, "99"}};
+    for (const auto &p : pages) {
+        qb.BookPageAdd();
+        qb.CategoryNr = 0; qb.BookNr = p.book; qb.QuestionNr = p.question; qb.BookPageNr = QString::fromLatin1(p.page);
+        qb.BookPageUpdate();
+    }
+    qb.BookPageClose();
     qb.DbTransactionCommit();
+    qb.DbClose();   // reopened read-only, as the program uses it
+    qb.setRSLockType(QStringLiteral("1"));
+    qb.DbOpen();
+    qb.ThemeNameGetAll();
 }
 
-struct Fixture {
-    TestSupport::Sandbox sb;
-    std::unique_ptr<clsQuestion> bank;
-    std::unique_ptr<clsUser> users;
-
-    Fixture()
-    {
-        ExamQuestionCount = {40, 40, 30, 30};
-        AnswerLetters = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
-        LocalisedTextsFill(0);
-        SetRecord = QuestionSet();
-    }
-    ~Fixture()
-    {
-        objQuestion = nullptr;
-        objUser = nullptr;
-        Seams::SetRandom({});
-        Seams::SetClock({});
-    }
-
-    void makeBank(const BankFixture::Content &c)
-    {
-        bank = std::make_unique<clsQuestion>();
-        BankBuild(*bank, sb.programDir + QStringLiteral("/"), c);
-        // Reopen read-only, as the program uses it.
-        bank->DbClose();
-        bank->setRSLockType(QStringLiteral("1"));
-        bank->DbOpen();
-        objQuestion = bank.get();
-    }
-
-    void makeUsers()
-    {
-        users = std::make_unique<clsUser>();
-        QString error;
-        QVERIFY2(users->DbCreate(error), qPrintable(error));
-        users->ProgramVersion = ProgramVersionText;
-        users->setRSCursorType(QStringLiteral("2"));
-        users->setRSLockType(QStringLiteral("2"));
-        users->DbOpen();
-        users->NewUser();
-        users->UserName = QStringLiteral("Anna");
-        users->Password = QStringLiteral("1234");
-        users->CategoryNr = CurrentCategoryNr;
-        users->BookNr = 1;
-        users->UpdateUser();
-        objUser = users.get();
-    }
-
-    // All rows of one column of a user-database query, read through a
-    // connection of their own.
-    QVariantList rows(const QString &sql) const
-    {
-        QSqlDatabase db = Sql::Open(users->DbPath() + users->DbFileName(), true, 5000);
-        QVariantList v;
-        {
-            QSqlQuery q(db);
-            if (q.exec(sql))
-                while (q.next())
-                    v << q.value(0);
-        }
-        Sql::Close(db);
-        return v;
-    }
-};
+// A small picture file of any name (the content decides the format).
+inline void PictureWrite(const QString &path)
+{
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QVERIFY(image.save(path, "PNG"));
+}
 
 // Random values that pick the given question numbers in order with
 // candidate = int(r * max + 1); after the list a seeded generator goes on.
@@ -173,5 +124,129 @@ inline void PickSequence(const QVector<int32_t> &numbers, int32_t max, uint32_t 
         },
         [] {});
 }
+
+inline constexpr Screen AllScreens[] = {Screen::Login, Screen::Themes, Screen::Admin,      Screen::Practice,
+                                        Screen::ResultsLog, Screen::QA, Screen::PictureBig, Screen::Grade};
+
+struct Env {
+    TestSupport::Sandbox sb;
+    clsQuestion bank;
+    clsUser user;
+    QWidget window;
+    QWidget *login, *themes, *admin;
+    framePractice *practice;
+    frameResultsLog *resultsLog;
+    frameQA *qa;
+    framePictureBig *big;
+    frameGrade *grade;
+    int statsCalls = 0;
+
+    explicit Env(int16_t emptyCategory = -1)
+    {
+        BankBuild(bank, sb.programDir + QStringLiteral("/"), emptyCategory);
+        objQuestion = &bank;
+        objUser = &user;
+        user.QuestionnaireAnswers = QStringLiteral("answers");
+        ExamQuestionCount = {40, 40, 30, 30};
+        AnswerLetters = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
+        LocalisedTextsFill(0);
+        SetRecord = QuestionSet();
+        CurrentCategoryNr = CurrentLanguageNr = 0;
+        CurrentBookNr = 1;
+        CurrentBookNrMax = 2;
+        QDir(sb.dir.path()).mkpath(QStringLiteral("pictures"));
+        PicturePath = sb.dir.path() + QStringLiteral("/pictures/");
+        SetPrinterNamesOverride([] { return QStringList(); });
+
+        window.resize(800, 600);
+        login = new QWidget(&window), themes = new QWidget(&window), admin = new QWidget(&window);
+        practice = new framePractice(&window), resultsLog = new frameResultsLog(&window);
+        qa = new frameQA(&window), big = new framePictureBig(&window), grade = new frameGrade(&window);
+        (new QLabel(QStringLiteral("Kategorie :"), admin))->setObjectName(QStringLiteral("lblUserCategoryNr"));
+        const QList<QWidget *> frames = {login, themes, admin, practice, resultsLog, qa, big, grade};
+        for (int i = 0; i < frames.size(); ++i)
+            ScreenRegister(AllScreens[i], frames[i]);
+        MainProcs::framePracticeStatsShow = [this] { ++statsCalls; };
+        MainProcs::frameThemesStatsShow = [this] { ++statsCalls; };
+        practice->LessonButtonsLoad();
+        qa->QuestionButtonsLoad();
+        qa->BookDisplay();
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+
+    ~Env()
+    {
+        for (auto *proc : {&MainProcs::framePracticeStatsShow, &MainProcs::frameThemesStatsShow,
+                           &MainProcs::frameThemesLabelsUpdate, &MainProcs::frameLoginClose, &MainProcs::frameLoginInit})
+            *proc = {};
+        ResultsLogSetTarget(nullptr);
+        SetPrinterNamesOverride({});
+        for (Screen s : AllScreens)
+            ScreenRegister(s, nullptr);
+        objQuestion = nullptr;
+        objUser = nullptr;
+        Seams::SetRandom({});
+        Seams::SetClock({});
+    }
+
+    // A user database with the signed-in user "Anna".
+    void makeUsers()
+    {
+        QString error;
+        QVERIFY2(user.DbCreate(error), qPrintable(error));
+        user.ProgramVersion = ProgramVersionText;
+        user.setRSCursorType(QStringLiteral("2"));
+        user.setRSLockType(QStringLiteral("2"));
+        user.DbOpen();
+        user.NewUser();
+        user.UserName = QStringLiteral("Anna");
+        user.Password = QStringLiteral("1234");
+        user.CategoryNr = CurrentCategoryNr;
+        user.BookNr = 1;
+        user.UpdateUser();
+    }
+
+    // The first column of a user-database query, read through its own connection.
+    QVariantList rows(const QString &sql) const
+    {
+        QSqlDatabase db = Sql::Open(user.DbPath() + user.DbFileName(), true, 5000);
+        QVariantList v;
+        {
+            QSqlQuery q(db);
+            if (q.exec(sql))
+                while (q.next())
+                    v << q.value(0);
+        }
+        Sql::Close(db);
+        return v;
+    }
+    int count(const QString &table) const { return rows("SELECT COUNT(*) FROM " + table).value(0).toInt(); }
+
+    // A set of the questions 1..count in the given mode, shown at position 1.
+    void SetStart(uint8_t mode, int count)
+    {
+        SetRecord = QuestionSet();
+        SetRecord.QuestionMode = mode;
+        SetRecord.Redim(count);
+        for (int i = 1; i <= count; ++i)
+            SetRecord.QList[i] = i;
+        qa->QuestionButtonsInit(count);
+        SetRecord.CurrentIndex = 1;
+        qa->frameQAQuestion_Display();
+        Frame_OnTop(qa, true);
+    }
+
+    template <class T = QWidget> T *get(QWidget *parent, const char *name) const
+    {
+        T *w = parent->findChild<T *>(QString::fromLatin1(name));
+        return w ? w : (qFatal("control %s not found", name), nullptr);
+    }
+    QPushButton *button(QWidget *parent, const char *name) const { return get<QPushButton>(parent, name); }
+    template <class T = QWidget> T *q(const char *name) const { return get<T>(qa, name); }
+    void click(QWidget *w) const { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
+    void click(const char *qaControl) const { click(q(qaControl)); }
+};
 
 } // namespace TrainingTest

@@ -1,57 +1,25 @@
 // Grading: right answers and percentage, the stored answers text, the records
 // of one grading, its timestamp, its transaction and the results log.
 #include "TrainingFixture.h"
-#include "core/Screens.h"
 #include "training/Grading.h"
-#include "training/frameResultsLog.h"
-
-#include <QFile>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 using namespace TrainingTest;
 
 namespace {
 
-// Category 0: questions 1..40, themes 4 (1..20) and 5 (21..40); the right
-// answer of question n is "a", "b", "c" in turn.
-BankFixture::Content GradingBank()
-{
-    BankFixture::Content c;
-    static const char *letters[] = {"a", "b", "c"};
-    for (int32_t n = 1; n <= 40; ++n)
-        c.questions.append({0, n, 0, int16_t(n <= 20 ? 4 : 5), letters[n % 3]});
-    AddThemeNames(c, 5);
-    return c;
-}
+QString RightLetter(int32_t nr) { return nr % 3 == 0 ? QStringLiteral("c") : QStringLiteral("b"); }
 
-QString RightLetter(int32_t nr)
-{
-    static const char *letters[] = {"a", "b", "c"};
-    return QString::fromLatin1(letters[nr % 3]);
-}
-
-QString WrongLetter(int32_t nr)
-{
-    static const char *letters[] = {"b", "c", "a"};
-    return QString::fromLatin1(letters[nr % 3]);
-}
-
-// A set of questions first..first+count-1 with the first `right` answered
-// right and the rest wrong.
+// Questions 1..count, the first `right` answered right and the rest wrong ("a").
 void SetWithRightAnswers(int32_t count, int32_t right)
 {
     SetRecord.Redim(count);
     for (int32_t i = 1; i <= count; ++i) {
         SetRecord.QList[i] = i;
-        SetRecord.UserAnswers[i] = i <= right ? RightLetter(i) : WrongLetter(i);
+        SetRecord.UserAnswers[i] = i <= right ? RightLetter(i) : QStringLiteral("a");
     }
 }
 
-QDateTime At(int h, int m, int s, int ms = 0)
-{
-    return QDateTime(QDate(2026, 3, 7), QTime(h, m, s, ms));
-}
+QSqlError DiskFull() { return QSqlError(QString(), QStringLiteral("disk full"), QSqlError::StatementError, QStringLiteral("13")); }
 
 } // namespace
 
@@ -70,31 +38,24 @@ private Q_SLOTS:
 
 void TestTrainingGrading::rightAnswersCounted()
 {
-    Fixture f;
-    f.makeBank(GradingBank());
-    CurrentCategoryNr = 0;
-    SetWithRightAnswers(30, 25);
-    ResultsCompute();
-    QCOMPARE(SetRecord.RightAnswerCount, int16_t(25));
-    QCOMPARE(SetRecord.ResultPercent, int16_t(83));
-    SetWithRightAnswers(40, 35);
-    ResultsCompute();
-    QCOMPARE(SetRecord.ResultPercent, int16_t(88));
-    SetWithRightAnswers(40, 33);
-    ResultsCompute();
-    QCOMPARE(SetRecord.RightAnswerCount, int16_t(33));
-    QCOMPARE(SetRecord.ResultPercent, int16_t(82));
+    Env env;
+    const struct { int count, right, percent; } cases[] = {{30, 25, 83}, {40, 35, 88}, {40, 33, 82}};
+    for (const auto &c : cases) {
+        SetWithRightAnswers(c.count, c.right);
+        ResultsCompute();
+        QCOMPARE(SetRecord.RightAnswerCount, int16_t(c.right));
+        QCOMPARE(SetRecord.ResultPercent, int16_t(c.percent));
+    }
     // Upper case and unanswered are wrong.
     SetRecord.UserAnswers[1] = RightLetter(1).toUpper();
     SetRecord.UserAnswers[2].clear();
     ResultsCompute();
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(31));
-    // The category is part of the key: in category 1 nothing exists.
-    CurrentCategoryNr = 1;
+    // The category is part of the key: in category 3 none of these exists.
+    CurrentCategoryNr = 3;
     ResultsCompute();
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(0));
-    QCOMPARE(SetRecord.ResultPercent, int16_t(0));
-    // Halves to even: 1 of 40 gives 2, 3 of 40 give 8; an empty set 0.
+    // Halves to even; an empty set gives 0.
     QCOMPARE(ResultPercentOf(1, 40), int16_t(2));
     QCOMPARE(ResultPercentOf(3, 40), int16_t(8));
     QCOMPARE(ResultPercentOf(0, 0), int16_t(0));
@@ -102,10 +63,8 @@ void TestTrainingGrading::rightAnswersCounted()
 
 void TestTrainingGrading::practiceSetWithoutAnswers()
 {
-    Fixture f;
-    f.makeBank(GradingBank());
-    f.makeUsers();
-    CurrentCategoryNr = 0;
+    Env env;
+    env.makeUsers();
     CurrentThemeNr = -1;
     CurrentQuestionnaireNr = 0;
     SetRecord.QuestionMode = QuestionModePractice;
@@ -113,180 +72,114 @@ void TestTrainingGrading::practiceSetWithoutAnswers()
     for (int i = 1; i <= 5; ++i)
         SetRecord.QList[i] = 10 + i;
     QVERIFY(GradingRun());
-    QCOMPARE(SetRecord.RightAnswerCount, int16_t(0));
     QCOMPARE(SetRecord.ResultPercent, int16_t(0));
-    QCOMPARE(f.rows("SELECT QuestionnaireAnswers FROM QuestionnaireStat"), QVariantList({QString(10, ' ')}));
-    QCOMPARE(f.rows("SELECT QuestionnaireThemeNr FROM QuestionnaireStat").value(0).toInt(), -1);
-    QCOMPARE(f.rows("SELECT QuestionnaireNr FROM QuestionnaireStat").value(0).toInt(), 0);
-    QCOMPARE(f.rows("SELECT QuestionAnswer FROM QuestionStat").size(), 5);
-    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionStat WHERE QuestionAnswer <> 0").value(0).toInt(), 0);
+    QCOMPARE(env.rows("SELECT QuestionnaireAnswers FROM QuestionnaireStat"), QVariantList({QString(10, ' ')}));
+    QCOMPARE(env.rows("SELECT QuestionnaireThemeNr FROM QuestionnaireStat").value(0).toInt(), -1);
+    QCOMPARE(env.rows("SELECT QuestionAnswer FROM QuestionStat"), QVariantList(5, 0));
 }
 
 void TestTrainingGrading::revealedAndCorrectedStoresL()
 {
-    Fixture f;
-    f.makeBank(GradingBank());
-    f.makeUsers();
-    CurrentCategoryNr = 0;
-    CurrentThemeNr = 0;
-    CurrentQuestionnaireNr = 4;
+    Env env;
+    env.makeUsers();
     SetWithRightAnswers(6, 6);
     SetRecord.RevealState[3] = 2;
     SetRecord.RevealState[5] = 1;
     QVERIFY(GradingRun());
-    const QString stored = f.rows("SELECT QuestionnaireAnswers FROM QuestionnaireStat").value(0).toString();
-    QCOMPARE(stored.size(), 12);
-    QCOMPARE(stored.mid(6), QStringLiteral("  L J "));
-    QCOMPARE(stored.at(6 + 3 - 1), QLatin1Char('L'));
-    QCOMPARE(stored.left(6), RightLetter(1) + RightLetter(2) + RightLetter(3) + RightLetter(4) + RightLetter(5)
-                                 + RightLetter(6));
+    QCOMPARE(env.rows("SELECT QuestionnaireAnswers FROM QuestionnaireStat"), QVariantList({"bbcbbc  L J "}));
 }
 
 void TestTrainingGrading::recordsOfOneGrading()
 {
-    Fixture f;
-    f.makeBank(GradingBank());
-    f.makeUsers();
-    CurrentCategoryNr = 0;
+    Env env;
+    env.makeUsers();
     CurrentThemeNr = -1;
     CurrentQuestionnaireNr = 1;
     // The clock moves on by 0.7 s at every reading: one reading must serve all.
-    QDateTime now = At(14, 30, 15, 600);
+    QDateTime now(QDate(2026, 3, 7), QTime(14, 30, 15, 600));
     Seams::SetClock([&now] {
-        const QDateTime t = now;
         now = now.addMSecs(700);
-        return t;
+        return now.addMSecs(-700);
     });
     SetRecord.QuestionMode = QuestionModeExam;
     SetRecord.Redim(3);
     SetRecord.QList = {0, 21, 7, 33};
-    SetRecord.UserAnswers = {QString(), RightLetter(21), WrongLetter(7), RightLetter(33)};
+    SetRecord.UserAnswers = {QString(), RightLetter(21), QStringLiteral("a"), RightLetter(33)};
     QVERIFY(GradingRun());
-    const QString stamp = Sql::DateTimeToText(At(14, 30, 15));
-    QCOMPARE(f.rows("SELECT QuestionnaireDateTime FROM QuestionnaireStat"), QVariantList({stamp}));
-    QCOMPARE(f.rows("SELECT QuestionDateTime FROM QuestionStat ORDER BY StatId"),
-             QVariantList({stamp, stamp, stamp}));
-    QCOMPARE(f.rows("SELECT QuestionNr FROM QuestionStat ORDER BY StatId"), QVariantList({21, 7, 33}));
-    QCOMPARE(f.rows("SELECT QuestionThemeNr FROM QuestionStat ORDER BY StatId"), QVariantList({5, 4, 5}));
-    QCOMPARE(f.rows("SELECT QuestionAnswer FROM QuestionStat ORDER BY StatId"), QVariantList({1, 0, 1}));
-    QCOMPARE(f.rows("SELECT QuestionnaireResultPercent FROM QuestionnaireStat").value(0).toDouble(), 67.0);
-    QCOMPARE(f.rows("SELECT QuestionnaireNr FROM QuestionnaireStat").value(0).toInt(), 1);
-    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionStat WHERE UserID = " + QString::number(objUser->UserID()))
-                 .value(0)
-                 .toInt(),
-             3);
+    const QString stamp = Sql::DateTimeToText(QDateTime(QDate(2026, 3, 7), QTime(14, 30, 15)));
+    QCOMPARE(env.rows("SELECT QuestionnaireDateTime FROM QuestionnaireStat"), QVariantList({stamp}));
+    QCOMPARE(env.rows("SELECT QuestionDateTime FROM QuestionStat ORDER BY StatId"), QVariantList(3, stamp));
+    QCOMPARE(env.rows("SELECT QuestionNr FROM QuestionStat ORDER BY StatId"), QVariantList({21, 7, 33}));
+    QCOMPARE(env.rows("SELECT QuestionThemeNr FROM QuestionStat ORDER BY StatId"), QVariantList({5, 4, 5}));
+    QCOMPARE(env.rows("SELECT QuestionAnswer FROM QuestionStat ORDER BY StatId"), QVariantList({1, 0, 1}));
+    QCOMPARE(env.rows("SELECT QuestionnaireResultPercent FROM QuestionnaireStat").value(0).toDouble(), 67.0);
+    QCOMPARE(env.count("QuestionStat WHERE UserID = " + QString::number(objUser->UserID())), 3);
     // The grading left the statistics recordsets closed and writable again.
-    QCOMPARE(objUser->RSCursorType(), QStringLiteral("2"));
     QCOMPARE(objUser->RSLockType(), QStringLiteral("2"));
 }
 
 void TestTrainingGrading::resultsLogText()
 {
-    Fixture f;
-    f.makeBank(GradingBank());
-    f.makeUsers();
-    QWidget window;
-    auto *log = new frameResultsLog(&window);
-    ScreenRegister(Screen::ResultsLog, log);
-    auto *box = log->findChild<QPlainTextEdit *>(QStringLiteral("txtResultsLog"));
-    QVERIFY(box);
+    Env env;
+    env.makeUsers();
+    auto *box = env.get<QPlainTextEdit>(env.resultsLog, "txtResultsLog");
     box->setPlainText(QStringLiteral("old text"));
     SetWithRightAnswers(2, 1);
     QVERIFY(GradingRun());
     const QString N = NewLine;
-    const QString expected =
-        "Calcul des résultats ..." + N + "Terminé !" + N + N
-        + "Stockage des résultats du questionnaire ..." + N + "- ouverture de la database Users.mdb" + N
-        + "- ajout de l'enregistrement contenant les résultats" + N + "- ecriture de l'enregistrement" + N
-        + "- fermeture de la database Users.mdb" + N + "Terminé !" + N + N
-        + "Stockage des réponses du questionnaire ..." + N + "- ouverture de la database Users.mdb" + N
-        + "- ajout de l'enregistrement pour la question No 1" + N + "- ecriture de l'enregistrement" + N
-        + "- ajout de l'enregistrement pour la question No 2" + N + "- ecriture de l'enregistrement" + N
-        + "- fermeture de la database Users.mdb" + N + "Terminé !" + N + N;
-    QCOMPARE(box->toPlainText(), expected);
-    QVERIFY(box->isReadOnly());
-    QVERIFY(log->findChild<QPushButton *>(QStringLiteral("cmdResultsLogContinue"))->isEnabled());
-    QVERIFY(!log->findChild<QPushButton *>(QStringLiteral("cmdResultsLogAbort"))->isEnabled());
-    ScreenRegister(Screen::ResultsLog, nullptr);
+    const QString open = "- ouverture de la database Users.mdb" + N, write = "- ecriture de l'enregistrement" + N,
+                  close = "- fermeture de la database Users.mdb" + N + "Terminé !" + N + N;
+    QCOMPARE(box->toPlainText(),
+             "Calcul des résultats ..." + N + "Terminé !" + N + N + "Stockage des résultats du questionnaire ..." + N
+                 + open + "- ajout de l'enregistrement contenant les résultats" + N + write + close
+                 + "Stockage des réponses du questionnaire ..." + N + open
+                 + "- ajout de l'enregistrement pour la question No 1" + N + write
+                 + "- ajout de l'enregistrement pour la question No 2" + N + write + close);
+    QVERIFY(env.button(env.resultsLog, "cmdResultsLogContinue")->isEnabled());
+    QVERIFY(!env.button(env.resultsLog, "cmdResultsLogAbort")->isEnabled());
 }
 
 void TestTrainingGrading::failedGradingKeepsNothing()
 {
-    Fixture f;
-    f.makeBank(GradingBank());
-    f.makeUsers();
-    QWidget window;
-    auto *log = new frameResultsLog(&window);
-    ScreenRegister(Screen::ResultsLog, log);
-    objUser->setFaultHook([](const QString &op) {
-        return op == QLatin1String("GradingCommit")
-                   ? QSqlError(QString(), QStringLiteral("disk full"), QSqlError::StatementError, QStringLiteral("13"))
-                   : QSqlError();
-    });
+    Env env;
+    env.makeUsers();
     SetWithRightAnswers(4, 4);
-    QVERIFY(!GradingRun());
+    // A failure at the start, at a write (undoing the records before it) or at the commit.
+    for (const char *op : {"GradingBegin", "QuestionnaireStatUpdate", "GradingCommit"}) {
+        objUser->setFaultHook([op](const QString &o) { return o == QLatin1String(op) ? DiskFull() : QSqlError(); });
+        QVERIFY2(!GradingRun(), op);
+        QCOMPARE(env.count("QuestionnaireStat"), 0);
+        QCOMPARE(env.count("QuestionStat"), 0);
+    }
     objUser->setFaultHook({});
-    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionnaireStat").value(0).toInt(), 0);
-    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionStat").value(0).toInt(), 0);
-    QVERIFY(log->findChild<QPlainTextEdit *>()->toPlainText().endsWith(
+    QVERIFY(env.get<QPlainTextEdit>(env.resultsLog, "txtResultsLog")->toPlainText().endsWith(
         QStringLiteral("Erreur : les résultats n'ont pas pu être enregistrés !") + NewLine));
-
-    // A failing write undoes the records written before it.
-    objUser->setFaultHook([](const QString &op) {
-        return op == QLatin1String("QuestionnaireStatUpdate")
-                   ? QSqlError(QString(), QStringLiteral("disk full"), QSqlError::StatementError, QStringLiteral("13"))
-                   : QSqlError();
-    });
-    QVERIFY(!GradingRun());
-    objUser->setFaultHook({});
-    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionStat").value(0).toInt(), 0);
-    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionnaireStat").value(0).toInt(), 0);
-
-    // No transaction, no writes at all.
-    objUser->setFaultHook([](const QString &op) {
-        return op == QLatin1String("GradingBegin")
-                   ? QSqlError(QString(), QStringLiteral("disk full"), QSqlError::StatementError, QStringLiteral("13"))
-                   : QSqlError();
-    });
-    QVERIFY(!GradingRun());
-    objUser->setFaultHook({});
-    QVERIFY(!log->findChild<QPlainTextEdit *>()->toPlainText().contains(QStringLiteral("ouverture")));
-
     // The next grading is stored normally.
     QVERIFY(GradingRun());
-    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionStat").value(0).toInt(), 4);
-    QCOMPARE(f.rows("SELECT COUNT(*) FROM QuestionnaireStat").value(0).toInt(), 1);
-    ScreenRegister(Screen::ResultsLog, nullptr);
+    QCOMPARE(env.count("QuestionStat"), 4);
+    QCOMPARE(env.count("QuestionnaireStat"), 1);
 }
 
 void TestTrainingGrading::resultsLogButtons()
 {
-    TestSupport::Sandbox sb;
-    QWidget window;
-    auto *log = new frameResultsLog(&window);
-    auto *other = new QWidget(&window);
+    Env env;
+    frameResultsLog *log = env.resultsLog;
     QCOMPARE(log->title(), QStringLiteral("Traitement des résultats"));
-    auto *abort = log->findChild<QPushButton *>(QStringLiteral("cmdResultsLogAbort"));
-    auto *cont = log->findChild<QPushButton *>(QStringLiteral("cmdResultsLogContinue"));
-    QCOMPARE(abort->text(), QStringLiteral("QUITTER VELKO"));
-    QCOMPARE(cont->text(), QStringLiteral("CONTINUER"));
+    QPushButton *abort = env.button(log, "cmdResultsLogAbort"), *cont = env.button(log, "cmdResultsLogContinue");
+    QVERIFY(abort->text() == QStringLiteral("QUITTER VELKO") && cont->text() == QStringLiteral("CONTINUER"));
     ResultsLogAppend(QStringLiteral("line"));
-    QCOMPARE(log->findChild<QPlainTextEdit *>()->toPlainText(), QStringLiteral("line"));
     log->frameResultsLogInit();
-    QCOMPARE(log->findChild<QPlainTextEdit *>()->toPlainText(), QString());
+    QCOMPARE(env.get<QPlainTextEdit>(log, "txtResultsLog")->toPlainText(), QString());
     QVERIFY(!abort->isEnabled() && !cont->isEnabled());
 
     // Continue sends the log behind the other frames.
     log->raise();
-    QCOMPARE(window.children().last(), static_cast<QObject *>(log));
     log->cmdResultsLogContinue_Click();
-    QCOMPARE(window.children().first(), static_cast<QObject *>(log));
-    QCOMPARE(window.children().last(), static_cast<QObject *>(other));
+    QCOMPARE(env.window.children().first(), static_cast<QObject *>(log));
     QCOMPARE(Seams::ProgramEndRequests(), 0);
 
     // Abort removes the scratch files and ends the program.
     const QString scratch = TempFileCreate();
-    QVERIFY(QFile::exists(scratch));
     log->cmdResultsLogAbort_Click();
     QVERIFY(!QFile::exists(scratch));
     QCOMPARE(Seams::ProgramEndRequests(), 1);
