@@ -1,126 +1,130 @@
 #pragma once
-// A small question bank and user database for tests of the main window,
-// created through the access objects themselves, plus the INI file that
-// points the program at them.
+// The databases of the main-window tests, built once per test program and
+// copied into each test's sandbox together with an INI file pointing at them.
 #include "TestSupport.h"
 #include "questionbank/clsQuestion.h"
 #include "userdb/clsUser.h"
 
 #include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtTest>
 
 namespace ShellFixture {
 
-struct Candidate {
-    QString name;
-    QString password;
-    int16_t language;
-    int16_t category;
-    int32_t status;
-};
-
-inline void createUsers(const QString &dir, const QList<Candidate> &users)
+// Rows of an SQLite file as "a|b|c" lines.
+inline QStringList query(const QString &file, const QString &sql, const QVariantList &values = {})
 {
-    clsUser u;
-    u.setDbPath(dir);
-    u.setDbFileName(QStringLiteral("Users.sqlite"));
-    QString error;
-    QVERIFY2(u.DbCreate(error), qPrintable(error));
-    u.setRSCursorType(QStringLiteral("2"));
-    u.setRSLockType(QStringLiteral("2"));
-    u.DbOpen();
-    for (const Candidate &c : users) {
-        u.NewUser();
-        u.UserName = c.name;
-        u.Password = c.password;
-        u.LanguageNr = c.language;
-        u.CategoryNr = c.category;
-        u.BookNr = 1;
-        u.UserStatus = c.status;
-        u.UpdateUser();
-    }
-    u.DbClose();
-}
-
-inline void createBank(const QString &dir)
-{
-    clsQuestion q;
-    q.setDbPath(dir);
-    q.setDbFileName(QStringLiteral("Bank.sqlite"));
-    QString error;
-    QVERIFY2(q.DbCreate(error), qPrintable(error));
-    q.setRSLockType(QStringLiteral("2"));
-    q.DbOpen();
-    q.DbTransactionBegin();
-    q.QuestionOpen();
-    for (int16_t cat = 0; cat < 4; ++cat) {
-        for (int32_t nr = 1; nr <= 50; ++nr) {
-            q.QuestionAdd();
-            q.CategoryNr = cat;
-            q.QuestionNr = nr;
-            q.ThemeNr = static_cast<int16_t>(4 + nr % 3);
-            q.PictureNr = 0;
-            q.Answer = QStringLiteral("b");
-            q.QuestionUpdate();
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
+        db.setDatabaseName(file);
+        db.open();
+        QSqlQuery q(db);
+        q.prepare(sql);
+        for (const QVariant &v : values)
+            q.addBindValue(v);
+        for (q.exec(); q.next();) {
+            QStringList cells;
+            for (int i = 0; i < q.record().count(); ++i)
+                cells << q.value(i).toString();
+            rows << cells.join(QLatin1Char('|'));
         }
     }
-    q.QuestionClose();
-    q.QuestionTextOpen();
-    for (int16_t cat = 0; cat < 4; ++cat)
-        for (int32_t nr = 1; nr <= 50; ++nr)
-            for (int16_t lang = 0; lang < 3; ++lang) {
-                q.QuestionTextAdd();
-                q.CategoryNr = cat;
-                q.QuestionNr = nr;
-                q.LanguageNr = lang;
-                q.QuestionText = QStringLiteral("Q%1 L%2").arg(nr).arg(lang);
-                q.AnsweraText = QStringLiteral("a");
-                q.AnswerbText = QStringLiteral("b");
-                q.AnswercText = QStringLiteral("c");
-                q.QuestionTextUpdate();
-            }
-    q.QuestionTextClose();
-    q.ThemeNameOpen();
-    for (int16_t cat = 0; cat < 4; ++cat)
-        for (int16_t t = 4; t <= 6; ++t)
-            for (int16_t lang = 0; lang < 3; ++lang) {
-                q.ThemeNameAdd();
-                q.CategoryNr = cat;
-                q.ThemeNr = t;
-                q.LanguageNr = lang;
-                q.ThemeName = QStringLiteral("Theme %1/%2").arg(t).arg(lang);
-                q.ThemeNameUpdate();
-            }
-    q.ThemeNameClose();
-    q.BookOpen();
-    for (int16_t cat = 0; cat < 4; ++cat) {
-        q.BookAdd();
-        q.CategoryNr = cat;
-        q.BookNr = 1;
-        q.BookTitle = QStringLiteral("Handbuch");
-        q.BookPictureNr = QStringLiteral("9001");
-        q.BookUpdate();
-    }
-    q.BookClose();
-    q.DbTransactionCommit();
-    q.DbClose();
+    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+    return rows;
 }
 
-// Writes the INI file beside the program: databases in <root>/data,
-// pictures in <root>/pics.
-inline void writeIni(const TestSupport::Sandbox &sb, const QString &extra = QString())
+template <class T = QWidget> T *child(const QWidget *root, const QString &name)
 {
-    const QString data = sb.dir.path() + QStringLiteral("/data/");
-    const QString pics = sb.dir.path() + QStringLiteral("/pics/");
-    QDir().mkpath(data);
-    QDir().mkpath(pics);
-    sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Bank.sqlite\nUSERDB_PATH=%1\n"
-                               "USERDB_NAME=Users.sqlite\nPIC_PATH=%2\n")
-                    .arg(data, pics)
-                + extra);
+    T *c = root->findChild<T *>(name);
+    if (!c)
+        qFatal("missing control %s", qPrintable(name));
+    return c;
 }
+inline void click(const QWidget *root, const QString &name) { QTest::mouseClick(child(root, name), Qt::LeftButton); }
 
 inline QString dataDir(const TestSupport::Sandbox &sb) { return sb.dir.path() + QStringLiteral("/data/"); }
 inline QString picDir(const TestSupport::Sandbox &sb) { return sb.dir.path() + QStringLiteral("/pics/"); }
+
+// Bank: 50 questions and two books per category. Users: the administrator,
+// three active candidates (German/C, French/C1, Italian/C1) and a deactivated one.
+class Databases
+{
+public:
+    explicit Databases(int16_t adminLanguage = 0)
+    {
+        clsQuestion q;
+        q.setDbPath(m_dir.path() + QLatin1Char('/'));
+        q.setDbFileName(QStringLiteral("Bank.sqlite"));
+        QString error;
+        QVERIFY2(q.DbCreate(error), qPrintable(error));
+        q.setRSLockType(QStringLiteral("2"));
+        q.DbOpen();
+        q.DbTransactionBegin();
+        q.QuestionOpen();
+        q.BookOpen();
+        for (int16_t cat = 0; cat < 4; ++cat) {
+            for (int32_t nr = 1; nr <= 50; ++nr) {
+                q.QuestionAdd();
+                q.CategoryNr = cat;
+                q.QuestionNr = nr;
+                q.ThemeNr = static_cast<int16_t>(4 + nr % 3);
+                q.Answer = QStringLiteral("b");
+                q.QuestionUpdate();
+            }
+            for (int16_t book = 1; book <= 2; ++book) {
+                q.BookAdd();
+                q.CategoryNr = cat;
+                q.BookNr = book;
+                q.BookTitle = QStringLiteral("Handbuch");
+                q.BookUpdate();
+            }
+        }
+        q.DbTransactionCommit();
+        q.DbClose();
+
+        clsUser u;
+        u.setDbPath(m_dir.path() + QLatin1Char('/'));
+        u.setDbFileName(QStringLiteral("Users.sqlite"));
+        QVERIFY2(u.DbCreate(error), qPrintable(error));
+        u.setRSCursorType(QStringLiteral("2"));
+        u.setRSLockType(QStringLiteral("2"));
+        u.DbOpen();
+        const struct { const char *name, *password; int16_t language, category; int32_t status; } users[] = {
+            {"_Vestr", "1234", adminLanguage, 0, 0}, {"Anna Keller", "4711", 0, 0, 0},
+            {"Bruno Meier", "1111", 0, 1, 1},        {"Claire Dubois", "2580", 1, 1, 0},
+            {"Giulia Rossi", "369", 2, 2, 0}};
+        for (const auto &c : users) {
+            u.NewUser();
+            u.UserName = QString::fromUtf8(c.name);
+            u.Password = QString::fromUtf8(c.password);
+            u.LanguageNr = c.language;
+            u.CategoryNr = c.category;
+            u.BookNr = 1;
+            u.UserStatus = c.status;
+            u.UpdateUser();
+        }
+        u.DbClose();
+    }
+
+    // The INI file beside the program and copies of the databases in <root>/data.
+    void install(const TestSupport::Sandbox &sb, const QString &extraIni = {}, bool withUsers = true) const
+    {
+        QDir().mkpath(dataDir(sb));
+        QDir().mkpath(picDir(sb));
+        sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Bank.sqlite\nUSERDB_PATH=%1\n"
+                                   "USERDB_NAME=Users.sqlite\nPIC_PATH=%2\n").arg(dataDir(sb), picDir(sb))
+                    + extraIni);
+        for (const QString &file : QStringList{"Bank.sqlite", "Users.sqlite"}.mid(0, withUsers ? 2 : 1)) {
+            QVERIFY(QFile::copy(m_dir.filePath(file), dataDir(sb) + file));
+            QFile::setPermissions(dataDir(sb) + file, QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
 
 } // namespace ShellFixture

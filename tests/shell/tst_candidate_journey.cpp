@@ -1,7 +1,7 @@
 // A candidate's whole way through the real main window on the demo data:
 // sign in, take an examination, answer every question, grade, read the grade
 // screen, review a question, leave, and find the records in the user database.
-#include "TestSupport.h"
+#include "ShellFixture.h"
 #include "core/Screens.h"
 #include "shell/formMain.h"
 #include "training/QuestionSet.h"
@@ -9,8 +9,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTableWidget>
 #include <QtTest>
 #include <cmath>
@@ -24,29 +22,9 @@ private Q_SLOTS:
 private:
     static QVariant scalar(const QString &file, const QString &sql, const QVariantList &values = {})
     {
-        QVariant result;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
-            db.setDatabaseName(file);
-            if (db.open()) {
-                QSqlQuery q(db);
-                q.prepare(sql);
-                for (const QVariant &v : values)
-                    q.addBindValue(v);
-                if (q.exec() && q.next())
-                    result = q.value(0);
-            }
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("peek"));
-        return result;
+        return ShellFixture::query(file, sql, values).value(0);
     }
-    template <class T> static T *find(formMain &w, const QString &name)
-    {
-        T *c = w.findChild<T *>(name);
-        if (!c)
-            qWarning("missing control %s", qPrintable(name));
-        return c;
-    }
+    template <class T> static T *find(formMain &w, const QString &name) { return ShellFixture::child<T>(&w, name); }
 };
 
 void TestCandidateJourney::examinationFromSignInToStoredRecords()
@@ -65,6 +43,7 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
                     .arg(data, demo, maxqpt));
 
     formMain w;
+    const auto click = [&w](const QString &name) { ShellFixture::click(&w, name); };
     w.Form_Load();
     QCOMPARE(Seams::ProgramEndRequests(), 0);
     Frame_OnTop(Screen::PictureBig, false);
@@ -85,14 +64,14 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     list->setCurrentRow(row);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
     for (const QChar digit : password)
-        QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdLoginNumber_%1").arg(digit)), Qt::LeftButton);
+        click(QStringLiteral("cmdLoginNumber_%1").arg(digit));
     QCoreApplication::processEvents();
     QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtLoginPassword"))->text(), password);
-    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdLoginOK")), Qt::LeftButton);
+    click(QStringLiteral("cmdLoginOK"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
 
     // Examination: 40 distinct questions of category C.
-    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdPracticeExam")), Qt::LeftButton);
+    click(QStringLiteral("cmdPracticeExam"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeExam));
     QCOMPARE(SetRecord.QuestionCount, 40);
@@ -101,18 +80,16 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     int expectedRight = 0;
     for (int i = 1; i <= SetRecord.QuestionCount; ++i) {
         QCOMPARE(SetRecord.CurrentIndex, i);
-        QWidget *label = find<QWidget>(w, QStringLiteral("picboxAnswerLabel_0"));
-        QTest::mouseClick(label, Qt::LeftButton);
+        click(QStringLiteral("picboxAnswerLabel_0"));
         QCOMPARE(SetRecord.UserAnswers[i], QStringLiteral("a"));
-        const QString right = scalar(bank, QStringLiteral("SELECT Answer FROM Question WHERE CategoryNr = 0 AND QuestionNr = ?"),
-                                     {SetRecord.QList[i]}).toString();
-        expectedRight += right == QStringLiteral("a");
-        QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdQANext")), Qt::LeftButton);
+        expectedRight += scalar(bank, QStringLiteral("SELECT Answer FROM Question WHERE CategoryNr = 0 AND QuestionNr = ?"),
+                                {SetRecord.QList[i]}).toString() == QStringLiteral("a");
+        click(QStringLiteral("cmdQANext"));
     }
     QCOMPARE(SetRecord.CurrentIndex, 1);   // next on the last wraps around
 
     // Grade and read the grade screen.
-    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdQAGrade")), Qt::LeftButton);
+    click(QStringLiteral("cmdQAGrade"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeGraded));
     QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQNr"))->text(), QStringLiteral("40"));
@@ -125,29 +102,29 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
 
     // Review question 3 and come back.
     grid->setCurrentCell(3, 0);
-    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdGradeReview")), Qt::LeftButton);
+    click(QStringLiteral("cmdGradeReview"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
     QCOMPARE(SetRecord.CurrentIndex, 3);
-    QTest::mouseClick(find<QWidget>(w, QStringLiteral("picboxAnswerLabel_1")), Qt::LeftButton);
+    click(QStringLiteral("picboxAnswerLabel_1"));
     QCOMPARE(SetRecord.UserAnswers[3], QStringLiteral("a"));   // read-only in review
-    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdQAGrade")), Qt::LeftButton);
+    click(QStringLiteral("cmdQAGrade"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
 
     // Leave: back on the practice menu.
-    QTest::mouseClick(find<QPushButton>(w, QStringLiteral("cmdGradeQuit")), Qt::LeftButton);
+    click(QStringLiteral("cmdGradeQuit"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
 
     // The records of this grading, all with one timestamp.
-    QCOMPARE(scalar(users, QStringLiteral("SELECT COUNT(*) FROM QuestionnaireStat WHERE UserID = ? AND QuestionnaireThemeNr = -1 "
-                                          "AND QuestionnaireNr = 1 AND CategoryNr = 0"), {userId}).toInt(), 1);
-    QCOMPARE(qRound(scalar(users, QStringLiteral("SELECT QuestionnaireResultPercent FROM QuestionnaireStat WHERE UserID = ?"),
-                           {userId}).toDouble()), percent);
-    QCOMPARE(scalar(users, QStringLiteral("SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = ?"), {userId}).toString(),
+    const auto stat = [&](const char *sql) { return scalar(users, QString::fromLatin1(sql), {userId}); };
+    QCOMPARE(stat("SELECT COUNT(*) FROM QuestionnaireStat WHERE UserID = ? AND QuestionnaireThemeNr = -1 "
+                  "AND QuestionnaireNr = 1 AND CategoryNr = 0").toInt(), 1);
+    QCOMPARE(qRound(stat("SELECT QuestionnaireResultPercent FROM QuestionnaireStat WHERE UserID = ?").toDouble()), percent);
+    QCOMPARE(stat("SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = ?").toString(),
              QString(40, QLatin1Char('a')) + QString(40, QLatin1Char(' ')));
-    QCOMPARE(scalar(users, QStringLiteral("SELECT COUNT(*) FROM QuestionStat WHERE UserID = ?"), {userId}).toInt(), 40);
-    QCOMPARE(scalar(users, QStringLiteral("SELECT COUNT(DISTINCT QuestionDateTime) FROM QuestionStat WHERE UserID = ?"), {userId}).toInt(), 1);
-    QCOMPARE(scalar(users, QStringLiteral("SELECT SUM(QuestionAnswer) FROM QuestionStat WHERE UserID = ?"), {userId}).toInt(), expectedRight);
-    QCOMPARE(scalar(users, QStringLiteral("SELECT COUNT(*) FROM Events WHERE UserID = ? AND EventCode = 1000"), {userId}).toInt(), 1);
+    QCOMPARE(stat("SELECT COUNT(*) FROM QuestionStat WHERE UserID = ?").toInt(), 40);
+    QCOMPARE(stat("SELECT COUNT(DISTINCT QuestionDateTime) FROM QuestionStat WHERE UserID = ?").toInt(), 1);
+    QCOMPARE(stat("SELECT SUM(QuestionAnswer) FROM QuestionStat WHERE UserID = ?").toInt(), expectedRight);
+    QCOMPARE(stat("SELECT COUNT(*) FROM Events WHERE UserID = ? AND EventCode = 1000").toInt(), 1);
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
