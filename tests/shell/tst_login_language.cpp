@@ -199,13 +199,8 @@ void TestLoginLanguage::languageScreenRecaptionsAndReturns()
     QFETCH(int, mode);
     QFETCH(QString, expected);
     QString called;
-    const struct { std::function<void()> &hook; char mark; } marks[] = {
-        {MainProcs::QuestionnaireTitleSet, 'T'}, {MainProcs::GradeGridFill, 'G'},
-        {MainProcs::frameHistoryInit, 'H'},      {MainProcs::framePracticeStatsShow, 'P'},
-        {MainProcs::AdminUserDataDisplay, 'A'},  {MainProcs::frameThemesLabelsUpdate, 'L'},
-        {MainProcs::frameThemesStatsShow, 'S'}};
-    for (const auto &m : marks)
-        m.hook = [&called, c = m.mark] { called += QLatin1Char(c); };
+    for (int i = 0; i < 8; ++i)   // each procedure leaves its letter
+        *Hooks[i] = [&called, c = "PSLHIAGT"[i]] { called += QLatin1Char(c); };
     SetRecord.QuestionMode = static_cast<uint8_t>(mode);
 
     const Screen screens[] = {Screen::Login, Screen::QA,     Screen::Practice, Screen::Admin,
