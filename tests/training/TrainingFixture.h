@@ -197,14 +197,11 @@ struct Env {
         QString error;
         QVERIFY2(user.DbCreate(error), qPrintable(error));
         user.ProgramVersion = ProgramVersionText;
-        user.setRSCursorType(QStringLiteral("2"));
-        user.setRSLockType(QStringLiteral("2"));
+        user.setRSCursorType(QStringLiteral("2")), user.setRSLockType(QStringLiteral("2"));
         user.DbOpen();
         user.NewUser();
-        user.UserName = QStringLiteral("Anna");
-        user.Password = QStringLiteral("1234");
-        user.CategoryNr = CurrentCategoryNr;
-        user.BookNr = 1;
+        user.UserName = QStringLiteral("Anna"), user.Password = QStringLiteral("1234");
+        user.CategoryNr = CurrentCategoryNr, user.BookNr = 1;
         user.UpdateUser();
     }
 
