@@ -1,5 +1,6 @@
 #include "admin/frameAdmin.h"
 
+#include "core/ControlCreate.h"
 #include "core/formDebugOutput.h"
 #include "core/modMain.h"
 
@@ -13,40 +14,6 @@
 #include <QTabWidget>
 
 namespace {
-
-template <class T> T *Create(QWidget *parent, const QString &name, int x, int y, int w, int h)
-{
-    auto *c = new T(parent);
-    c->setObjectName(name);
-    c->setGeometry(x, y, w, h);
-    return c;
-}
-
-QPushButton *ButtonCreate(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w, int h)
-{
-    auto *b = Create<QPushButton>(parent, name, x, y, w, h);
-    b->setText(caption);
-    return b;
-}
-
-QLabel *LabelCreate(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w, int h)
-{
-    auto *l = Create<QLabel>(parent, name, x, y, w, h);
-    l->setText(caption);
-    return l;
-}
-
-QLineEdit *DisplayBoxCreate(QWidget *parent, const QString &name, int x, int y, int w, int h)
-{
-    auto *t = Create<QLineEdit>(parent, name, x, y, w, h);
-    t->setReadOnly(true);
-    return t;
-}
-
-QWidget *BoxCreate(QWidget *parent, const QString &name, int x, int y, int w, int h)
-{
-    return Create<QWidget>(parent, name, x, y, w, h);
-}
 
 // The address may break after each '/' and '.' in a narrow column.
 QString BreakableAddress(const QString &address)
@@ -70,20 +37,20 @@ frameAdmin::frameAdmin(QWidget *parent)
     setGeometry(4, 0, 785, 569);
 
     // Tab strip; the page frames lie over its page area.
-    tabAdmin = Create<QTabWidget>(this, QStringLiteral("tabAdmin"), 12, 28, 620, 530);
+    tabAdmin = ControlCreate<QTabWidget>(this, QStringLiteral("tabAdmin"), 12, 28, 620, 530);
     tabAdmin->addTab(new QWidget, QStringLiteral("Users"));
     tabAdmin->addTab(new QWidget, QStringLiteral("Settings"));
     for (int i = 0; i < 3; ++i) {
-        frametabAdmin[i] = Create<QFrame>(tabAdmin, QStringLiteral("frametabAdmin_%1").arg(i), 2, 30, 616, 498);
+        frametabAdmin[i] = ControlCreate<QFrame>(tabAdmin, QStringLiteral("frametabAdmin_%1").arg(i), 2, 30, 616, 498);
         frametabAdmin[i]->setVisible(i == 0);
     }
 
     // --- user management page ---
     QFrame *users = frametabAdmin[0];
-    listAdminUsers = Create<QListWidget>(users, QStringLiteral("listAdminUsers"), 8, 8, 170, 482);
+    listAdminUsers = ControlCreate<QListWidget>(users, QStringLiteral("listAdminUsers"), 8, 8, 170, 482);
 
-    picboxUserShowTitle = BoxCreate(users, QStringLiteral("picboxUserShowTitle"), 184, 4, 262, 490);
-    frameUserShow = Create<QGroupBox>(picboxUserShowTitle, QStringLiteral("frameUserShow"), 0, 0, 262, 490);
+    picboxUserShowTitle = ControlCreate<QWidget>(users, QStringLiteral("picboxUserShowTitle"), 184, 4, 262, 490);
+    frameUserShow = ControlCreate<QGroupBox>(picboxUserShowTitle, QStringLiteral("frameUserShow"), 0, 0, 262, 490);
     frameUserShow->setTitle(QStringLiteral("User"));
     const int labelX = 8, labelW = 88, boxX = 98, boxW = 156, rowH = 26, row0 = 26, rowStep = 34;
     auto row = [&](int k, const QString &label, const QString &caption, const QString &box, QLabel *&lbl,
@@ -100,18 +67,19 @@ frameAdmin::frameAdmin(QWidget *parent)
     row(4, QStringLiteral("lblUserBookNr"), QStringLiteral("Book"), QStringLiteral("txtUserBookNr"), lblUserBookNr, txtUserBookNr);
     row(5, QStringLiteral("lblUserComment"), QStringLiteral("Comment"), QStringLiteral("txtUserComment"), lblUserComment, txtUserComment);
 
-    frameUserActive = Create<QGroupBox>(frameUserShow, QStringLiteral("frameUserActive"), 8, 232, 246, 56);
+    frameUserActive = ControlCreate<QGroupBox>(frameUserShow, QStringLiteral("frameUserActive"), 8, 232, 246, 56);
     frameUserActive->setTitle(QStringLiteral("Status"));
-    chkUserActive[0] = Create<QRadioButton>(frameUserActive, QStringLiteral("chkUserActive_0"), 10, 24, 110, 24);
+    chkUserActive[0] = ControlCreate<QRadioButton>(frameUserActive, QStringLiteral("chkUserActive_0"), 10, 24, 110, 24);
     chkUserActive[0]->setText(QStringLiteral("Active"));
-    chkUserActive[1] = Create<QRadioButton>(frameUserActive, QStringLiteral("chkUserActive_1"), 124, 24, 116, 24);
+    chkUserActive[1] = ControlCreate<QRadioButton>(frameUserActive, QStringLiteral("chkUserActive_1"), 124, 24, 116,
+                                                   24);
     chkUserActive[1]->setText(QStringLiteral("Deactivated"));
 
     lblUserActivity = LabelCreate(frameUserShow, QStringLiteral("lblUserActivity"), QStringLiteral("Activity"), 8,
                                   298, 246, 20);
-    cmbUserActivity = Create<QComboBox>(frameUserShow, QStringLiteral("cmbUserActivity"), 8, 320, 246, 26);
+    cmbUserActivity = ControlCreate<QComboBox>(frameUserShow, QStringLiteral("cmbUserActivity"), 8, 320, 246, 26);
 
-    picboxUserAdminButtons = BoxCreate(users, QStringLiteral("picboxUserAdminButtons"), 452, 4, 160, 490);
+    picboxUserAdminButtons = ControlCreate<QWidget>(users, QStringLiteral("picboxUserAdminButtons"), 452, 4, 160, 490);
     const char *userButtons[5][2] = {{"cmdUserAdd", "Add"},
                                      {"cmdUserSearch", "Search"},
                                      {"cmdUserEdit", "Edit"},
@@ -123,8 +91,10 @@ frameAdmin::frameAdmin(QWidget *parent)
                                              QLatin1String(userButtons[i][1]), 4, 4 + i * 66, 152, 60);
 
     // --- settings page ---
-    picboxPathSettingsTitle = BoxCreate(frametabAdmin[1], QStringLiteral("picboxPathSettingsTitle"), 8, 8, 600, 482);
-    framePathSettings = Create<QGroupBox>(picboxPathSettingsTitle, QStringLiteral("framePathSettings"), 8, 8, 584, 136);
+    picboxPathSettingsTitle = ControlCreate<QWidget>(frametabAdmin[1], QStringLiteral("picboxPathSettingsTitle"), 8, 8,
+                                                     600, 482);
+    framePathSettings = ControlCreate<QGroupBox>(picboxPathSettingsTitle, QStringLiteral("framePathSettings"), 8, 8,
+                                                 584, 136);
     framePathSettings->setTitle(QStringLiteral("Directories"));
     lblQuestionDBPath = LabelCreate(framePathSettings, QStringLiteral("lblQuestionDBPath"), QStringLiteral("Questions"),
                                     10, 28, 120, 26);
@@ -136,8 +106,8 @@ frameAdmin::frameAdmin(QWidget *parent)
                              120, 26);
     txtPicPath = DisplayBoxCreate(framePathSettings, QStringLiteral("txtPicPath"), 132, 100, 340, 26);
     // The select buttons stay at the right end of their path boxes.
-    picboxPathSettingsButtons = BoxCreate(framePathSettings, QStringLiteral("picboxPathSettingsButtons"), 480, 28,
-                                          96, 98);
+    picboxPathSettingsButtons = ControlCreate<QWidget>(framePathSettings, QStringLiteral("picboxPathSettingsButtons"),
+                                                       480, 28, 96, 98);
     cmdQuestionDBPathSelect = ButtonCreate(picboxPathSettingsButtons, QStringLiteral("cmdQuestionDBPathSelect"),
                                            QStringLiteral("Change"), 4, 0, 88, 26);
     cmdUserDBPathSelect = ButtonCreate(picboxPathSettingsButtons, QStringLiteral("cmdUserDBPathSelect"),
@@ -156,7 +126,7 @@ frameAdmin::frameAdmin(QWidget *parent)
     txtVelkoSupportURL->setToolTip(VelkoSupportURL);
     connect(txtVelkoSupportURL, &QLabel::linkActivated, this, [this] { txtVelkoSupportURL_Click(); });
 
-    picboxAdminButtons = BoxCreate(this, QStringLiteral("picboxAdminButtons"), 640, 358, 137, 204);
+    picboxAdminButtons = ControlCreate<QWidget>(this, QStringLiteral("picboxAdminButtons"), 640, 358, 137, 204);
     const int bw = 129, bh = 60, step = 66;
     cmdLanguage = ButtonCreate(picboxAdminButtons, QStringLiteral("cmdLanguage_3"), QStringLiteral("Language"), 4, 4,
                                bw, bh);

@@ -14,6 +14,7 @@
 #include <QSqlError>
 #include <QVariant>
 #include <algorithm>
+#include <functional>
 
 clsQuestion *objQuestion = nullptr;
 
@@ -120,6 +121,24 @@ struct clsQuestion::Impl {
             return false;
         }
         return true;
+    }
+
+    // A selection of at most one row: read gets the row when there is one.
+    // Returns whether a row was read.
+    bool SelectOne(std::unique_ptr<QSqlQuery> &slot, const QString &sql, std::initializer_list<QVariant> keys,
+                   const char *proc, const std::function<void(const QSqlQuery &)> &read)
+    {
+        if (!valid)
+            return false;
+        bool found = false;
+        QSqlQuery *q = Prepared(slot, sql, proc);
+        if (q && Exec(q, keys, proc) && q->next()) {
+            read(*q);
+            found = true;
+        }
+        if (q)
+            q->finish();
+        return found;
     }
 
     void Release()
@@ -438,24 +457,18 @@ void clsQuestion::QuestionDeleteAll() { d->DeleteAll(TQuestion, "QuestionDeleteA
 void clsQuestion::QuestionNrSeek()
 {
     QuestionClose();
-    bool found = false;
-    if (d->valid) {
-        QSqlQuery *q = d->Prepared(d->qSeek,
-                                   QStringLiteral("SELECT CategoryNr, QuestionNr, PictureNr, ThemeNr, Answer "
-                                                  "FROM \"Question\" WHERE CategoryNr=? AND QuestionNr=? "
-                                                  "ORDER BY rowid LIMIT 1"),
-                                   "QuestionNrSeek");
-        if (q && Impl::Exec(q, {CurrentCategoryNr, CurrentQuestionNr}, "QuestionNrSeek") && q->next()) {
-            CategoryNr = static_cast<int16_t>(q->value(0).toInt());
-            QuestionNr = static_cast<int32_t>(q->value(1).toLongLong());
-            PictureNr = static_cast<int32_t>(q->value(2).toLongLong());
-            ThemeNr = static_cast<int16_t>(q->value(3).toInt());
-            Answer = TextOf(q->value(4));
-            found = true;
-        }
-        if (q)
-            q->finish();
-    }
+    const bool found = d->SelectOne(d->qSeek,
+                                    QStringLiteral("SELECT CategoryNr, QuestionNr, PictureNr, ThemeNr, Answer "
+                                                   "FROM \"Question\" WHERE CategoryNr=? AND QuestionNr=? "
+                                                   "ORDER BY rowid LIMIT 1"),
+                                    {CurrentCategoryNr, CurrentQuestionNr}, "QuestionNrSeek",
+                                    [this](const QSqlQuery &q) {
+                                        CategoryNr = static_cast<int16_t>(q.value(0).toInt());
+                                        QuestionNr = static_cast<int32_t>(q.value(1).toLongLong());
+                                        PictureNr = static_cast<int32_t>(q.value(2).toLongLong());
+                                        ThemeNr = static_cast<int16_t>(q.value(3).toInt());
+                                        Answer = TextOf(q.value(4));
+                                    });
     if (!found) {
         CategoryNr = 0;
         QuestionNr = 0;
@@ -652,21 +665,15 @@ void clsQuestion::QuestionnaireDeleteAll() { d->DeleteAll(TQuestionnaire, "Quest
 void clsQuestion::QuestionnaireGet()
 {
     QuestionnaireClose();
-    bool found = false;
-    if (d->valid) {
-        // Selected by theme and number only, whatever the category.
-        QSqlQuery *q = d->Prepared(d->qQuestionnaire,
-                                   QStringLiteral("SELECT QuestionnaireNr, Questions FROM \"Questionnaire\" "
-                                                  "WHERE ThemeNr=? AND QuestionnaireNr=? ORDER BY rowid LIMIT 1"),
-                                   "QuestionnaireGet");
-        if (q && Impl::Exec(q, {CurrentThemeNr, CurrentQuestionnaireNr}, "QuestionnaireGet") && q->next()) {
-            QuestionnaireNr = static_cast<int16_t>(q->value(0).toInt());
-            QuestionnaireQuestions = TextOf(q->value(1));
-            found = true;
-        }
-        if (q)
-            q->finish();
-    }
+    // Selected by theme and number only, whatever the category.
+    const bool found = d->SelectOne(d->qQuestionnaire,
+                                    QStringLiteral("SELECT QuestionnaireNr, Questions FROM \"Questionnaire\" "
+                                                   "WHERE ThemeNr=? AND QuestionnaireNr=? ORDER BY rowid LIMIT 1"),
+                                    {CurrentThemeNr, CurrentQuestionnaireNr}, "QuestionnaireGet",
+                                    [this](const QSqlQuery &q) {
+                                        QuestionnaireNr = static_cast<int16_t>(q.value(0).toInt());
+                                        QuestionnaireQuestions = TextOf(q.value(1));
+                                    });
     if (!found) {
         QuestionnaireNr = 0;
         QuestionnaireQuestions.clear();
@@ -695,21 +702,14 @@ void clsQuestion::BookUpdate()
 void clsQuestion::BookNrSeek()
 {
     BookClose();
-    bool found = false;
-    if (d->valid) {
-        QSqlQuery *q = d->Prepared(d->qBook,
-                                   QStringLiteral("SELECT BookNr, BookTitle, BookPictureNr FROM \"Book\" "
-                                                  "WHERE CategoryNr=? AND BookNr=? ORDER BY rowid LIMIT 1"),
-                                   "BookNrSeek");
-        if (q && Impl::Exec(q, {CurrentCategoryNr, CurrentBookNr}, "BookNrSeek") && q->next()) {
-            BookNr = static_cast<int16_t>(q->value(0).toInt());
-            BookTitle = TextOf(q->value(1));
-            BookPictureNr = TextOf(q->value(2));
-            found = true;
-        }
-        if (q)
-            q->finish();
-    }
+    const bool found = d->SelectOne(d->qBook,
+                                    QStringLiteral("SELECT BookNr, BookTitle, BookPictureNr FROM \"Book\" "
+                                                   "WHERE CategoryNr=? AND BookNr=? ORDER BY rowid LIMIT 1"),
+                                    {CurrentCategoryNr, CurrentBookNr}, "BookNrSeek", [this](const QSqlQuery &q) {
+                                        BookNr = static_cast<int16_t>(q.value(0).toInt());
+                                        BookTitle = TextOf(q.value(1));
+                                        BookPictureNr = TextOf(q.value(2));
+                                    });
     if (!found) {
         BookNr = 0;
         BookTitle = QStringLiteral("-");
@@ -721,15 +721,11 @@ void clsQuestion::BookNrGetMax()
 {
     BookClose();
     m_bookNrMax = 0;
-    if (!d->valid)
-        return;
-    QSqlQuery *q = d->Prepared(d->qBookMax,
-                               QStringLiteral("SELECT MAX(BookNr) AS BookNrMax FROM \"Book\" WHERE CategoryNr=?"),
-                               "BookNrGetMax");
-    if (q && Impl::Exec(q, {CurrentCategoryNr}, "BookNrGetMax") && q->next() && !q->value(0).isNull())
-        m_bookNrMax = static_cast<int16_t>(q->value(0).toInt());
-    if (q)
-        q->finish();
+    d->SelectOne(d->qBookMax, QStringLiteral("SELECT MAX(BookNr) AS BookNrMax FROM \"Book\" WHERE CategoryNr=?"),
+                 {CurrentCategoryNr}, "BookNrGetMax", [this](const QSqlQuery &q) {
+                     if (!q.value(0).isNull())
+                         m_bookNrMax = static_cast<int16_t>(q.value(0).toInt());
+                 });
 }
 
 // --- book pages ---------------------------------------------------------------------------
@@ -751,19 +747,11 @@ void clsQuestion::BookPageUpdate()
 void clsQuestion::BookPageGet()
 {
     BookPageClose();
-    bool found = false;
-    if (d->valid) {
-        QSqlQuery *q = d->Prepared(d->qBookPage,
-                                   QStringLiteral("SELECT BookPageNr FROM \"BookPage\" WHERE CategoryNr=? AND "
-                                                  "BookNr=? AND QuestionNr=? ORDER BY rowid LIMIT 1"),
-                                   "BookPageGet");
-        if (q && Impl::Exec(q, {CurrentCategoryNr, CurrentBookNr, CurrentQuestionNr}, "BookPageGet") && q->next()) {
-            BookPageNr = TextOf(q->value(0));
-            found = true;
-        }
-        if (q)
-            q->finish();
-    }
+    const bool found = d->SelectOne(d->qBookPage,
+                                    QStringLiteral("SELECT BookPageNr FROM \"BookPage\" WHERE CategoryNr=? AND "
+                                                   "BookNr=? AND QuestionNr=? ORDER BY rowid LIMIT 1"),
+                                    {CurrentCategoryNr, CurrentBookNr, CurrentQuestionNr}, "BookPageGet",
+                                    [this](const QSqlQuery &q) { BookPageNr = TextOf(q.value(0)); });
     if (!found)
         BookPageNr.clear();
 }

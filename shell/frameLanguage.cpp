@@ -1,6 +1,7 @@
 #include "shell/frameLanguage.h"
 
 #include "core/AppState.h"
+#include "core/ControlCreate.h"
 #include "core/LocalisedTexts.h"
 #include "core/Screens.h"
 #include "shell/FormTextUpdate.h"
@@ -28,10 +29,9 @@ frameLanguage::frameLanguage(QWidget *parent) : QGroupBox(parent)
     setTitle(QStringLiteral("Sprache / Langue / Lingua"));
     setGeometry(4, 0, 785, 569);
 
-    picboxLanguageButtons = new QWidget(this);
-    picboxLanguageButtons->setObjectName(QStringLiteral("picboxLanguageButtons"));
-    picboxLanguageButtons->setGeometry((785 - kPanelWidth) / 2, (569 - kPanelHeight) / 2, kPanelWidth,
-                                       kPanelHeight);
+    picboxLanguageButtons = ControlCreate<QWidget>(this, QStringLiteral("picboxLanguageButtons"),
+                                                   (785 - kPanelWidth) / 2, (569 - kPanelHeight) / 2, kPanelWidth,
+                                                   kPanelHeight);
 
     static const char *const captions[4] = {"DEUTSCH", "FRANÇAIS", "ITALIANO", "ENGLISH"};
     QFont font = this->font();

@@ -1,6 +1,7 @@
 #include "shell/frameLogin.h"
 
 #include "core/AppState.h"
+#include "core/ControlCreate.h"
 #include "core/RuntimeError.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
@@ -66,30 +67,25 @@ frameLogin::frameLogin(QWidget *parent) : QGroupBox(parent)
     setTitle(QStringLiteral("Login"));
     setGeometry(4, 0, 785, 569);
 
-    listLoginUsers = new QListWidget(this);
-    listLoginUsers->setObjectName(QStringLiteral("listLoginUsers"));
-    listLoginUsers->setGeometry(15, 25, 360, 530);
+    listLoginUsers = ControlCreate<QListWidget>(this, QStringLiteral("listLoginUsers"), 15, 25, 360, 530);
     listLoginUsers->setSelectionMode(QAbstractItemView::SingleSelection);
     QFont listFont(QStringLiteral("Arial"), 12);
     listFont.setBold(true);
     listLoginUsers->setFont(listFont);
 
     // Password area: title box, frame, and the box with the keypad.
-    picboxLoginPasswordTitle = new QWidget(this);
-    picboxLoginPasswordTitle->setObjectName(QStringLiteral("picboxLoginPasswordTitle"));
-    picboxLoginPasswordTitle->setGeometry(390, 25, 290, 330);
+    picboxLoginPasswordTitle = ControlCreate<QWidget>(this, QStringLiteral("picboxLoginPasswordTitle"), 390, 25, 290,
+                                                      330);
 
     frameLoginPassword = new QGroupBox(QStringLiteral("Geben Sie Ihr Passwort ein :"), picboxLoginPasswordTitle);
     frameLoginPassword->setObjectName(QStringLiteral("frameLoginPassword"));
     frameLoginPassword->setGeometry(0, 0, 290, 330);
 
-    picboxLoginPassword = new QWidget(frameLoginPassword);
-    picboxLoginPassword->setObjectName(QStringLiteral("picboxLoginPassword"));
-    picboxLoginPassword->setGeometry(10, 25, 270, 295);
+    picboxLoginPassword = ControlCreate<QWidget>(frameLoginPassword, QStringLiteral("picboxLoginPassword"), 10, 25, 270,
+                                                 295);
 
-    txtLoginPassword = new QLineEdit(picboxLoginPassword);
-    txtLoginPassword->setObjectName(QStringLiteral("txtLoginPassword"));
-    txtLoginPassword->setGeometry(kKeyLeft, 5, 2 * kKeyStepX + kKeyWidth, 36);
+    txtLoginPassword = ControlCreate<QLineEdit>(picboxLoginPassword, QStringLiteral("txtLoginPassword"), kKeyLeft, 5,
+                                                2 * kKeyStepX + kKeyWidth, 36);
     txtLoginPassword->setEchoMode(QLineEdit::Password);
     txtLoginPassword->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
     QFont passwordFont = txtLoginPassword->font();
@@ -127,12 +123,9 @@ frameLogin::frameLogin(QWidget *parent) : QGroupBox(parent)
     connect(cmdLoginOK, &QPushButton::clicked, this, &frameLogin::cmdLoginOK_Click);
 
     // Language button at the right edge.
-    picboxLoginButtons = new QWidget(this);
-    picboxLoginButtons->setObjectName(QStringLiteral("picboxLoginButtons"));
-    picboxLoginButtons->setGeometry(695, 25, 80, 80);
-    cmdLanguage = new QPushButton(QStringLiteral("LANGUE"), picboxLoginButtons);
-    cmdLanguage->setObjectName(QStringLiteral("cmdLanguage_0"));
-    cmdLanguage->setGeometry(0, 0, 80, 80);
+    picboxLoginButtons = ControlCreate<QWidget>(this, QStringLiteral("picboxLoginButtons"), 695, 25, 80, 80);
+    cmdLanguage = ButtonCreate(picboxLoginButtons, QStringLiteral("cmdLanguage_0"), QStringLiteral("LANGUE"), 0, 0, 80,
+                               80);
 
     connect(listLoginUsers, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_filling && row >= 0)

@@ -1,39 +1,12 @@
 #include "stats/frameHistory.h"
 
+#include "core/ControlCreate.h"
+
 #include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-
-namespace {
-
-QPushButton *ButtonCreate(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w, int h)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(x, y, w, h);
-    return b;
-}
-
-QLabel *LabelCreate(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w, int h)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
-
-QLineEdit *DisplayBoxCreate(QWidget *parent, const QString &name, int x, int y, int w, int h)
-{
-    auto *t = new QLineEdit(parent);
-    t->setObjectName(name);
-    t->setReadOnly(true);
-    t->setGeometry(x, y, w, h);
-    return t;
-}
-
-} // namespace
 
 frameHistory::frameHistory(QWidget *parent)
     : QGroupBox(parent)
@@ -42,17 +15,13 @@ frameHistory::frameHistory(QWidget *parent)
     setTitle(QStringLiteral("History"));
     setGeometry(4, 0, 785, 569);
 
-    gridHistory = new QTableWidget(this);
-    gridHistory->setObjectName(QStringLiteral("gridHistory"));
-    gridHistory->setGeometry(12, 28, 620, 530);
+    gridHistory = ControlCreate<QTableWidget>(this, QStringLiteral("gridHistory"), 12, 28, 620, 530);
     gridHistory->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridHistory->setSelectionBehavior(QAbstractItemView::SelectRows);
     gridHistory->setSelectionMode(QAbstractItemView::SingleSelection);
 
     // Name and category of the user, right of the grid.
-    picboxHistoryLabels = new QWidget(this);
-    picboxHistoryLabels->setObjectName(QStringLiteral("picboxHistoryLabels"));
-    picboxHistoryLabels->setGeometry(640, 28, 137, 120);
+    picboxHistoryLabels = ControlCreate<QWidget>(this, QStringLiteral("picboxHistoryLabels"), 640, 28, 137, 120);
     lblHistoryName = LabelCreate(picboxHistoryLabels, QStringLiteral("lblHistoryName"), QStringLiteral("Name"), 4,
                                  0, 129, 20);
     txtHistoryName = DisplayBoxCreate(picboxHistoryLabels, QStringLiteral("txtHistoryName"), 4, 22, 129, 26);
@@ -62,9 +31,7 @@ frameHistory::frameHistory(QWidget *parent)
                                             26);
 
     // Button panel at the right edge.
-    picboxHistoryButtons = new QWidget(this);
-    picboxHistoryButtons->setObjectName(QStringLiteral("picboxHistoryButtons"));
-    picboxHistoryButtons->setGeometry(640, 358, 137, 204);
+    picboxHistoryButtons = ControlCreate<QWidget>(this, QStringLiteral("picboxHistoryButtons"), 640, 358, 137, 204);
     const int bw = 129, bh = 60, step = 66;
     cmdHistoryReview = ButtonCreate(picboxHistoryButtons, QStringLiteral("cmdHistoryReview"),
                                     QStringLiteral("Review"), 4, 4, bw, bh);

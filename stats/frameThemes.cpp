@@ -1,19 +1,9 @@
 #include "stats/frameThemes.h"
 
+#include "core/ControlCreate.h"
+
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-QPushButton *ButtonCreate(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w, int h)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(x, y, w, h);
-    return b;
-}
-
-} // namespace
 
 frameThemes::frameThemes(QWidget *parent)
     : QGroupBox(parent)
@@ -33,9 +23,7 @@ frameThemes::frameThemes(QWidget *parent)
     cmdThemesQuestionnaire[2]->setGeometry(280, 76, 50, 40);
 
     // Button panel at the right edge.
-    picboxThemesButtons = new QWidget(this);
-    picboxThemesButtons->setObjectName(QStringLiteral("picboxThemesButtons"));
-    picboxThemesButtons->setGeometry(640, 292, 137, 270);
+    picboxThemesButtons = ControlCreate<QWidget>(this, QStringLiteral("picboxThemesButtons"), 640, 292, 137, 270);
     const int bw = 129, bh = 60, step = 66;
     cmdThemesStatsShow = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdThemesStatsShow"),
                                       QStringLiteral("Stats"), 4, 4, bw, bh);

@@ -1,5 +1,6 @@
 #include "training/frameGrade.h"
 
+#include "core/ControlCreate.h"
 #include "core/LocalisedTexts.h"
 #include "core/RuntimeError.h"
 #include "core/Screens.h"
@@ -30,30 +31,12 @@ constexpr Qt::Alignment ColumnAlign[8] = {
 const QColor GradeRightColor(0, 255, 0);
 const QColor GradeWrongColor(255, 0, 0);
 
-QLabel *Label(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
+// A read-only box that shows a number, right-aligned.
+QLineEdit *ValueBoxCreate(QWidget *parent, const QString &name, int x, int y, int w, int h)
 {
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
-}
-
-QLineEdit *Box(const char *name, QWidget *parent, const QRect &geometry)
-{
-    auto *t = new QLineEdit(parent);
-    t->setObjectName(QString::fromLatin1(name));
-    t->setGeometry(geometry);
-    t->setReadOnly(true);
+    auto *t = DisplayBoxCreate(parent, name, x, y, w, h);
     t->setAlignment(Qt::AlignRight);
     return t;
-}
-
-QPushButton *Button(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
 }
 
 QTableWidgetItem *Cell(const QString &text, int column, const QFont &font)
@@ -76,15 +59,13 @@ frameGrade::frameGrade(QWidget *parent)
     setTitle(QStringLiteral("Ergebnis"));
     setGeometry(4, 0, 785, 569);
 
-    m_lblGradeQName = Label("lblGradeQName", QString(), this, QRect(10, 20, 575, 24));
+    m_lblGradeQName = LabelCreate(this, QStringLiteral("lblGradeQName"), QString(), 10, 20, 575, 24);
     QFont bold = m_lblGradeQName->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 2);
     m_lblGradeQName->setFont(bold);
 
-    m_gridGrade = new QTableWidget(this);
-    m_gridGrade->setObjectName(QStringLiteral("gridGrade"));
-    m_gridGrade->setGeometry(10, 50, 575, 510);
+    m_gridGrade = ControlCreate<QTableWidget>(this, QStringLiteral("gridGrade"), 10, 50, 575, 510);
     m_gridGrade->horizontalHeader()->hide();
     m_gridGrade->verticalHeader()->hide();
     m_gridGrade->verticalHeader()->setDefaultSectionSize(18);
@@ -97,16 +78,16 @@ frameGrade::frameGrade(QWidget *parent)
     connect(m_gridGrade, &QTableWidget::doubleClicked, this, [this](const QModelIndex &) { gridGrade_RowActivate(); });
     m_gridGrade->installEventFilter(this);
 
-    m_picboxGradeLabels = new QFrame(this);
-    m_picboxGradeLabels->setObjectName(QStringLiteral("picboxGradeLabels"));
-    m_picboxGradeLabels->setGeometry(595, 50, 185, 215);
-    Label("lblGradeQNr", QStringLiteral("Anzahl Fragen :"), m_picboxGradeLabels, QRect(0, 0, 185, 18));
-    m_txtGradeQNr = Box("txtGradeQNr", m_picboxGradeLabels, QRect(0, 20, 80, 24));
-    Label("lblGradeQRight", QStringLiteral("Richtige Antworte :"), m_picboxGradeLabels, QRect(0, 52, 185, 18));
-    m_txtGradeQRight = Box("txtGradeQRight", m_picboxGradeLabels, QRect(0, 72, 80, 24));
-    Label("lblGradePercentRight", QStringLiteral("Prozent richtige :"), m_picboxGradeLabels,
-          QRect(0, 104, 185, 18));
-    m_txtGradePercentRight = Box("txtGradePercentRight", m_picboxGradeLabels, QRect(0, 124, 80, 24));
+    m_picboxGradeLabels = ControlCreate<QFrame>(this, QStringLiteral("picboxGradeLabels"), 595, 50, 185, 215);
+    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGradeQNr"), QStringLiteral("Anzahl Fragen :"), 0, 0, 185, 18);
+    m_txtGradeQNr = ValueBoxCreate(m_picboxGradeLabels, QStringLiteral("txtGradeQNr"), 0, 20, 80, 24);
+    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGradeQRight"), QStringLiteral("Richtige Antworte :"), 0, 52,
+                185, 18);
+    m_txtGradeQRight = ValueBoxCreate(m_picboxGradeLabels, QStringLiteral("txtGradeQRight"), 0, 72, 80, 24);
+    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGradePercentRight"), QStringLiteral("Prozent richtige :"), 0,
+                104, 185, 18);
+    m_txtGradePercentRight = ValueBoxCreate(m_picboxGradeLabels, QStringLiteral("txtGradePercentRight"), 0, 124, 80,
+                                            24);
     m_sliderGrade = new QSlider(Qt::Horizontal, m_picboxGradeLabels);
     m_sliderGrade->setObjectName(QStringLiteral("sliderGrade"));
     m_sliderGrade->setGeometry(0, 160, 185, 24);
@@ -116,21 +97,21 @@ frameGrade::frameGrade(QWidget *parent)
     // The slider shows the result; it is not an input.
     m_sliderGrade->setAttribute(Qt::WA_TransparentForMouseEvents);
     m_sliderGrade->setFocusPolicy(Qt::NoFocus);
-    Label("lblGrade0Percent", QStringLiteral("0%"), m_picboxGradeLabels, QRect(0, 190, 40, 18));
-    Label("lblGrade50Percent", QStringLiteral("50%"), m_picboxGradeLabels, QRect(72, 190, 40, 18))
+    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGrade0Percent"), QStringLiteral("0%"), 0, 190, 40, 18);
+    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGrade50Percent"), QStringLiteral("50%"), 72, 190, 40, 18)
         ->setAlignment(Qt::AlignCenter);
-    Label("lblGrade100Percent", QStringLiteral("100%"), m_picboxGradeLabels, QRect(145, 190, 40, 18))
+    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGrade100Percent"), QStringLiteral("100%"), 145, 190, 40, 18)
         ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    m_picboxGradeButtons = new QFrame(this);
-    m_picboxGradeButtons->setObjectName(QStringLiteral("picboxGradeButtons"));
-    m_picboxGradeButtons->setGeometry(595, 300, 185, 260);
-    m_cmdGradeReview = Button("cmdGradeReview", QStringLiteral("FRAGE") + NewLine + QStringLiteral("ZEIGEN"),
-                              m_picboxGradeButtons, QRect(0, 0, 185, 50));
-    m_cmdGradePrint = Button("cmdGradePrint", QStringLiteral("DRUCKEN"), m_picboxGradeButtons, QRect(0, 60, 185, 50));
+    m_picboxGradeButtons = ControlCreate<QFrame>(this, QStringLiteral("picboxGradeButtons"), 595, 300, 185, 260);
+    m_cmdGradeReview = ButtonCreate(m_picboxGradeButtons, QStringLiteral("cmdGradeReview"),
+                                    QStringLiteral("FRAGE") + NewLine + QStringLiteral("ZEIGEN"), 0, 0, 185, 50);
+    m_cmdGradePrint = ButtonCreate(m_picboxGradeButtons, QStringLiteral("cmdGradePrint"), QStringLiteral("DRUCKEN"), 0,
+                                   60, 185, 50);
     m_cmdGradePrint->setEnabled(false);
-    m_cmdGradeQuit = Button("cmdGradeQuit", QStringLiteral("FERTIG"), m_picboxGradeButtons, QRect(0, 120, 185, 50));
-    Button("cmdLanguage_4", QStringLiteral("LANGUE"), m_picboxGradeButtons, QRect(0, 194, 185, 64));
+    m_cmdGradeQuit = ButtonCreate(m_picboxGradeButtons, QStringLiteral("cmdGradeQuit"), QStringLiteral("FERTIG"), 0,
+                                  120, 185, 50);
+    ButtonCreate(m_picboxGradeButtons, QStringLiteral("cmdLanguage_4"), QStringLiteral("LANGUE"), 0, 194, 185, 64);
 
     connect(m_cmdGradeReview, &QPushButton::clicked, this, &frameGrade::cmdGradeReview_Click);
     connect(m_cmdGradeQuit, &QPushButton::clicked, this, &frameGrade::cmdGradeQuit_Click);

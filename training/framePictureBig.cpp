@@ -1,5 +1,6 @@
 #include "training/framePictureBig.h"
 
+#include "core/ControlCreate.h"
 #include "core/PictureViewer.h"
 #include "core/Screens.h"
 
@@ -10,9 +11,7 @@ framePictureBig::framePictureBig(QWidget *parent)
     // Screens lie on one another: each one covers those behind it.
     setAutoFillBackground(true);
     setGeometry(4, 0, 785, 569);
-    m_viewer = new PictureViewer(this);
-    m_viewer->setObjectName(QStringLiteral("IHImgPictureBig"));
-    m_viewer->setGeometry(0, 0, 785, 569);
+    m_viewer = ControlCreate<PictureViewer>(this, QStringLiteral("IHImgPictureBig"), 0, 0, 785, 569);
     connect(m_viewer, &PictureViewer::clicked, this, &framePictureBig::IHImgPictureBig_Click);
 }
 

@@ -1,6 +1,7 @@
 #include "training/framePractice.h"
 
 #include "core/AppState.h"
+#include "core/ControlCreate.h"
 #include "core/LocalisedTexts.h"
 #include "core/PictureViewer.h"
 #include "core/Screens.h"
@@ -18,35 +19,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 
-namespace {
-
-QPushButton *ButtonCreate(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w,
-                          int h)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(x, y, w, h);
-    return b;
-}
-
-QLabel *LabelCreate(QWidget *parent, const QString &name, const QString &caption, int x, int y, int w, int h)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    l->setGeometry(x, y, w, h);
-    return l;
-}
-
-QWidget *BoxCreate(QWidget *parent, const QString &name, int x, int y, int w, int h)
-{
-    auto *f = new QFrame(parent);
-    f->setObjectName(name);
-    f->setGeometry(x, y, w, h);
-    return f;
-}
-
-} // namespace
-
 framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
 {
     setObjectName(QStringLiteral("framePractice"));
@@ -54,12 +26,12 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
     setGeometry(4, 0, 785, 569);
 
     // Title band.
-    framePracticeTitle = BoxCreate(this, QStringLiteral("framePracticeTitle"), 8, 18, 769, 72);
+    framePracticeTitle = ControlCreate<QFrame>(this, QStringLiteral("framePracticeTitle"), 8, 18, 769, 72);
     static_cast<QFrame *>(framePracticeTitle)->setFrameShape(QFrame::StyledPanel);
-    IHimgPracticeTitleImage = new PictureViewer(framePracticeTitle);
-    IHimgPracticeTitleImage->setObjectName(QStringLiteral("IHimgPracticeTitleImage"));
-    IHimgPracticeTitleImage->setGeometry(4, 4, 160, 64);
-    framePracticeTitleData = BoxCreate(framePracticeTitle, QStringLiteral("framePracticeTitleData"), 170, 4, 595, 64);
+    IHimgPracticeTitleImage = ControlCreate<PictureViewer>(framePracticeTitle,
+                                                           QStringLiteral("IHimgPracticeTitleImage"), 4, 4, 160, 64);
+    framePracticeTitleData = ControlCreate<QFrame>(framePracticeTitle, QStringLiteral("framePracticeTitleData"), 170,
+                                                   4, 595, 64);
     lblPracticeTitleUserName = LabelCreate(framePracticeTitleData, QStringLiteral("lblPracticeTitleUserName"),
                                            QString(), 8, 6, 360, 24);
     lblPracticeTitleCategoryName = LabelCreate(framePracticeTitleData,
@@ -84,7 +56,7 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
     cmdPracticeLesson[2]->setGeometry(16, 178, 56, 40);
 
     // Button panel at the right edge.
-    picboxPracticeButtons = BoxCreate(this, QStringLiteral("picboxPracticeButtons"), 640, 96, 137, 466);
+    picboxPracticeButtons = ControlCreate<QFrame>(this, QStringLiteral("picboxPracticeButtons"), 640, 96, 137, 466);
     const int bw = 129, bh = 52, step = 57;
     cmdPracticeMix = ButtonCreate(picboxPracticeButtons, QStringLiteral("cmdPracticeMix"), QStringLiteral("MIX"),
                                   4, 4, bw, bh);
@@ -104,13 +76,12 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
                                4 + 7 * step, bw, bh);
 
     // Single question by number with its keypad.
-    framePracticeQuestion = BoxCreate(this, QStringLiteral("framePracticeQuestion"), 16, 330, 440, 230);
+    framePracticeQuestion = ControlCreate<QFrame>(this, QStringLiteral("framePracticeQuestion"), 16, 330, 440, 230);
     static_cast<QFrame *>(framePracticeQuestion)->setFrameShape(QFrame::StyledPanel);
     lblPracticeQuestion = LabelCreate(framePracticeQuestion, QStringLiteral("lblPracticeQuestion"),
                                       QStringLiteral("Frage"), 10, 10, 120, 24);
-    txtPracticeQuestion = new QLineEdit(framePracticeQuestion);
-    txtPracticeQuestion->setObjectName(QStringLiteral("txtPracticeQuestion"));
-    txtPracticeQuestion->setGeometry(10, 38, 120, 32);
+    txtPracticeQuestion = ControlCreate<QLineEdit>(framePracticeQuestion, QStringLiteral("txtPracticeQuestion"), 10, 38,
+                                                   120, 32);
     cmdPracticeQuestion = ButtonCreate(framePracticeQuestion, QStringLiteral("cmdPracticeQuestion"),
                                        QStringLiteral("OK"), 10, 80, 120, 40);
     cmdPracticeQuestionNumber.resize(10);
@@ -133,9 +104,7 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
                                                  QStringLiteral("cmdPracticeQuestionStatsPrint"),
                                                  QStringLiteral("STATS\nDRUCKEN"), 316, 70, 116, 52);
 
-    pbPractice = new QProgressBar(this);
-    pbPractice->setObjectName(QStringLiteral("pbPractice"));
-    pbPractice->setGeometry(330, 100, 290, 20);
+    pbPractice = ControlCreate<QProgressBar>(this, QStringLiteral("pbPractice"), 330, 100, 290, 20);
     pbPractice->setTextVisible(false);
     pbPractice->setVisible(false);
 

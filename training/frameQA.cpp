@@ -1,6 +1,7 @@
 #include "training/frameQA.h"
 
 #include "core/AppState.h"
+#include "core/ControlCreate.h"
 #include "core/Dialogs.h"
 #include "core/LocalisedTexts.h"
 #include "core/PictureViewer.h"
@@ -73,7 +74,7 @@ frameQA::frameQA(QWidget *parent)
     setGeometry(4, 0, 785, 569);
 
     // Question number and theme
-    m_lblQAQuestionNr = label("lblQAQuestionNr", QStringLiteral("Frage"), this, QRect(10, 42, 80, 36));
+    m_lblQAQuestionNr = LabelCreate(this, QStringLiteral("lblQAQuestionNr"), QStringLiteral("Frage"), 10, 42, 80, 36);
     m_lblQAQuestionNr->setAlignment(Qt::AlignCenter);
     m_lblQAQuestionNr->setFrameShape(QFrame::Panel);
     m_lblQAQuestionNr->setFrameShadow(QFrame::Sunken);
@@ -81,7 +82,7 @@ frameQA::frameQA(QWidget *parent)
     bold.setBold(true);
     m_lblQAQuestionNr->setFont(bold);
     m_lblQAQuestionNr->setProperty("Tag", QStringLiteral("Frage"));
-    m_lblQAQRefTheme = label("lblQAQRefTheme", QString(), this, QRect(95, 42, 490, 36));
+    m_lblQAQRefTheme = LabelCreate(this, QStringLiteral("lblQAQRefTheme"), QString(), 95, 42, 490, 36);
     m_lblQAQRefTheme->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_lblQAQRefTheme->setWordWrap(true);
     m_lblQAQRefTheme->setFont(bold);
@@ -90,33 +91,31 @@ frameQA::frameQA(QWidget *parent)
     m_frameQuestion = new QGroupBox(QStringLiteral("Frage"), this);
     m_frameQuestion->setObjectName(QStringLiteral("frameQuestion"));
     m_frameQuestion->setGeometry(10, 80, PictureWidth, 76);
-    m_lblQuestion = label("lblQuestion", QString(), m_frameQuestion, QRect(8, 16, PictureWidth - 16, 56));
+    m_lblQuestion = LabelCreate(m_frameQuestion, QStringLiteral("lblQuestion"), QString(), 8, 16, PictureWidth - 16,
+                                56);
     m_lblQuestion->setWordWrap(true);
     m_lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Picture
-    m_IHImgQAPicture = new PictureViewer(this);
-    m_IHImgQAPicture->setObjectName(QStringLiteral("IHImgQAPicture"));
-    m_IHImgQAPicture->setGeometry(PictureLeft, PictureTopWithText, PictureWidth, 4455 / 15);
+    m_IHImgQAPicture = ControlCreate<PictureViewer>(this, QStringLiteral("IHImgQAPicture"), PictureLeft,
+                                                    PictureTopWithText, PictureWidth, 4455 / 15);
     m_IHImgQAPicture->hide();
     connect(m_IHImgQAPicture, &PictureViewer::clicked, this, &frameQA::IHImgQAPicture_Click);
 
     // Answers a, b, c
-    m_picboxQuestionAnswers = new QFrame(this);
-    m_picboxQuestionAnswers->setObjectName(QStringLiteral("picboxQuestionAnswers"));
-    m_picboxQuestionAnswers->setGeometry(10, 460, PictureWidth, 105);
+    m_picboxQuestionAnswers = ControlCreate<QFrame>(this, QStringLiteral("picboxQuestionAnswers"), 10, 460,
+                                                    PictureWidth, 105);
     m_answerGroup = new QButtonGroup(this);
     m_answerGroup->setExclusive(true);
     for (int i = 0; i < 3; ++i) {
-        auto *row = new QFrame(m_picboxQuestionAnswers);
-        row->setObjectName(QStringLiteral("frameAnswer_%1").arg(i));
-        row->setGeometry(0, i * 35, PictureWidth, 33);
+        auto *row = ControlCreate<QFrame>(m_picboxQuestionAnswers, QStringLiteral("frameAnswer_%1").arg(i), 0, i * 35,
+                                          PictureWidth, 33);
         row->setFrameShape(QFrame::StyledPanel);
         row->installEventFilter(this);
         m_frameAnswer[i] = row;
 
-        auto *letter = label(qPrintable(QStringLiteral("picboxAnswerLabel_%1").arg(i)),
-                             QStringLiteral("abc").mid(i, 1), row, QRect(2, 2, 29, 29));
+        auto *letter = LabelCreate(row, QStringLiteral("picboxAnswerLabel_%1").arg(i), QStringLiteral("abc").mid(i, 1),
+                                   2, 2, 29, 29);
         letter->setAlignment(Qt::AlignCenter);
         letter->setFrameShape(QFrame::Panel);
         letter->setFrameShadow(QFrame::Raised);
@@ -124,16 +123,13 @@ frameQA::frameQA(QWidget *parent)
         letter->installEventFilter(this);
         m_picboxAnswerLabel[i] = letter;
 
-        auto *option = new QRadioButton(row);
-        option->setObjectName(QStringLiteral("chkAnswer_%1").arg(i));
-        option->setGeometry(36, 8, 18, 18);
+        auto *option = ControlCreate<QRadioButton>(row, QStringLiteral("chkAnswer_%1").arg(i), 36, 8, 18, 18);
         option->setFocusPolicy(Qt::StrongFocus);
         option->installEventFilter(this);
         m_answerGroup->addButton(option, i);
         m_chkAnswer[i] = option;
 
-        auto *text = label(qPrintable(QStringLiteral("lblAnswer_%1").arg(i)), QString(), row,
-                           QRect(60, 1, PictureWidth - 64, 31));
+        auto *text = LabelCreate(row, QStringLiteral("lblAnswer_%1").arg(i), QString(), 60, 1, PictureWidth - 64, 31);
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         text->installEventFilter(this);
@@ -146,52 +142,46 @@ frameQA::frameQA(QWidget *parent)
     });
 
     // Question strip: element 0 now, the others at start-up (QuestionButtonsLoad).
-    m_frameChkQuestion = new QFrame(this);
-    m_frameChkQuestion->setObjectName(QStringLiteral("frameChkQuestion"));
-    m_frameChkQuestion->setGeometry(StripDesignLeft, StripTop, StripButtonWidth, StripButtonHeight);
-    m_chkPicture = new QLabel(this);
-    m_chkPicture->setObjectName(QStringLiteral("chkPicture"));
-    m_chkPicture->setGeometry(0, 0, StripButtonWidth, StripButtonHeight);
+    m_frameChkQuestion = ControlCreate<QFrame>(this, QStringLiteral("frameChkQuestion"), StripDesignLeft, StripTop,
+                                               StripButtonWidth, StripButtonHeight);
+    m_chkPicture = ControlCreate<QLabel>(this, QStringLiteral("chkPicture"), 0, 0, StripButtonWidth, StripButtonHeight);
     m_chkPicture->setPixmap(AnsweredMark());
     QAState::BackColorSet(m_chkPicture, QColor(255, 255, 128));
     m_chkPicture->hide();
-    auto *first = new QToolButton(m_frameChkQuestion);
-    first->setObjectName(QStringLiteral("chkQuestion_0"));
-    first->setGeometry(0, 0, StripButtonWidth, StripButtonHeight);
+    auto *first = ControlCreate<QToolButton>(m_frameChkQuestion, QStringLiteral("chkQuestion_0"), 0, 0,
+                                             StripButtonWidth, StripButtonHeight);
     StripButtonWire(first, 0);
 
     // Buttons and the book area on the right
-    m_picboxQAButtons = new QFrame(this);
-    m_picboxQAButtons->setObjectName(QStringLiteral("picboxQAButtons"));
-    m_picboxQAButtons->setGeometry(595, 42, 185, 523);
+    m_picboxQAButtons = ControlCreate<QFrame>(this, QStringLiteral("picboxQAButtons"), 595, 42, 185, 523);
 
-    m_picboxQABook = new QFrame(m_picboxQAButtons);
-    m_picboxQABook->setObjectName(QStringLiteral("picboxQABook"));
-    m_picboxQABook->setGeometry(0, 0, 185, 150);
+    m_picboxQABook = ControlCreate<QFrame>(m_picboxQAButtons, QStringLiteral("picboxQABook"), 0, 0, 185, 150);
     m_picboxQABook->setFrameShape(QFrame::StyledPanel);
     m_picboxQABook->setCursor(Qt::PointingHandCursor);
     m_picboxQABook->installEventFilter(this);
-    m_imgQABookPicture = new PictureViewer(m_picboxQABook);
-    m_imgQABookPicture->setObjectName(QStringLiteral("imgQABookPicture"));
-    m_imgQABookPicture->setGeometry(4, 4, 70, 142);
+    m_imgQABookPicture = ControlCreate<PictureViewer>(m_picboxQABook, QStringLiteral("imgQABookPicture"), 4, 4, 70,
+                                                      142);
     m_imgQABookPicture->installEventFilter(this);
-    m_lblQABookTitle = label("lblQABookTitle", QString(), m_picboxQABook, QRect(78, 4, 103, 80));
+    m_lblQABookTitle = LabelCreate(m_picboxQABook, QStringLiteral("lblQABookTitle"), QString(), 78, 4, 103, 80);
     m_lblQABookTitle->setWordWrap(true);
     m_lblQABookTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblQABookTitle->installEventFilter(this);
-    m_lblQABookPage = label("lblQABookPage", QString(), m_picboxQABook, QRect(78, 88, 103, 58));
+    m_lblQABookPage = LabelCreate(m_picboxQABook, QStringLiteral("lblQABookPage"), QString(), 78, 88, 103, 58);
     m_lblQABookPage->setWordWrap(true);
     m_lblQABookPage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_lblQABookPage->setProperty("Tag", QStringLiteral("Seite"));
     m_lblQABookPage->installEventFilter(this);
 
-    m_cmdQAPrev = button("cmdQAPrev", QStringLiteral("<<"), m_picboxQAButtons, QRect(0, 160, 90, 50));
-    m_cmdQANext = button("cmdQANext", QStringLiteral(">>"), m_picboxQAButtons, QRect(95, 160, 90, 50));
-    m_cmdQARevealAnswer = button("cmdQARevealAnswer", QStringLiteral("ANTWORT"), m_picboxQAButtons,
-                                 QRect(0, 220, 185, 50));
-    m_cmdQAGrade = button("cmdQAGrade", QStringLiteral("ERGEBNIS"), m_picboxQAButtons, QRect(0, 280, 185, 50));
-    m_cmdQAQuit = button("cmdQAQuit", QStringLiteral("ABBRECHEN"), m_picboxQAButtons, QRect(0, 390, 185, 50));
-    m_cmdLanguage = button("cmdLanguage_1", QStringLiteral("LANGUE"), m_picboxQAButtons, QRect(0, 455, 185, 64));
+    m_cmdQAPrev = ButtonCreate(m_picboxQAButtons, QStringLiteral("cmdQAPrev"), QStringLiteral("<<"), 0, 160, 90, 50);
+    m_cmdQANext = ButtonCreate(m_picboxQAButtons, QStringLiteral("cmdQANext"), QStringLiteral(">>"), 95, 160, 90, 50);
+    m_cmdQARevealAnswer = ButtonCreate(m_picboxQAButtons, QStringLiteral("cmdQARevealAnswer"),
+                                       QStringLiteral("ANTWORT"), 0, 220, 185, 50);
+    m_cmdQAGrade = ButtonCreate(m_picboxQAButtons, QStringLiteral("cmdQAGrade"), QStringLiteral("ERGEBNIS"), 0, 280,
+                                185, 50);
+    m_cmdQAQuit = ButtonCreate(m_picboxQAButtons, QStringLiteral("cmdQAQuit"), QStringLiteral("ABBRECHEN"), 0, 390,
+                               185, 50);
+    m_cmdLanguage = ButtonCreate(m_picboxQAButtons, QStringLiteral("cmdLanguage_1"), QStringLiteral("LANGUE"), 0, 455,
+                                 185, 64);
 
     connect(m_cmdQAPrev, &QPushButton::clicked, this, &frameQA::cmdQAPrev_Click);
     connect(m_cmdQANext, &QPushButton::clicked, this, &frameQA::cmdQANext_Click);
@@ -199,22 +189,6 @@ frameQA::frameQA(QWidget *parent)
     connect(m_cmdQAGrade, &QPushButton::clicked, this, &frameQA::cmdQAGrade_Click);
     connect(m_cmdQAQuit, &QPushButton::clicked, this, &frameQA::cmdQAQuit_Click);
     // cmdLanguage_1 is connected by the main window.
-}
-
-QLabel *frameQA::label(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
-{
-    auto *l = new QLabel(caption, parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    return l;
-}
-
-QPushButton *frameQA::button(const char *name, const QString &caption, QWidget *parent, const QRect &geometry)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
 }
 
 // --- question strip -----------------------------------------------------------
@@ -225,9 +199,9 @@ void frameQA::QuestionButtonsLoad()
     if (!first || m_chkQuestion.size() > 1)
         return;
     for (int i = 1; i < 40; ++i) {
-        auto *b = new QToolButton(m_frameChkQuestion);
-        b->setObjectName(QStringLiteral("chkQuestion_%1").arg(i));
-        b->setGeometry(first->x() + i * first->width(), first->y(), first->width(), first->height());
+        auto *b = ControlCreate<QToolButton>(m_frameChkQuestion, QStringLiteral("chkQuestion_%1").arg(i),
+                                             first->x() + i * first->width(), first->y(), first->width(),
+                                             first->height());
         b->setToolTip(first->toolTip());
         StripButtonWire(b, i);
         b->setVisible(true);

@@ -66,8 +66,6 @@ private:
     void PictureAreaPlace(bool textShown);
     void StripButtonWire(QToolButton *b, int index);
     int StripAnchor() const;
-    QLabel *label(const char *name, const QString &caption, QWidget *parent, const QRect &geometry);
-    QPushButton *button(const char *name, const QString &caption, QWidget *parent, const QRect &geometry);
 
     QLabel *m_lblQAQuestionNr = nullptr;
     QLabel *m_lblQAQRefTheme = nullptr;

@@ -1,5 +1,6 @@
 #include "training/frameResultsLog.h"
 
+#include "core/ControlCreate.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
 #include "core/modMain.h"
@@ -13,22 +14,16 @@ frameResultsLog::frameResultsLog(QWidget *parent) : QGroupBox(parent)
     setTitle(QStringLiteral("Traitement des résultats"));
     setGeometry(4, 0, 785, 569);
 
-    picboxResultsLog = new QWidget(this);
-    picboxResultsLog->setObjectName(QStringLiteral("picboxResultsLog"));
-    picboxResultsLog->setGeometry(8, 20, 769, 480);
+    picboxResultsLog = ControlCreate<QWidget>(this, QStringLiteral("picboxResultsLog"), 8, 20, 769, 480);
 
-    txtResultsLog = new QPlainTextEdit(picboxResultsLog);
-    txtResultsLog->setObjectName(QStringLiteral("txtResultsLog"));
-    txtResultsLog->setGeometry(0, 0, 769, 480);
+    txtResultsLog = ControlCreate<QPlainTextEdit>(picboxResultsLog, QStringLiteral("txtResultsLog"), 0, 0, 769, 480);
     txtResultsLog->setReadOnly(true);
 
-    cmdResultsLogAbort = new QPushButton(QStringLiteral("QUITTER VELKO"), this);
-    cmdResultsLogAbort->setObjectName(QStringLiteral("cmdResultsLogAbort"));
-    cmdResultsLogAbort->setGeometry(8, 510, 160, 48);
+    cmdResultsLogAbort = ButtonCreate(this, QStringLiteral("cmdResultsLogAbort"), QStringLiteral("QUITTER VELKO"), 8,
+                                      510, 160, 48);
 
-    cmdResultsLogContinue = new QPushButton(QStringLiteral("CONTINUER"), this);
-    cmdResultsLogContinue->setObjectName(QStringLiteral("cmdResultsLogContinue"));
-    cmdResultsLogContinue->setGeometry(617, 510, 160, 48);
+    cmdResultsLogContinue = ButtonCreate(this, QStringLiteral("cmdResultsLogContinue"), QStringLiteral("CONTINUER"),
+                                         617, 510, 160, 48);
 
     connect(cmdResultsLogAbort, &QPushButton::clicked, this, &frameResultsLog::cmdResultsLogAbort_Click);
     connect(cmdResultsLogContinue, &QPushButton::clicked, this, &frameResultsLog::cmdResultsLogContinue_Click);

@@ -44,12 +44,7 @@ void clsUser::eventsDataRead(const QVariantList *row)
 void clsUser::EventsOpen()
 {
     EventsClose();
-    const QSqlError e = d->dbOpen ? d->fault(QStringLiteral("EventsOpen")) : Impl::notOpen();
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("EventsOpen"), e);
-        return;
-    }
-    d->events.openAs(true, m_lockType != 1);
+    d->openTable(d->events, QStringLiteral("EventsOpen"), m_lockType != 1);
 }
 
 void clsUser::EventsUserOpen()
@@ -59,44 +54,31 @@ void clsUser::EventsUserOpen()
     const QSqlError e = d->openSelection(
         d->events, proc, EventColumns + QStringLiteral("WHERE UserID = ? ORDER BY EventDateTime DESC, EventId DESC"),
         {m_userId}, m_lockType != 1);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     EventsFirst();
 }
 
 void clsUser::EventsFirst()
 {
     const QVariantList *row = nullptr;
-    const QSqlError e = d->move(d->events, QStringLiteral("EventsFirst"), EventColumns, EventIdColumn, true, row);
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("EventsFirst"), e);
-        return;
-    }
-    eventsDataRead(row);
+    if (d->moveReported(d->events, QStringLiteral("EventsFirst"), EventColumns, EventIdColumn, true, row))
+        eventsDataRead(row);
 }
 
 void clsUser::EventsNext()
 {
     const QVariantList *row = nullptr;
-    const QSqlError e = d->move(d->events, QStringLiteral("EventsNext"), EventColumns, EventIdColumn, false, row);
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("EventsNext"), e);
-        return;
-    }
-    eventsDataRead(row);
+    if (d->moveReported(d->events, QStringLiteral("EventsNext"), EventColumns, EventIdColumn, false, row))
+        eventsDataRead(row);
 }
 
 void clsUser::EventsAdd()
 {
     const QString proc = QStringLiteral("EventsAdd");
     Impl::Cursor &c = d->events;
-    const QSqlError e = !c.open ? Impl::notOpen() : !c.writable ? Impl::readOnly() : d->fault(proc);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, d->addCheck(c, proc)))
         return;
-    }
     // The new row is saved, and gets its EventId, by EventsUpdate.
     c.pendingNew = true;
     m_eventId = 0;
@@ -111,13 +93,9 @@ void clsUser::EventsUpdate()
 {
     const QString proc = QStringLiteral("EventsUpdate");
     Impl::Cursor &c = d->events;
-    QSqlError e = !c.open ? Impl::notOpen() : !c.writable ? Impl::readOnly() : QSqlError();
-    if (!Impl::failed(e) && !c.pendingNew && m_eventId == 0)
-        e = Impl::noCurrentRow();
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    QSqlError e = Impl::updateCheck(c, m_eventId);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     // Without a current user row the event belongs to no user and no name.
     const QString userName = m_userId == 0 ? QString() : UserName;
     const QString when = Sql::DateTimeToText(EventDateTime);
@@ -137,10 +115,8 @@ void clsUser::EventsUpdate()
                                   "WindowsVersion = ? WHERE EventId = ?"),
                    {m_userId, EventCode, when, Impl::blankIn(EventText1), Impl::blankIn(EventText2),
                     Impl::blankIn(EventText3), PCName, userName, ProgramVersion, WindowsVersion, m_eventId});
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     if (c.pendingNew) {
         m_eventId = static_cast<int32_t>(q->lastInsertId().toLongLong());
         q->finish();

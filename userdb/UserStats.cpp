@@ -45,12 +45,7 @@ void clsUser::questionStatDataRead(const QVariantList *row)
 void clsUser::QuestionStatOpen()
 {
     QuestionStatClose();
-    const QSqlError e = d->dbOpen ? d->fault(QStringLiteral("QuestionStatOpen")) : Impl::notOpen();
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("QuestionStatOpen"), e);
-        return;
-    }
-    d->questionStat.openAs(true, m_lockType != 1);
+    d->openTable(d->questionStat, QStringLiteral("QuestionStatOpen"), m_lockType != 1);
 }
 
 void clsUser::QuestionStatUserDateOpen(const QString &dateTime)
@@ -70,10 +65,8 @@ void clsUser::QuestionStatUserDateOpen(const QString &dateTime)
                 + QStringLiteral("WHERE UserID = ? AND QuestionDateTime >= ? AND QuestionDateTime <= ? "
                                  "ORDER BY StatId"),
             {m_userId, Sql::DateTimeToText(from), Sql::DateTimeToText(to)}, m_lockType != 1);
-        if (Impl::failed(e)) {
-            Impl::report(proc, e);
+        if (!Impl::succeeded(proc, e))
             return;
-        }
     }
     QuestionStatFirst();
 }
@@ -81,38 +74,22 @@ void clsUser::QuestionStatUserDateOpen(const QString &dateTime)
 void clsUser::QuestionStatFirst()
 {
     const QVariantList *row = nullptr;
-    const QSqlError e = d->move(d->questionStat, QStringLiteral("QuestionStatFirst"), QuestionStatColumns, StatId,
-                                true, row);
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("QuestionStatFirst"), e);
-        return;
-    }
-    questionStatDataRead(row);
+    if (d->moveReported(d->questionStat, QStringLiteral("QuestionStatFirst"), QuestionStatColumns, StatId, true, row))
+        questionStatDataRead(row);
 }
 
 void clsUser::QuestionStatNext()
 {
     const QVariantList *row = nullptr;
-    const QSqlError e = d->move(d->questionStat, QStringLiteral("QuestionStatNext"), QuestionStatColumns, StatId,
-                                false, row);
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("QuestionStatNext"), e);
-        return;
-    }
-    questionStatDataRead(row);
+    if (d->moveReported(d->questionStat, QStringLiteral("QuestionStatNext"), QuestionStatColumns, StatId, false, row))
+        questionStatDataRead(row);
 }
 
 void clsUser::QuestionStatAdd()
 {
     const QString proc = QStringLiteral("QuestionStatAdd");
     Impl::Cursor &c = d->questionStat;
-    const bool ok = d->retry(proc, [&]() -> QSqlError {
-        if (!c.open)
-            return Impl::notOpen();
-        if (!c.writable)
-            return Impl::readOnly();
-        return d->fault(proc);
-    }, false);
+    const bool ok = d->retry(proc, [&] { return d->addCheck(c, proc); }, false);
     if (!ok)
         return;
     // The new row is saved, and gets its StatId, by QuestionStatUpdate.
@@ -180,10 +157,8 @@ void clsUser::QuestionStatNrSeek()
         d->questionStat, proc,
         QuestionStatColumns + QStringLiteral("WHERE CategoryNr = ? AND QuestionNr = ? ORDER BY StatId"),
         {CurrentCategoryNr, CurrentQuestionNr}, m_lockType != 1);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     questionStatDataRead(Impl::current(d->questionStat));
 }
 
@@ -199,10 +174,8 @@ int32_t clsUser::QuestionStatRecordCount()
         return static_cast<int32_t>(c.rows.size());
     QVariantList row;
     const QSqlError e = d->scalar(proc, QStringLiteral("SELECT COUNT(*) FROM QuestionStat"), {}, row);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return 0;
-    }
     return row[0].toInt();
 }
 
@@ -241,12 +214,7 @@ void clsUser::questionnaireStatDataRead(const QVariantList *row)
 void clsUser::QuestionnaireStatOpen()
 {
     QuestionnaireStatClose();
-    const QSqlError e = d->dbOpen ? d->fault(QStringLiteral("QuestionnaireStatOpen")) : Impl::notOpen();
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("QuestionnaireStatOpen"), e);
-        return;
-    }
-    d->questionnaireStat.openAs(true, m_lockType != 1);
+    d->openTable(d->questionnaireStat, QStringLiteral("QuestionnaireStatOpen"), m_lockType != 1);
 }
 
 void clsUser::QuestionnaireStatUserOpen()
@@ -258,35 +226,25 @@ void clsUser::QuestionnaireStatUserOpen()
         QuestionnaireStatColumns
             + QStringLiteral("WHERE UserID = ? AND CategoryNr = ? ORDER BY QuestionnaireDateTime DESC, StatId DESC"),
         {m_userId, CategoryNr}, m_lockType != 1);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     QuestionnaireStatFirst();
 }
 
 void clsUser::QuestionnaireStatFirst()
 {
     const QVariantList *row = nullptr;
-    const QSqlError e = d->move(d->questionnaireStat, QStringLiteral("QuestionnaireStatFirst"),
-                                QuestionnaireStatColumns, StatId, true, row);
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("QuestionnaireStatFirst"), e);
-        return;
-    }
-    questionnaireStatDataRead(row);
+    if (d->moveReported(d->questionnaireStat, QStringLiteral("QuestionnaireStatFirst"), QuestionnaireStatColumns,
+                        StatId, true, row))
+        questionnaireStatDataRead(row);
 }
 
 void clsUser::QuestionnaireStatNext()
 {
     const QVariantList *row = nullptr;
-    const QSqlError e = d->move(d->questionnaireStat, QStringLiteral("QuestionnaireStatNext"),
-                                QuestionnaireStatColumns, StatId, false, row);
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("QuestionnaireStatNext"), e);
-        return;
-    }
-    questionnaireStatDataRead(row);
+    if (d->moveReported(d->questionnaireStat, QStringLiteral("QuestionnaireStatNext"), QuestionnaireStatColumns,
+                        StatId, false, row))
+        questionnaireStatDataRead(row);
 }
 
 void clsUser::QuestionnaireStatSeek(int32_t statId)
@@ -299,10 +257,8 @@ void clsUser::QuestionnaireStatSeek(int32_t statId)
     }
     if (!c.tableMode) {
         const QSqlError e = d->fault(proc);
-        if (Impl::failed(e)) {
-            Impl::report(proc, e);
+        if (!Impl::succeeded(proc, e))
             return;
-        }
         c.pos = 0;
         while (c.pos < c.rows.size() && c.rows[c.pos][0].toInt() != statId)
             ++c.pos;
@@ -311,10 +267,8 @@ void clsUser::QuestionnaireStatSeek(int32_t statId)
     }
     QSqlQuery *q = nullptr;
     const QSqlError e = d->run(proc, QuestionnaireStatColumns + QStringLiteral("WHERE StatId = ?"), {statId}, &q);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     bool found = false;
     c.rows.clear();
     c.rows.push_back(Impl::fetchOne(*q, found));
@@ -328,11 +282,8 @@ void clsUser::QuestionnaireStatAdd()
 {
     const QString proc = QStringLiteral("QuestionnaireStatAdd");
     Impl::Cursor &c = d->questionnaireStat;
-    const QSqlError e = !c.open ? Impl::notOpen() : !c.writable ? Impl::readOnly() : d->fault(proc);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, d->addCheck(c, proc)))
         return;
-    }
     // The new row is saved, and gets its StatId, by QuestionnaireStatUpdate.
     c.pendingNew = true;
     m_questionnaireStatId = 0;
@@ -349,13 +300,9 @@ void clsUser::QuestionnaireStatUpdate()
 {
     const QString proc = QStringLiteral("QuestionnaireStatUpdate");
     Impl::Cursor &c = d->questionnaireStat;
-    QSqlError e = !c.open ? Impl::notOpen() : !c.writable ? Impl::readOnly() : QSqlError();
-    if (!Impl::failed(e) && !c.pendingNew && m_questionnaireStatId == 0)
-        e = Impl::noCurrentRow();
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    QSqlError e = Impl::updateCheck(c, m_questionnaireStatId);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     const QString when = Sql::DateTimeToText(QuestionnaireDateTime);
     const double percent = QuestionnaireResultPercent;
     QSqlQuery *q = nullptr;
@@ -376,10 +323,8 @@ void clsUser::QuestionnaireStatUpdate()
                                   "QuestionnaireDuration = ? WHERE StatId = ?"),
                    {m_userId, CategoryNr, ProgramVersion, QuestionnaireThemeNr, QuestionnaireNr, when, percent,
                     Impl::blankIn(QuestionnaireAnswers), QuestionnaireDuration, m_questionnaireStatId});
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     if (c.pendingNew) {
         m_questionnaireStatId = static_cast<int32_t>(q->lastInsertId().toLongLong());
         q->finish();
@@ -400,10 +345,8 @@ void clsUser::QuestionnaireStatCompute(int16_t themeNr, int16_t questionnaireNr)
                                                  "FROM QuestionnaireStat WHERE UserID = ? AND CategoryNr = ? "
                                                  "AND QuestionnaireThemeNr = ? AND QuestionnaireNr = ?"),
                                   {m_userId, CategoryNr, themeNr, questionnaireNr}, row);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     m_questionnaireRecordCount = row[1].toInt();
     if (m_questionnaireRecordCount != 0)
         m_questionnaireResultPercentMax = row[0].toFloat();

@@ -140,6 +140,40 @@ QSqlError clsUser::Impl::move(Cursor &c, const QString &operation, const QString
     return QSqlError();
 }
 
+bool clsUser::Impl::succeeded(const QString &operation, const QSqlError &e)
+{
+    if (!failed(e))
+        return true;
+    report(operation, e);
+    return false;
+}
+
+void clsUser::Impl::openTable(Cursor &c, const QString &operation, bool canWrite)
+{
+    if (succeeded(operation, dbOpen ? fault(operation) : notOpen()))
+        c.openAs(true, canWrite);
+}
+
+bool clsUser::Impl::moveReported(Cursor &c, const QString &operation, const QString &select,
+                                 const QString &keyColumn, bool first, const QVariantList *&row)
+{
+    return succeeded(operation, move(c, operation, select, keyColumn, first, row));
+}
+
+QSqlError clsUser::Impl::addCheck(const Cursor &c, const QString &operation) const
+{
+    return !c.open ? notOpen() : !c.writable ? readOnly() : fault(operation);
+}
+
+QSqlError clsUser::Impl::updateCheck(const Cursor &c, int32_t currentId)
+{
+    if (!c.open)
+        return notOpen();
+    if (!c.writable)
+        return readOnly();
+    return !c.pendingNew && currentId == 0 ? noCurrentRow() : QSqlError();
+}
+
 QSqlError clsUser::Impl::openSelection(Cursor &c, const QString &operation, const QString &sql,
                                        std::initializer_list<QVariant> values, bool canWrite)
 {
@@ -314,15 +348,7 @@ void clsUser::DbOpen()
     d->run(QStringLiteral("DbOpen"), QStringLiteral("PRAGMA cache_size = -16000"), {});
 
     UserOpen();
-
-    m_userId = 0;
-    UserName.clear();
-    Password.clear();
-    LanguageNr = 0;
-    CategoryNr = 0;
-    BookNr = 0;
-    UserStatus = 0;
-    UserComment.clear();
+    userDataRead(nullptr);
 }
 
 bool clsUser::DbCreate(QString &error)
@@ -350,16 +376,7 @@ void clsUser::DbClose()
 void clsUser::UserOpen()
 {
     UserClose();
-    if (!d->dbOpen) {
-        Impl::report(QStringLiteral("UserOpen"), Impl::notOpen());
-        return;
-    }
-    const QSqlError e = d->fault(QStringLiteral("UserOpen"));
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("UserOpen"), e);
-        return;
-    }
-    d->user.openAs(true, m_lockType != 1);
+    d->openTable(d->user, QStringLiteral("UserOpen"), m_lockType != 1);
 }
 
 void clsUser::UserClose()
@@ -407,10 +424,8 @@ void clsUser::userSelect(const QString &procedure, const QString &where, std::in
     }
     QSqlQuery *q = nullptr;
     const QSqlError e = d->run(procedure, UserColumns + where, values, &q);
-    if (Impl::failed(e)) {
-        Impl::report(procedure, e);
+    if (!Impl::succeeded(procedure, e))
         return;
-    }
     bool found = false;
     const QVariantList row = Impl::fetchOne(*q, found);
     d->user.key = found ? row[UId].toLongLong() : 0;
@@ -445,10 +460,8 @@ void clsUser::NewUser()
                          QStringLiteral("INSERT INTO \"User\" (UserName, Password, LanguageNr, CategoryNr, BookNr, "
                                         "UserStatus, UserComment) VALUES ('', '', 0, 0, 0, 0, ' ')"),
                          {}, &q);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     const qint64 id = q->lastInsertId().toLongLong();
     q->finish();
     userSelect(proc, QStringLiteral("WHERE UserID = ?"), {id});
@@ -475,10 +488,8 @@ void clsUser::UpdateUser()
                                {UserName, Password, LanguageNr, CategoryNr, BookNr, UserStatus,
                                 Impl::blankIn(UserComment), m_userId},
                                &q);
-    if (Impl::failed(e)) {
-        Impl::report(proc, e);
+    if (!Impl::succeeded(proc, e))
         return;
-    }
     const int changed = q->numRowsAffected();
     q->finish();
     if (changed == 0)

@@ -70,6 +70,17 @@ struct clsUser::Impl
     // row is set to the current row, or nullptr at the end.
     QSqlError move(Cursor &c, const QString &operation, const QString &select, const QString &keyColumn,
                    bool first, const QVariantList *&row);
+    // Reports a failure under the operation's name; true when the step succeeded.
+    static bool succeeded(const QString &operation, const QSqlError &e);
+    // Opens a recordset on its whole table, or reports why it cannot.
+    void openTable(Cursor &c, const QString &operation, bool canWrite);
+    // move() that reports a failure; true when row may be read.
+    bool moveReported(Cursor &c, const QString &operation, const QString &select, const QString &keyColumn,
+                      bool first, const QVariantList *&row);
+    // Why a new row cannot be added to a recordset (no error when it can).
+    QSqlError addCheck(const Cursor &c, const QString &operation) const;
+    // Why the current or new row of a recordset cannot be written (no error when it can).
+    static QSqlError updateCheck(const Cursor &c, int32_t currentId);
     // Opens a recordset on a selection (snapshot) with the given settings.
     QSqlError openSelection(Cursor &c, const QString &operation, const QString &sql,
                             std::initializer_list<QVariant> values, bool canWrite);

@@ -18,77 +18,73 @@ namespace BankTool {
 
 namespace {
 
+// Writes the rows of one table: each row is added, filled in and saved.
+template <class Row, class Fill>
+void WriteTable(clsQuestion &qb, void (clsQuestion::*open)(), void (clsQuestion::*add)(),
+                void (clsQuestion::*update)(), void (clsQuestion::*close)(), const QVector<Row> &rows, Fill fill)
+{
+    (qb.*open)();
+    for (const Row &row : rows) {
+        (qb.*add)();
+        fill(row);
+        (qb.*update)();
+    }
+    (qb.*close)();
+}
+
 void Write(clsQuestion &qb, const BankData::Bank &bank)
 {
-    qb.QuestionOpen();
-    for (const auto &q : bank.questions) {
-        qb.QuestionAdd();
-        qb.CategoryNr = static_cast<int16_t>(q.category);
-        qb.QuestionNr = static_cast<int32_t>(q.number);
-        qb.PictureNr = static_cast<int32_t>(q.picture);
-        qb.ThemeNr = static_cast<int16_t>(q.theme);
-        qb.Answer = q.answer;
-        qb.QuestionUpdate();
-    }
-    qb.QuestionClose();
+    WriteTable(qb, &clsQuestion::QuestionOpen, &clsQuestion::QuestionAdd, &clsQuestion::QuestionUpdate,
+               &clsQuestion::QuestionClose, bank.questions, [&](const BankData::Question &q) {
+                   qb.CategoryNr = static_cast<int16_t>(q.category);
+                   qb.QuestionNr = static_cast<int32_t>(q.number);
+                   qb.PictureNr = static_cast<int32_t>(q.picture);
+                   qb.ThemeNr = static_cast<int16_t>(q.theme);
+                   qb.Answer = q.answer;
+               });
 
-    qb.QuestionTextOpen();
-    for (const auto &t : bank.texts) {
-        qb.QuestionTextAdd();
-        qb.CategoryNr = static_cast<int16_t>(t.category);
-        qb.QuestionNr = static_cast<int32_t>(t.number);
-        qb.LanguageNr = static_cast<int16_t>(t.language);
-        qb.QuestionText = t.question;
-        qb.AnsweraText = t.answerA;
-        qb.AnswerbText = t.answerB;
-        qb.AnswercText = t.answerC;
-        qb.QuestionTextUpdate();
-    }
-    qb.QuestionTextClose();
+    WriteTable(qb, &clsQuestion::QuestionTextOpen, &clsQuestion::QuestionTextAdd, &clsQuestion::QuestionTextUpdate,
+               &clsQuestion::QuestionTextClose, bank.texts, [&](const BankData::Text &t) {
+                   qb.CategoryNr = static_cast<int16_t>(t.category);
+                   qb.QuestionNr = static_cast<int32_t>(t.number);
+                   qb.LanguageNr = static_cast<int16_t>(t.language);
+                   qb.QuestionText = t.question;
+                   qb.AnsweraText = t.answerA;
+                   qb.AnswerbText = t.answerB;
+                   qb.AnswercText = t.answerC;
+               });
 
-    qb.ThemeNameOpen();
-    for (const auto &t : bank.themes) {
-        qb.ThemeNameAdd();
-        qb.CategoryNr = static_cast<int16_t>(t.category);
-        qb.ThemeNr = static_cast<int16_t>(t.theme);
-        qb.LanguageNr = static_cast<int16_t>(t.language);
-        qb.ThemeName = t.name;
-        qb.ThemeNameUpdate();
-    }
-    qb.ThemeNameClose();
+    WriteTable(qb, &clsQuestion::ThemeNameOpen, &clsQuestion::ThemeNameAdd, &clsQuestion::ThemeNameUpdate,
+               &clsQuestion::ThemeNameClose, bank.themes, [&](const BankData::Theme &t) {
+                   qb.CategoryNr = static_cast<int16_t>(t.category);
+                   qb.ThemeNr = static_cast<int16_t>(t.theme);
+                   qb.LanguageNr = static_cast<int16_t>(t.language);
+                   qb.ThemeName = t.name;
+               });
 
-    qb.QuestionnaireOpen();
-    for (const auto &q : bank.questionnaires) {
-        qb.QuestionnaireAdd();
-        qb.CategoryNr = static_cast<int16_t>(q.category);
-        qb.ThemeNr = static_cast<int16_t>(q.theme);
-        qb.QuestionnaireNr = static_cast<int16_t>(q.number);
-        qb.QuestionnaireQuestions = q.questions;
-        qb.QuestionnaireUpdate();
-    }
-    qb.QuestionnaireClose();
+    WriteTable(qb, &clsQuestion::QuestionnaireOpen, &clsQuestion::QuestionnaireAdd, &clsQuestion::QuestionnaireUpdate,
+               &clsQuestion::QuestionnaireClose, bank.questionnaires, [&](const BankData::Questionnaire &q) {
+                   qb.CategoryNr = static_cast<int16_t>(q.category);
+                   qb.ThemeNr = static_cast<int16_t>(q.theme);
+                   qb.QuestionnaireNr = static_cast<int16_t>(q.number);
+                   qb.QuestionnaireQuestions = q.questions;
+               });
 
-    qb.BookOpen();
-    for (const auto &b : bank.books) {
-        qb.BookAdd();
-        qb.CategoryNr = static_cast<int16_t>(b.category);
-        qb.BookNr = static_cast<int16_t>(b.number);
-        qb.BookTitle = b.title;
-        qb.BookPictureNr = b.picture;
-        qb.BookUpdate();
-    }
-    qb.BookClose();
+    WriteTable(qb, &clsQuestion::BookOpen, &clsQuestion::BookAdd, &clsQuestion::BookUpdate,
+               &clsQuestion::BookClose, bank.books, [&](const BankData::Book &b) {
+                   qb.CategoryNr = static_cast<int16_t>(b.category);
+                   qb.BookNr = static_cast<int16_t>(b.number);
+                   qb.BookTitle = b.title;
+                   qb.BookPictureNr = b.picture;
+               });
 
-    qb.BookPageOpen();
-    for (const auto &p : bank.bookPages) {
-        qb.BookPageAdd();
-        qb.CategoryNr = static_cast<int16_t>(p.category);
-        qb.BookNr = static_cast<int16_t>(p.book);
-        qb.QuestionNr = static_cast<int32_t>(p.question);
-        qb.BookPageNr = p.page;
-        qb.BookPageUpdate();
-    }
-    qb.BookPageClose();
+    WriteTable(qb, &clsQuestion::BookPageOpen, &clsQuestion::BookPageAdd, &clsQuestion::BookPageUpdate,
+               &clsQuestion::BookPageClose, bank.bookPages, [&](const BankData::BookPage &p) {
+                   qb.CategoryNr = static_cast<int16_t>(p.category);
+                   qb.BookNr = static_cast<int16_t>(p.book);
+                   qb.QuestionNr = static_cast<int32_t>(p.question);
+                   qb.BookPageNr = p.page;
+               });
 }
 
 QVariant Field(QSqlQuery &q, int col, const QString &table, qint64 rowId, const QString &column,
