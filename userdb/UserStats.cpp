@@ -94,13 +94,7 @@ void clsUser::QuestionStatAdd()
         return;
     // The new row is saved, and gets its StatId, by QuestionStatUpdate.
     c.pendingNew = true;
-    m_questionStatId = 0;
-    QuestionThemeNr = 0;
-    QuestionNr = 0;
-    QuestionDateTime = ZeroDate();
-    QuestionAnswer = false;
-    QuestionDuration = 0;
-    m_questionProgramVersion.clear();
+    questionStatDataRead(nullptr);
 }
 
 void clsUser::QuestionStatUpdate()
@@ -286,14 +280,7 @@ void clsUser::QuestionnaireStatAdd()
         return;
     // The new row is saved, and gets its StatId, by QuestionnaireStatUpdate.
     c.pendingNew = true;
-    m_questionnaireStatId = 0;
-    QuestionnaireThemeNr = 0;
-    QuestionnaireNr = 0;
-    QuestionnaireDateTime = ZeroDate();
-    QuestionnaireResultPercent = 0;
-    QuestionnaireAnswers.clear();
-    QuestionnaireDuration = 0;
-    m_questionnaireProgramVersion.clear();
+    questionnaireStatDataRead(nullptr);
 }
 
 void clsUser::QuestionnaireStatUpdate()
