@@ -21,6 +21,11 @@
 #include <QTextCursor>
 #include <QUrl>
 
+#ifdef Q_OS_UNIX
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace {
 QString g_programDir;
 QString g_programBase;
@@ -248,6 +253,11 @@ QString WindowsUserGet()
     QString name = qEnvironmentVariable("USER");
     if (name.isEmpty())
         name = qEnvironmentVariable("LOGNAME");
+#ifdef Q_OS_UNIX
+    if (name.isEmpty())
+        if (const passwd *entry = getpwuid(getuid()))
+            name = QString::fromLocal8Bit(entry->pw_name);
+#endif
     name = TextTrimAtNul(name);
     return name.isEmpty() ? QStringLiteral("?") : name;
 }
