@@ -326,16 +326,16 @@ void clsQuestion::DbOpen()
             else
                 d->valid = true;
         }
-        // A read-only bank keeps its shared lock once taken instead of taking
-        // and checking it again for every seek (other readers are not
-        // hindered), and is read through a memory map rather than a copy per page.
-        if (d->valid && !d->writable) {
-            for (const QString &pragma : {QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"),
-                                          QStringLiteral("PRAGMA mmap_size = 268435456")}) {
-                QSqlQuery mode(d->db);
-                if (!Sql::Run(mode, pragma))
-                    ReportSql("DbOpen", mode.lastError());
-            }
+        // The bank may be copied over in place on its share while the program
+        // runs. Every read therefore takes the shared lock anew, which lets
+        // SQLite see a changed file and drop its cached pages, and the file is
+        // never memory-mapped: a mapped page of a file truncated underneath
+        // faults (SIGBUS) instead of giving an error. Pages are read with
+        // plain reads, so a shortened or foreign file ends in a reported error.
+        if (d->valid) {
+            QSqlQuery mode(d->db);
+            if (!Sql::Run(mode, QStringLiteral("PRAGMA mmap_size = 0")))
+                ReportSql("DbOpen", mode.lastError());
         }
     }
 

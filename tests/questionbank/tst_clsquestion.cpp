@@ -92,6 +92,9 @@ private Q_SLOTS:
     void settingsFromIni();
     void missingBankEndsProgram();
     void foreignFilesReportedWithoutCrash();
+    void bankChangedInPlaceReported_data();
+    void bankChangedInPlaceReported();
+    void bankReplacedInPlaceReadAfresh();
     void questionSeekAndMax();
     void questionTexts();
     void themeNames();
@@ -161,6 +164,72 @@ void TestClsQuestion::foreignFilesReportedWithoutCrash()
     partial.QuestionOpen();
     partial.QuestionAdd();
     QCOMPARE(ReportsOf("QuestionAdd"), 1);
+}
+
+// The bank on a share may be truncated or overwritten in place (same file,
+// no rename) while a workstation has it open: the next seek must end in a
+// reported error, never in a crash or in rows of the old file.
+void TestClsQuestion::bankChangedInPlaceReported_data()
+{
+    QTest::addColumn<int>("keep");           // bytes of the old file kept at its start
+    QTest::addColumn<QByteArray>("filler");  // written after them, up to the old size
+    QTest::newRow("truncated to nothing") << 0 << QByteArray();
+    QTest::newRow("truncated to its first page") << 4096 << QByteArray();
+    QTest::newRow("overwritten with text") << 0 << QByteArray("Not a question bank any more.\n");
+}
+
+void TestClsQuestion::bankChangedInPlaceReported()
+{
+    QFETCH(int, keep);
+    QFETCH(QByteArray, filler);
+    Bank f;
+    CurrentCategoryNr = 0; CurrentQuestionNr = 1;
+    f.qb->QuestionNrSeek();
+    QCOMPARE(Row(*f.qb), QString("0/1/0/4/a"));
+
+    QFile file(f.file);
+    const qint64 oldSize = file.size();
+    QVERIFY(oldSize > 4096);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(keep));
+    if (!filler.isEmpty()) {
+        QVERIFY(file.seek(keep));
+        QByteArray rest = filler.repeated(int(oldSize / filler.size()) + 1);
+        rest.truncate(int(oldSize - keep));
+        QCOMPARE(file.write(rest), oldSize - keep);
+    }
+    file.close();
+
+    CurrentCategoryNr = 1;
+    f.qb->QuestionNrSeek();
+    QCOMPARE(Row(*f.qb), QString("0/0/0/0/"));
+    QCOMPARE(ReportsOf("QuestionNrSeek"), 1);
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
+}
+
+void TestClsQuestion::bankReplacedInPlaceReadAfresh()
+{
+    Bank f;
+    CurrentCategoryNr = 0; CurrentQuestionNr = 1;
+    f.qb->QuestionNrSeek();
+    QCOMPARE(Row(*f.qb), QString("0/1/0/4/a"));
+
+    clsQuestion next;
+    next.setDbPath(f.sb.programDir);
+    next.setDbFileName("next.mdb");
+    QString error;
+    QVERIFY2(next.DbCreate(error), qPrintable(error));
+    Exec(f.sb.programDir + "/next.mdb", {"INSERT INTO Question VALUES (0,1,77,9,'b')"});
+    QFile source(f.sb.programDir + "/next.mdb");
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QFile target(f.file);   // copied over the open file as a plain copy does
+    QVERIFY(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    target.write(source.readAll());
+    target.close();
+
+    f.qb->QuestionNrSeek();
+    QCOMPARE(Row(*f.qb), QString("0/1/77/9/b"));
+    QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
 void TestClsQuestion::questionSeekAndMax()
