@@ -2,6 +2,9 @@
 // sections and keys match without regard to case, values are taken verbatim
 // (backslashes included) with surrounding blanks and one pair of enclosing
 // quotes removed, and writing keeps every other line of the file as it was.
+// Only the first section of a name counts, for reading as for writing, and
+// within it the first line of a key. A UTF-8 byte-order mark at the start of
+// the file (as Windows editors write it) is skipped and kept.
 #include "core/modMain.h"
 #include "core/RuntimeError.h"
 
@@ -11,6 +14,23 @@
 namespace {
 
 constexpr int IniValueMax = 254;
+constexpr int ErrInvalidArgument = 5;   // "Invalid procedure call or argument"
+
+const QByteArray Utf8Bom("\xEF\xBB\xBF");
+
+// Takes a leading byte-order mark off the data; true when there was one.
+bool takeBom(QByteArray &data)
+{
+    if (!data.startsWith(Utf8Bom))
+        return false;
+    data.remove(0, Utf8Bom.size());
+    return true;
+}
+
+bool hasLineBreak(const QString &text)
+{
+    return text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+}
 
 QString sectionOf(const QByteArray &line)
 {
@@ -67,11 +87,15 @@ QString GetINIvalue(const QString &file, const QString &section, const QString &
                            f.errorString());
         return QString();
     }
+    QByteArray data = f.readAll();
+    takeBom(data);
     QByteArray eol;
-    const QList<QByteArray> lines = splitLines(f.readAll(), eol);
+    const QList<QByteArray> lines = splitLines(data, eol);
     bool inSection = false;
     for (const QByteArray &line : lines) {
         if (isSection(line)) {
+            if (inSection)
+                break;   // a later section of the same name is not read
             inSection = sectionOf(line).compare(section, Qt::CaseInsensitive) == 0;
             continue;
         }
@@ -84,6 +108,20 @@ QString GetINIvalue(const QString &file, const QString &section, const QString &
 
 void SetINIvalue(const QString &file, const QString &section, const QString &key, const QString &value)
 {
+    // A line break would end the line early and let the rest of the text
+    // stand as a line of its own (a key or section of its choosing).
+    for (const QString *part : {&value, &key, &section}) {
+        if (hasLineBreak(*part)) {
+            const QString what = part == &value ? QStringLiteral("value")
+                               : part == &key   ? QStringLiteral("key name")
+                                                : QStringLiteral("section name");
+            RuntimeErrorReport(QStringLiteral("modMain"), QStringLiteral("SetINIvalue"), ErrInvalidArgument,
+                               QStringLiteral("Invalid procedure call or argument: the %1 for key '%2' in "
+                                              "section [%3] contains a line break and is not written to %4")
+                                   .arg(what, key.simplified(), section.simplified(), file));
+            return;
+        }
+    }
     QByteArray data;
     {
         QFile f(file);
@@ -96,6 +134,7 @@ void SetINIvalue(const QString &file, const QString &section, const QString &key
             data = f.readAll();
         }
     }
+    const bool bom = takeBom(data);
     QByteArray eol;
     QList<QByteArray> lines = splitLines(data, eol);
     if (data.isEmpty())
@@ -145,6 +184,8 @@ void SetINIvalue(const QString &file, const QString &section, const QString &key
                            out.errorString());
         return;
     }
+    if (bom)
+        out.write(Utf8Bom);
     for (const QByteArray &l : lines) {
         out.write(l);
         out.write(eol);

@@ -8,8 +8,13 @@ class TestIni : public QObject
 private Q_SLOTS:
     void missingFileSectionAndKey();
     void emptyAndLongValues();
+    void readRules_data();
+    void readRules();
     void writeKeepsEverythingElse();
     void writeCreatesFileAndSection();
+    void writeFirstSectionFirstKey();
+    void writeRefusesLineBreaks_data();
+    void writeRefusesLineBreaks();
 };
 
 void TestIni::missingFileSectionAndKey()
@@ -31,6 +36,49 @@ void TestIni::emptyAndLongValues()
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "LONG"), QString(254, QLatin1Char('x')));
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "WIN"), QString("C:\\Velko\\Bilder\\"));
     QCOMPARE(PathAddBackslash(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH")), QString(QDir::separator()));
+}
+
+// Which line a read takes: the first section of the name only, the first line
+// of a key, one pair of enclosing quotes removed, a byte-order mark skipped.
+void TestIni::readRules_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+    const QByteArray bom("\xEF\xBB\xBF");
+    QTest::newRow("byte-order mark") << bom + "[Config]\r\nDB_PATH=/bom/\r\n" << "DB_PATH" << "/bom/";
+    QTest::newRow("byte-order mark, key after") << bom + "[Config]\nA=1\nDB_PATH=/b/\n" << "DB_PATH" << "/b/";
+    QTest::newRow("first of two keys") << QByteArray("[Config]\nDB_PATH=/a\nDB_PATH=/b\n") << "DB_PATH" << "/a";
+    QTest::newRow("first of two keys, other case")
+        << QByteArray("[Config]\ndb_path = /a\nDB_PATH=/b\n") << "DB_PATH" << "/a";
+    QTest::newRow("key of a second section ignored")
+        << QByteArray("[Config]\nQDBVER=7\n[Other]\nX=1\n[config]\nPIC_PATH=/late/\n") << "PIC_PATH" << "NotFound";
+    QTest::newRow("key of the first of two sections")
+        << QByteArray("[Config]\nDB_PATH=/first\n[Config]\nDB_PATH=/second\n") << "DB_PATH" << "/first";
+    QTest::newRow("double quotes") << QByteArray("[Config]\nDB_PATH=\"C:\\Velko\\\"\n") << "DB_PATH"
+                                   << "C:\\Velko\\";
+    QTest::newRow("single quotes") << QByteArray("[Config]\nDB_PATH='/srv/velko/'\n") << "DB_PATH" << "/srv/velko/";
+    QTest::newRow("blanks inside quotes kept") << QByteArray("[Config]\nDB_NAME =  \" a b \"  \n") << "DB_NAME"
+                                               << " a b ";
+    QTest::newRow("one pair only") << QByteArray("[Config]\nQDBVER=\"\"7\"\"\n") << "QDBVER" << "\"7\"";
+    QTest::newRow("empty quotes") << QByteArray("[Config]\nQDBVER=\"\"\n") << "QDBVER" << "";
+    QTest::newRow("unmatched quotes kept") << QByteArray("[Config]\nQDBVER=\"7'\n") << "QDBVER" << "\"7'";
+    QTest::newRow("lone quote kept") << QByteArray("[Config]\nQDBVER=\"\n") << "QDBVER" << "\"";
+    QTest::newRow("inner quotes kept") << QByteArray("[Config]\nQDBVER=a \"b\" c\n") << "QDBVER" << "a \"b\" c";
+}
+
+void TestIni::readRules()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    TestSupport::Sandbox sb;
+    QFile f(sb.iniPath());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(file);
+    f.close();
+    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", key), expected);
+    QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
 void TestIni::writeKeepsEverythingElse()
@@ -55,6 +103,64 @@ void TestIni::writeCreatesFileAndSection()
     SetINIvalue(sb.iniPath(), "Config", "PIC_PATH", "/a\\b");
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString("/a\\b"));
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_NAME"), QString("NotFound"));
+}
+
+// A write changes the line that a read takes and nothing else: the first key
+// line of the first section of the name; a byte-order mark stays in front.
+void TestIni::writeFirstSectionFirstKey()
+{
+    TestSupport::Sandbox sb;
+    QFile f(sb.iniPath());
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("\xEF\xBB\xBF[Config]\r\nDB_PATH=/a\r\nDB_PATH=/b\r\n[Config]\r\nPIC_PATH=/late/\r\n");
+    f.close();
+    SetINIvalue(sb.iniPath(), "Config", "DB_PATH", "/c");
+    SetINIvalue(sb.iniPath(), "Config", "PIC_PATH", "/pics/");
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), QByteArray("\xEF\xBB\xBF[Config]\r\nDB_PATH=/c\r\nDB_PATH=/b\r\nPIC_PATH=/pics/\r\n"
+                                     "[Config]\r\nPIC_PATH=/late/\r\n"));
+    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_PATH"), QString("/c"));
+    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString("/pics/"));
+    QVERIFY(RuntimeErrorLines().isEmpty());
+}
+
+// A line break would end the written line early and let the rest stand as a
+// line of its own; such a write is refused and reported, the file untouched.
+void TestIni::writeRefusesLineBreaks_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("part");
+    QTest::newRow("LF in value") << "DB_PATH" << "/srv/\nPIC_PATH=/evil/" << "value";
+    QTest::newRow("CR LF in value") << "DB_PATH" << "/srv/\r\nPIC_PATH=/evil/" << "value";
+    QTest::newRow("CR in value") << "DB_PATH" << "/srv/\rPIC_PATH=/evil/" << "value";
+    QTest::newRow("trailing LF in value") << "DB_PATH" << "/srv/\n" << "value";
+    QTest::newRow("LF in key") << "PIC_PATH=/evil/\nDB_PATH" << "/srv/" << "key name";
+}
+
+void TestIni::writeRefusesLineBreaks()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QString, part);
+    TestSupport::Sandbox sb;
+    const QByteArray before("[Config]\nDB_PATH=/old/\nPIC_PATH=/pics/\n");
+    sb.writeIni(QString::fromUtf8(before));
+    SetINIvalue(sb.iniPath(), "Config", key, value);
+    QFile f(sb.iniPath());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QCOMPARE(RuntimeErrorLines().size(), 1);
+    const QString line = RuntimeErrorLines().first();
+    QVERIFY2(line.startsWith("Error 5 : ") && line.endsWith("(modMain -> SetINIvalue)")
+                 && line.contains("the " + part + " for key") && line.contains("contains a line break"),
+             qPrintable(line));
+    QVERIFY(sb.logText().contains("Function Name :SetINIvalue"));
+
+    QFile::remove(sb.iniPath());   // nor is a missing file created
+    SetINIvalue(sb.iniPath(), "Config", key, value);
+    QVERIFY(!QFile::exists(sb.iniPath()));
+    QCOMPARE(RuntimeErrorLines().size(), 2);
 }
 
 QTEST_MAIN(TestIni)
