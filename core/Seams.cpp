@@ -9,6 +9,7 @@
 
 namespace {
 std::function<QDateTime()> g_clock;
+std::function<qint64()> g_monotonic;
 std::function<double()> g_random;
 std::function<void()> g_seeder;
 std::function<void()> g_wait;
@@ -32,6 +33,20 @@ double SecondsSinceMidnight()
 }
 
 void SetClock(std::function<QDateTime()> clock) { g_clock = std::move(clock); }
+
+qint64 MonotonicMs()
+{
+    if (g_monotonic)
+        return g_monotonic();
+    static QElapsedTimer timer = [] {
+        QElapsedTimer t;
+        t.start();
+        return t;
+    }();
+    return timer.elapsed();
+}
+
+void SetMonotonicClock(std::function<qint64()> clock) { g_monotonic = std::move(clock); }
 
 void RandomSeedFromClock()
 {

@@ -12,6 +12,11 @@ QDateTime Now();                       // current local date and time
 double SecondsSinceMidnight();         // like the platform's Timer function
 void SetClock(std::function<QDateTime()> clock);   // empty function = real clock
 
+// Monotonic clock for measuring spans: milliseconds from a fixed but arbitrary
+// point, unaffected by midnight and by changes of the time of day.
+qint64 MonotonicMs();
+void SetMonotonicClock(std::function<qint64()> clock);   // empty function = real clock
+
 // Random generator: one uniform generator, seeded once per drawn set.
 void RandomSeedFromClock();
 double RandomUniform();                // in [0, 1)

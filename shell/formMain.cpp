@@ -146,6 +146,7 @@ void formMain::Form_Load()
     // 4: the start picture stays on top for SplashSeconds
     SplashSeconds = 5;
     SplashEndTime = static_cast<float>(Seams::SecondsSinceMidnight() + SplashSeconds);
+    m_splashEndMs = Seams::MonotonicMs() + qint64(SplashSeconds) * 1000;
     tmrSplash->setInterval(100);
     tmrSplash->start();
 
@@ -294,7 +295,10 @@ void formMain::tmrSplash_Timer()
 {
     tmrSplash->stop();
     tmrSplash->setInterval(1000);
-    if (Seams::SecondsSinceMidnight() <= SplashEndTime) {
+    // The span is measured on the monotonic clock, not against SplashEndTime:
+    // an end as seconds since midnight is never reached when start-up falls in
+    // the last seconds of the day, and it moves whenever the clock is set.
+    if (Seams::MonotonicMs() <= m_splashEndMs) {
         tmrSplash->start();
         return;
     }

@@ -74,4 +74,7 @@ private:
     LayoutScaler m_layout;
     std::unique_ptr<clsDebug> m_debug;
     bool m_loading = false;
+    // Monotonic time (Seams::MonotonicMs) at which the start picture ends; a
+    // time of day would not pass the end when start-up is just before midnight.
+    qint64 m_splashEndMs = 0;
 };

@@ -14,8 +14,13 @@ class TestStartup : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { m_db = std::make_unique<ShellFixture::Databases>(1); }
-    void init() { Seams::SetClock({}); }
+    void init()
+    {
+        Seams::SetClock({});
+        Seams::SetMonotonicClock({});
+    }
     void logHeaderWarningStateAndClose();
+    void startPictureBitmapAndTimer_data();
     void startPictureBitmapAndTimer();
     void missingUserDatabaseEndsTheProgram();
 
@@ -73,8 +78,23 @@ void TestStartup::logHeaderWarningStateAndClose()
     QCOMPARE(Seams::ProgramEndRequests(), 1);
 }
 
+// The start picture leaves after five seconds of running time, whatever the
+// time of day does meanwhile: passing midnight, set back or forward.
+void TestStartup::startPictureBitmapAndTimer_data()
+{
+    QTest::addColumn<QTime>("start");
+    QTest::addColumn<int>("clockStep");   // change of the time of day per 3 s that pass
+    QTest::newRow("morning") << QTime(10, 0, 0) << 3;
+    QTest::newRow("three seconds before midnight") << QTime(23, 59, 57) << 3;
+    QTest::newRow("one second before midnight") << QTime(23, 59, 59) << 3;
+    QTest::newRow("clock set back an hour") << QTime(10, 0, 0) << -3600 + 3;
+    QTest::newRow("clock set forward an hour") << QTime(10, 0, 0) << 3600 + 3;
+}
+
 void TestStartup::startPictureBitmapAndTimer()
 {
+    QFETCH(QTime, start);
+    QFETCH(int, clockStep);
     TestSupport::Sandbox sb;
     m_db->install(sb);
     QImage img(40, 30, QImage::Format_RGB32);
@@ -82,8 +102,10 @@ void TestStartup::startPictureBitmapAndTimer()
     QVERIFY(img.save(ShellFixture::picDir(sb) + "3000.bmp"));
     QVERIFY(img.save(ShellFixture::picDir(sb) + "0001.jpg"));   // the directory holds pictures
 
-    QDateTime now(QDate(2026, 12, 6), QTime(10, 0, 0));
+    QDateTime now(QDate(2026, 12, 6), start);
     Seams::SetClock([&now] { return now; });
+    qint64 running = 123456789;
+    Seams::SetMonotonicClock([&running] { return running; });
     formMain w;
     w.Form_Load();
     QVERIFY(!warned(QString()));
@@ -91,12 +113,21 @@ void TestStartup::startPictureBitmapAndTimer()
     QCOMPARE(big->FileName(), ShellFixture::picDir(sb) + "3000.bmp");
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::PictureBig));
 
-    now = now.addSecs(3);
-    w.tmrSplash_Timer();
+    const auto pass = [&](int ms) {
+        running += ms;
+        now = now.addMSecs(qint64(clockStep) * ms / 3);
+        w.tmrSplash_Timer();
+    };
+    pass(100);   // the first tick
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::PictureBig));
     QVERIFY(w.tmrSplash->isActive());
-    now = now.addSecs(3);
-    w.tmrSplash_Timer();
+    QCOMPARE(w.tmrSplash->interval(), 1000);
+    pass(2900);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::PictureBig));
+    pass(2000);  // five seconds exactly: still on top
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::PictureBig));
+    QVERIFY(w.tmrSplash->isActive());
+    pass(1000);
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
     QVERIFY(!big->HasPicture());
     QVERIFY(!w.tmrSplash->isActive());
