@@ -14,7 +14,7 @@ QDateTime ToSecond(const QDateTime &dt)
     return QDateTime(dt.date(), QTime(t.hour(), t.minute(), t.second()));
 }
 
-bool Accept(QDateTime dt, const QString &format, QDateTime &from, QDateTime &to)
+bool Accept(QDateTime dt, const QString &format, QDateTime &moment)
 {
     if (!dt.isValid())
         return false;
@@ -22,13 +22,7 @@ bool Accept(QDateTime dt, const QString &format, QDateTime &from, QDateTime &to)
     if (!format.contains(QLatin1String("yyyy")) && format.contains(QLatin1String("yy"))
         && dt.date().year() < 1950)
         dt = dt.addYears(100);
-    from = ToSecond(dt);
-    if (format.contains(QLatin1Char('s'))) {
-        to = from;
-    } else {
-        from = QDateTime(from.date(), QTime(from.time().hour(), from.time().minute(), 0));
-        to = from.addSecs(59);
-    }
+    moment = ToSecond(dt);
     return true;
 }
 
@@ -40,16 +34,16 @@ QString WithoutZone(QString format)
 
 } // namespace
 
-bool Range(const QString &input, QDateTime &from, QDateTime &to)
+bool Moment(const QString &input, QDateTime &moment)
 {
     const QString text = input.trimmed();
     if (text.isEmpty())
         return false;
-    if (Accept(Sql::DateTimeFromText(text), QStringLiteral("ss"), from, to))
+    if (Accept(Sql::DateTimeFromText(text), QStringLiteral("yyyy"), moment))
         return true;
     const QDateTime iso = QDateTime::fromString(text, Qt::ISODate);
     if (iso.isValid())
-        return Accept(iso, text.count(QLatin1Char(':')) >= 2 ? QStringLiteral("ss") : QStringLiteral("mm"), from, to);
+        return Accept(iso, QStringLiteral("yyyy"), moment);
 
     QStringList formats;
     for (const QLocale &loc : {QLocale(), QLocale::system()}) {
@@ -62,7 +56,7 @@ bool Range(const QString &input, QDateTime &from, QDateTime &to)
             << QStringLiteral("d.M.yyyy H:mm:ss") << QStringLiteral("d.M.yyyy H:mm");
     for (const QString &f : formats) {
         for (const QLocale &loc : {QLocale(), QLocale::system()}) {
-            if (Accept(loc.toDateTime(text, f), f, from, to))
+            if (Accept(loc.toDateTime(text, f), f, moment))
                 return true;
         }
     }

@@ -1,6 +1,6 @@
 #pragma once
 // Turns the date key of a stored questionnaire (its date-time as text) into
-// the range of stored moments it stands for.
+// the stored moment it stands for, to the second.
 #include <QDateTime>
 #include <QString>
 
@@ -11,8 +11,9 @@ namespace DateKey {
 //   ISO 8601 with "T",
 //   the short date followed by the short or long time of the program's
 //   locale or of the system locale (QLocale), and "dd.MM.yyyy HH:mm[:ss]".
-// A text with seconds gives one moment (from == to); a text without seconds
-// gives the whole minute (from hh:mm:00 to hh:mm:59).
-bool Range(const QString &text, QDateTime &from, QDateTime &to);
+// A text without seconds means second 0 of its minute, so that two
+// questionnaires graded within one minute are never taken for one; parts of
+// a second are dropped.
+bool Moment(const QString &text, QDateTime &moment);
 
 } // namespace DateKey

@@ -52,8 +52,8 @@ void clsUser::QuestionStatUserDateOpen(const QString &dateTime)
 {
     const QString proc = QStringLiteral("QuestionStatUserDateOpen");
     QuestionStatClose();
-    QDateTime from, to;
-    if (!DateKey::Range(dateTime, from, to)) {
+    QDateTime moment;
+    if (!DateKey::Moment(dateTime, moment)) {
         // Nothing can match: the recordset opens empty.
         Impl::report(proc, Impl::error(3001, QStringLiteral("Invalid date-time text '") + dateTime
                                                  + QStringLiteral("'")));
@@ -62,9 +62,8 @@ void clsUser::QuestionStatUserDateOpen(const QString &dateTime)
         const QSqlError e = d->openSelection(
             d->questionStat, proc,
             QuestionStatColumns
-                + QStringLiteral("WHERE UserID = ? AND QuestionDateTime >= ? AND QuestionDateTime <= ? "
-                                 "ORDER BY StatId"),
-            {m_userId, Sql::DateTimeToText(from), Sql::DateTimeToText(to)}, m_lockType != 1);
+                + QStringLiteral("WHERE UserID = ? AND QuestionDateTime = ? ORDER BY StatId"),
+            {m_userId, Sql::DateTimeToText(moment)}, m_lockType != 1);
         if (!Impl::succeeded(proc, e))
             return;
     }

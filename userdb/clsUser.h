@@ -44,10 +44,10 @@ public:
 
     // --- question and questionnaire statistics ------------------------------------
     void QuestionStatOpen();
-    // The current user's question rows of the grading at that moment. The text
-    // is best given as Sql::DateTimeToText (to the second); QLocale short date
-    // with a time is accepted too, and a time without seconds means the whole
-    // minute (see DateKey.h).
+    // The current user's question rows of the grading at that moment, to the
+    // second. The text is best given as Sql::DateTimeToText; QLocale short
+    // date with a time is accepted too, and a time without seconds means
+    // second 0 of that minute (see DateKey.h).
     void QuestionStatUserDateOpen(const QString &dateTime);
     void QuestionStatFirst();
     void QuestionStatNext();

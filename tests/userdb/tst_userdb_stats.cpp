@@ -20,6 +20,7 @@ private Q_SLOTS:
     void bestResultAndAttempts();
     void historyNewestFirstAndEmptyAnswers();
     void retryTwiceThenSuccess();
+    void examinationsTwentySecondsApart();
 };
 
 void TestUserDbStats::bestResultAndAttempts()
@@ -95,6 +96,37 @@ void TestUserDbStats::retryTwiceThenSuccess()
                                                "  nouvel essai dans une seconde (tentative 3)\n"));
     QCOMPARE(waits, 2);
     QCOMPARE(f.raw("SELECT COUNT(*) || '/' || MAX(QuestionNr) FROM QuestionStat").toString(), QStringLiteral("1/42"));
+    QVERIFY(RuntimeErrorLines().isEmpty());
+}
+
+void TestUserDbStats::examinationsTwentySecondsApart()
+{
+    Fixture f;
+    const int32_t anna = f.addUser("Anna", "1");
+    f.addQuestions(At(1, 8, 0, 0), {1, 2, 3});
+    f.addQuestions(At(1, 8, 0, 20), {4, 5});
+    f.addQuestions(At(1, 8, 1, 0), {6});
+    f.addUser("Ben", "2");
+    f.addQuestions(At(1, 8, 0, 20), {7});
+    f.user.UserNameSeek("Anna");
+    QCOMPARE(f.user.UserID(), anna);
+    auto numbers = [&f](const QString &key) {
+        QList<int> nrs;
+        f.user.QuestionStatUserDateOpen(key);
+        for (; f.user.QuestionStatId() != 0; f.user.QuestionStatNext())
+            nrs << f.user.QuestionNr;
+        return nrs;
+    };
+    QCOMPARE(numbers("2026-03-01 08:00:20"), QList<int>({4, 5}));
+    QCOMPARE(f.user.QuestionStatRecordCount(), 2);
+    QCOMPARE(numbers("2026-03-01 08:00:00"), QList<int>({1, 2, 3}));
+    QCOMPARE(numbers("2026-03-01T08:00:20"), QList<int>({4, 5}));
+    QCOMPARE(numbers("01.03.2026 08:00:20"), QList<int>({4, 5}));
+    // Without seconds: second 0 of the minute, never the whole minute.
+    QCOMPARE(numbers("01.03.2026 08:00"), QList<int>({1, 2, 3}));
+    QCOMPARE(numbers("2026-03-01T08:00"), QList<int>({1, 2, 3}));
+    QCOMPARE(numbers("1.3.2026 8:01"), QList<int>({6}));
+    QCOMPARE(numbers("2026-03-01 08:00:10"), QList<int>());
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
