@@ -5,6 +5,13 @@
 
 #include <QFileInfo>
 #include <QMap>
+#include <cstdio>
+#include <string>
+
+#if defined(Q_OS_UNIX)
+#include <termios.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -14,10 +21,91 @@ constexpr int ExitUsage = 2;
 
 const QString Usage = QStringLiteral(
     "usage:\n"
-    "  velko-users create <file> --admin-password <digits>\n"
-    "  velko-users add <file> --name <name> --password <digits> --language de|fr|it\n"
+    "  velko-users create <file> --password-stdin\n"
+    "  velko-users add <file> --name <name> --password-stdin --language de|fr|it\n"
     "                  --category C|D|C1|D1 --book <number> [--inactive] [--comment <text>]\n"
-    "  velko-users list <file>\n");
+    "  velko-users list <file>\n"
+    "\n"
+    "--password-stdin reads the PIN (the administrator's for create, the new\n"
+    "user's for add; digits 0 to 9) from the first line of standard input; at a\n"
+    "terminal it is asked for and not shown. The older --admin-password <digits>\n"
+    "(create) and --password <digits> (add) still work but put the PIN on the\n"
+    "command line, where every user of the machine can read it in the process\n"
+    "list; they print a warning.\n");
+
+const QString PasswordStdin = QStringLiteral("--password-stdin");
+
+// Reads one line of the process's standard input; at a terminal after a
+// prompt on the error output and with the echo turned off.
+bool ReadStandardInputLine(const QString &prompt, QTextStream &err, QString &line)
+{
+#if defined(Q_OS_UNIX)
+    const bool terminal = isatty(STDIN_FILENO) == 1;
+    termios saved{};
+    bool echoOff = false;
+    if (terminal) {
+        err << prompt;
+        err.flush();
+        if (tcgetattr(STDIN_FILENO, &saved) == 0) {
+            termios quiet = saved;
+            quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+            echoOff = tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet) == 0;
+        }
+    }
+#endif
+    std::string text;
+    bool got = false;
+    for (int c = std::getchar(); c != EOF; c = std::getchar()) {
+        got = true;
+        if (c == '\n')
+            break;
+        text.push_back(static_cast<char>(c));
+    }
+#if defined(Q_OS_UNIX)
+    if (echoOff)
+        tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+    if (terminal) {
+        err << "\n";
+        err.flush();
+    }
+#else
+    Q_UNUSED(prompt);
+#endif
+    line = QString::fromLocal8Bit(text);
+    return got;
+}
+
+// The PIN of a command: from standard input with --password-stdin, else from
+// the old option, which shows it in the process list and is warned about.
+bool PinOf(const QMap<QString, QString> &o, const QString &oldOption, QTextStream *in, QTextStream &err,
+           QString &pin)
+{
+    const bool fromStdin = o.contains(PasswordStdin);
+    if (fromStdin == o.contains(oldOption)) {
+        err << "error: give the PIN with " << PasswordStdin << (fromStdin ? " only" : "") << "\n" << Usage;
+        return false;
+    }
+    if (!fromStdin) {
+        err << "warning: " << oldOption << " puts the PIN on the command line, where other users of this "
+            << "machine can read it; use " << PasswordStdin << " instead\n";
+        pin = o.value(oldOption);
+        return true;
+    }
+    bool got = false;
+    if (in) {
+        pin = in->readLine();
+        got = !pin.isNull();
+    } else {
+        got = ReadStandardInputLine(QStringLiteral("PIN: "), err, pin);
+    }
+    if (pin.endsWith(QLatin1Char('\r')))
+        pin.chop(1);
+    if (!got) {
+        err << "error: no PIN on standard input\n";
+        return false;
+    }
+    return true;
+}
 
 const QStringList LanguageCodes = {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("it")};
 const QStringList CategoryCodes = {QStringLiteral("C"), QStringLiteral("D"), QStringLiteral("C1"),
@@ -93,18 +181,19 @@ bool WriteUser(clsUser &user, const QString &name, const QString &password, int1
     return RuntimeErrorLines().size() == errorsBefore;
 }
 
-int Create(const QStringList &args, QTextStream &out, QTextStream &err)
+int Create(const QStringList &args, QTextStream &out, QTextStream &err, QTextStream *in)
 {
     QMap<QString, QString> o;
     QString problem;
-    if (args.size() < 2 || !ParseOptions(args, 2, {QStringLiteral("--admin-password")}, {}, o, problem)
-        || !o.contains(QStringLiteral("--admin-password"))) {
-        err << "error: " << (problem.isEmpty() ? QStringLiteral("create needs <file> and --admin-password") : problem)
-            << "\n" << Usage;
+    if (args.size() < 2
+        || !ParseOptions(args, 2, {QStringLiteral("--admin-password")}, {PasswordStdin}, o, problem)) {
+        err << "error: " << (problem.isEmpty() ? QStringLiteral("create needs <file>") : problem) << "\n" << Usage;
         return ExitUsage;
     }
     const QString file = args[1];
-    const QString password = o.value(QStringLiteral("--admin-password"));
+    QString password;
+    if (!PinOf(o, QStringLiteral("--admin-password"), in, err, password))
+        return ExitUsage;
     if (!IsDigits(password)) {
         err << "error: the password must consist of the digits 0 to 9 only\n";
         return ExitUsage;
@@ -134,25 +223,28 @@ int Create(const QStringList &args, QTextStream &out, QTextStream &err)
     return ExitOk;
 }
 
-int Add(const QStringList &args, QTextStream &out, QTextStream &err)
+int Add(const QStringList &args, QTextStream &out, QTextStream &err, QTextStream *in)
 {
     QMap<QString, QString> o;
     QString problem;
-    const QStringList withValue = {QStringLiteral("--name"), QStringLiteral("--password"),
-                                   QStringLiteral("--language"), QStringLiteral("--category"),
-                                   QStringLiteral("--book"), QStringLiteral("--comment")};
-    if (args.size() < 2 || !ParseOptions(args, 2, withValue, {QStringLiteral("--inactive")}, o, problem)) {
+    const QStringList withValue = {QStringLiteral("--name"), QStringLiteral("--language"),
+                                   QStringLiteral("--category"), QStringLiteral("--book"),
+                                   QStringLiteral("--comment"), QStringLiteral("--password")};
+    if (args.size() < 2
+        || !ParseOptions(args, 2, withValue, {QStringLiteral("--inactive"), PasswordStdin}, o, problem)) {
         err << "error: " << (problem.isEmpty() ? QStringLiteral("add needs <file>") : problem) << "\n" << Usage;
         return ExitUsage;
     }
-    for (const QString &key : withValue.mid(0, 5)) {
+    for (const QString &key : withValue.mid(0, 4)) {
         if (!o.contains(key)) {
             err << "error: option " << key << " is required\n" << Usage;
             return ExitUsage;
         }
     }
     const QString name = o.value(QStringLiteral("--name"));
-    const QString password = o.value(QStringLiteral("--password"));
+    QString password;
+    if (!PinOf(o, QStringLiteral("--password"), in, err, password))
+        return ExitUsage;
     const int language = LanguageCodes.indexOf(o.value(QStringLiteral("--language")));
     const int category = CategoryCodes.indexOf(o.value(QStringLiteral("--category")).toUpper());
     bool bookOk = false;
@@ -222,15 +314,19 @@ int List(const QStringList &args, QTextStream &out, QTextStream &err)
 
 } // namespace
 
-int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err)
+int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err, QTextStream *in)
 {
     const QString command = args.value(0);
     if (command == QLatin1String("create"))
-        return Create(args, out, err);
+        return Create(args, out, err, in);
     if (command == QLatin1String("add"))
-        return Add(args, out, err);
+        return Add(args, out, err, in);
     if (command == QLatin1String("list"))
         return List(args, out, err);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
+        out << Usage;
+        return ExitOk;
+    }
     err << (command.isEmpty() ? QStringLiteral("error: no command given\n")
                               : QStringLiteral("error: unknown command '") + command + QStringLiteral("'\n"))
         << Usage;

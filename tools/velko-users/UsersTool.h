@@ -6,4 +6,6 @@
 
 // Runs one command (arguments without the program name). Returns the exit
 // code: 0 done, 1 the database refused or failed, 2 bad command line.
-int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err);
+// A PIN asked for with --password-stdin is read from `in`; without one, from
+// the process's standard input (with a prompt and no echo at a terminal).
+int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err, QTextStream *in = nullptr);
