@@ -88,9 +88,12 @@ void clsUser::QuestionStatAdd()
 {
     const QString proc = QStringLiteral("QuestionStatAdd");
     Impl::Cursor &c = d->questionStat;
-    const bool ok = d->retry(proc, [&] { return d->addCheck(c, proc); }, false);
-    if (!ok)
+    if (d->gradingLost())
         return;
+    if (!d->retry(proc, [&] { return d->addCheck(c, proc); })) {
+        d->writeFailed();
+        return;
+    }
     // The new row is saved, and gets its StatId, by QuestionStatUpdate.
     c.pendingNew = true;
     questionStatDataRead(nullptr);
@@ -100,6 +103,8 @@ void clsUser::QuestionStatUpdate()
 {
     const QString proc = QStringLiteral("QuestionStatUpdate");
     Impl::Cursor &c = d->questionStat;
+    if (d->gradingLost())
+        return;
     qint64 newId = 0;
     const bool ok = d->retry(proc, [&]() -> QSqlError {
         if (!c.open)
@@ -131,9 +136,11 @@ void clsUser::QuestionStatUpdate()
                                      "QuestionAnswer = ?, QuestionDuration = ? WHERE StatId = ?"),
                       {m_userId, CategoryNr, ProgramVersion, QuestionThemeNr, QuestionNr, when, answer,
                        QuestionDuration, m_questionStatId});
-    }, false);
-    if (!ok)
+    });
+    if (!ok) {
+        d->writeFailed();
         return;
+    }
     if (c.pendingNew) {
         c.pendingNew = false;
         m_questionStatId = static_cast<int32_t>(newId);
@@ -275,8 +282,12 @@ void clsUser::QuestionnaireStatAdd()
 {
     const QString proc = QStringLiteral("QuestionnaireStatAdd");
     Impl::Cursor &c = d->questionnaireStat;
-    if (!Impl::succeeded(proc, d->addCheck(c, proc)))
+    if (d->gradingLost())
         return;
+    if (!Impl::succeeded(proc, d->addCheck(c, proc))) {
+        d->writeFailed();
+        return;
+    }
     // The new row is saved, and gets its StatId, by QuestionnaireStatUpdate.
     c.pendingNew = true;
     questionnaireStatDataRead(nullptr);
@@ -286,9 +297,13 @@ void clsUser::QuestionnaireStatUpdate()
 {
     const QString proc = QStringLiteral("QuestionnaireStatUpdate");
     Impl::Cursor &c = d->questionnaireStat;
-    QSqlError e = Impl::updateCheck(c, m_questionnaireStatId);
-    if (!Impl::succeeded(proc, e))
+    if (d->gradingLost())
         return;
+    QSqlError e = Impl::updateCheck(c, m_questionnaireStatId);
+    if (!Impl::succeeded(proc, e)) {
+        d->writeFailed();
+        return;
+    }
     const QString when = Sql::DateTimeToText(QuestionnaireDateTime);
     const double percent = QuestionnaireResultPercent;
     QSqlQuery *q = nullptr;
@@ -309,8 +324,10 @@ void clsUser::QuestionnaireStatUpdate()
                                   "QuestionnaireDuration = ? WHERE StatId = ?"),
                    {m_userId, CategoryNr, ProgramVersion, QuestionnaireThemeNr, QuestionnaireNr, when, percent,
                     Impl::blankIn(QuestionnaireAnswers), QuestionnaireDuration, m_questionnaireStatId});
-    if (!Impl::succeeded(proc, e))
+    if (!Impl::succeeded(proc, e)) {
+        d->writeFailed();
         return;
+    }
     if (c.pendingNew) {
         m_questionnaireStatId = static_cast<int32_t>(q->lastInsertId().toLongLong());
         q->finish();
@@ -356,9 +373,10 @@ bool clsUser::GradingBegin()
     }
     // IMMEDIATE takes the write lock at once: the grading then cannot meet a
     // lock of another workstation halfway through.
-    if (!d->retry(proc, [&] { return d->run(proc, QStringLiteral("BEGIN IMMEDIATE"), {}); }, true))
+    if (!d->retry(proc, [&] { return d->run(proc, QStringLiteral("BEGIN IMMEDIATE"), {}); }))
         return false;
     d->inGrading = true;
+    d->gradingFailed = false;
     return true;
 }
 
@@ -370,7 +388,13 @@ bool clsUser::GradingCommit()
                                       : Impl::error(3001, QStringLiteral("No grading is in progress.")));
         return false;
     }
-    const bool ok = d->retry(proc, [&] { return d->run(proc, QStringLiteral("COMMIT"), {}); }, true);
+    if (d->gradingFailed) {
+        // Half a grading is never stored.
+        Impl::report(proc, Impl::error(3001, QStringLiteral("A write of the grading failed: it is undone.")));
+        GradingRollback();
+        return false;
+    }
+    const bool ok = d->retry(proc, [&] { return d->run(proc, QStringLiteral("COMMIT"), {}); });
     if (!ok)
         GradingRollback();
     d->inGrading = false;

@@ -199,17 +199,13 @@ QSqlError clsUser::Impl::scalar(const QString &operation, const QString &sql, st
     return found ? QSqlError() : noCurrentRow();
 }
 
-bool clsUser::Impl::retry(const QString &procedure, const std::function<QSqlError()> &step, bool busyOnly)
+QSqlError clsUser::Impl::attempt(const std::function<QSqlError()> &step)
 {
     constexpr int MaxRetries = 60;
     for (int n = 0;; ++n) {
         const QSqlError e = step();
-        if (!failed(e))
-            return true;
-        if (n >= MaxRetries || (busyOnly && !Sql::IsBusy(e))) {
-            report(procedure, e);
-            return false;
-        }
+        if (!failed(e) || n >= MaxRetries || !Sql::IsBusy(e))
+            return e;
         ResultsLogAppend(QStringLiteral("  erreur: ") + QString::number(Sql::ErrorNumber(e)) + QStringLiteral(" - ")
                          + Sql::ErrorMessage(e) + NewLine);
         if (n + 1 < MaxRetries)
@@ -220,6 +216,11 @@ bool clsUser::Impl::retry(const QString &procedure, const std::function<QSqlErro
                              + QStringLiteral(" essais !") + NewLine);
         Seams::WaitOneSecond();
     }
+}
+
+bool clsUser::Impl::retry(const QString &procedure, const std::function<QSqlError()> &step)
+{
+    return succeeded(procedure, attempt(step));
 }
 
 void clsUser::Impl::report(const QString &procedure, const QSqlError &e)
@@ -325,27 +326,41 @@ void clsUser::DbOpen()
         return;
     }
     d->dbOpen = true;
-    // Reading the catalogue tells a user database from any other file.
-    QSqlQuery *q = nullptr;
-    QSqlError e = d->run(QStringLiteral("DbOpen"), QStringLiteral("SELECT count(*) FROM sqlite_master"), {}, &q);
-    if (!Impl::failed(e))
-        q->finish();
+    // Reading the catalogue tells a user database from any other file. The
+    // read transaction keeps the shared lock while the tables are checked; a
+    // lock held by another workstation is waited for like a write's.
+    const QString proc = QStringLiteral("DbOpen");
     QString missing;
-    if (!Impl::failed(e) && !UserDbSchema::Verify(d->db, missing))
-        e = Impl::error(3265, QStringLiteral("'") + file + QStringLiteral("' is not a user database (missing ")
-                                  + missing + QStringLiteral(")"));
+    bool userDb = true;
+    const QSqlError e = d->attempt([&]() -> QSqlError {
+        QSqlError step = d->run(proc, QStringLiteral("BEGIN"), {});
+        if (Impl::failed(step))
+            return step;
+        step = d->run(proc, QStringLiteral("SELECT count(*) FROM sqlite_master"), {});
+        if (!Impl::failed(step))
+            userDb = UserDbSchema::Verify(d->db, missing);
+        d->run(proc, QStringLiteral("ROLLBACK"), {});
+        return step;
+    });
+    QSqlError wrong;
+    if (Impl::failed(e) && !Sql::IsBusy(e))
+        wrong = Impl::error(Sql::ErrorNumber(e), QStringLiteral("'") + file
+                                                     + QStringLiteral("' is not a user database: ")
+                                                     + Sql::ErrorMessage(e));
     else if (Impl::failed(e))
-        e = Impl::error(Sql::ErrorNumber(e), QStringLiteral("'") + file + QStringLiteral("' is not a user database: ")
-                                                 + Sql::ErrorMessage(e));
-    if (Impl::failed(e)) {
-        Impl::report(QStringLiteral("DbOpen"), e);
+        wrong = e;   // still locked after every retry
+    else if (!userDb)
+        wrong = Impl::error(3265, QStringLiteral("'") + file + QStringLiteral("' is not a user database (missing ")
+                                      + missing + QStringLiteral(")"));
+    if (Impl::failed(wrong)) {
+        Impl::report(proc, wrong);
         DbClose();
         return;
     }
 
     // A larger page cache keeps the statistics indexes of a big school in
     // memory between queries (16 MB).
-    d->run(QStringLiteral("DbOpen"), QStringLiteral("PRAGMA cache_size = -16000"), {});
+    d->run(proc, QStringLiteral("PRAGMA cache_size = -16000"), {});
 
     UserOpen();
     userDataRead(nullptr);
@@ -367,6 +382,7 @@ void clsUser::DbClose()
     d->dropStatements();
     d->dbOpen = false;
     d->inGrading = false;
+    d->gradingFailed = false;
     if (d->db.isValid())
         Sql::Close(d->db);
 }

@@ -52,7 +52,9 @@ public:
     void QuestionStatFirst();
     void QuestionStatNext();
     // A new statistics or journal row gets its StatId/EventId when its Update
-    // saves it; an Add without Update writes nothing.
+    // saves it; an Add without Update writes nothing. The question writes
+    // wait for a lock held elsewhere; any other failure is reported at once,
+    // and inside a grading it leaves the later writes of that grading undone.
     void QuestionStatAdd();
     void QuestionStatUpdate();
     void QuestionStatNrSeek();

@@ -40,6 +40,7 @@ struct clsUser::Impl
     QSqlDatabase db;
     bool dbOpen = false;
     bool inGrading = false;
+    bool gradingFailed = false;   // a write of the grading failed: it can only be rolled back
     std::function<QSqlError(const QString &)> faultHook;
     std::map<QString, QSqlQuery> prepared;
 
@@ -61,9 +62,16 @@ struct clsUser::Impl
     static const QVariantList *current(const Cursor &c) { return c.pos < c.rows.size() ? &c.rows[c.pos] : nullptr; }
 
     // Runs a step until it succeeds, with the retry lines in the results log:
-    // up to 60 retries one second apart, then a report. With busyOnly set,
-    // errors other than a lock held elsewhere are reported at once.
-    bool retry(const QString &procedure, const std::function<QSqlError()> &step, bool busyOnly);
+    // up to 60 retries one second apart, then a report. Only a lock held
+    // elsewhere is worth waiting for; any other error is reported at once.
+    bool retry(const QString &procedure, const std::function<QSqlError()> &step);
+    // The same without the report: the last error, or no error on success.
+    QSqlError attempt(const std::function<QSqlError()> &step);
+    // A statistics write inside a grading after an earlier one failed: the
+    // grading is lost anyway, and after a disk or I/O error the engine may
+    // already have ended its transaction, so nothing more may be written.
+    bool gradingLost() const { return inGrading && gradingFailed; }
+    void writeFailed() { gradingFailed = gradingFailed || inGrading; }
 
     // Moves a recordset to its first or next row. In table mode the rows are
     // walked in key order; select is the column list with "FROM table ".

@@ -33,6 +33,7 @@ private Q_SLOTS:
     void recordsOfOneGrading();
     void resultsLogText();
     void failedGradingKeepsNothing();
+    void permanentWriteErrorEndsGradingAtOnce();
     void resultsLogButtons();
 };
 
@@ -158,6 +159,32 @@ void TestTrainingGrading::failedGradingKeepsNothing()
     QVERIFY(GradingRun());
     QCOMPARE(env.count("QuestionStat"), 4);
     QCOMPARE(env.count("QuestionnaireStat"), 1);
+}
+
+void TestTrainingGrading::permanentWriteErrorEndsGradingAtOnce()
+{
+    Env env;
+    env.makeUsers();
+    SetWithRightAnswers(40, 30);
+    int waits = 0;
+    Seams::SetWaitOneSecond([&waits] { ++waits; });
+    for (const char *op : {"QuestionStatAdd", "QuestionStatUpdate"}) {
+        waits = 0;
+        RuntimeErrorLinesClear();
+        objUser->setFaultHook([op](const QString &o) { return o == QLatin1String(op) ? DiskFull() : QSqlError(); });
+        QVERIFY2(!GradingRun(), op);
+        QCOMPARE(waits, 0);   // not retried: a full disk does not go away by waiting
+        QCOMPARE(RuntimeErrorLines().size(), 1);
+        QVERIFY(RuntimeErrorLines()[0].endsWith(QStringLiteral("(clsUser -> %1)").arg(op)));
+        const QString log = env.get<QPlainTextEdit>(env.resultsLog, "txtResultsLog")->toPlainText();
+        QVERIFY(!log.contains(QStringLiteral("nouvel essai")));
+        QVERIFY(log.endsWith(QStringLiteral("Erreur : les résultats n'ont pas pu être enregistrés !") + NewLine));
+        QCOMPARE(env.count("QuestionnaireStat"), 0);
+        QCOMPARE(env.count("QuestionStat"), 0);
+    }
+    objUser->setFaultHook({});
+    QVERIFY(GradingRun());
+    QCOMPARE(env.count("QuestionStat"), 40);
 }
 
 void TestTrainingGrading::resultsLogButtons()

@@ -42,6 +42,7 @@ class TestUserDbSharing : public QObject
 private Q_SLOTS:
     void gradingWaitsForAnotherWorkstation();
     void killedGradingLeavesAllOrNothing();
+    void openWaitsForALockedFile();
 };
 
 void TestUserDbSharing::gradingWaitsForAnotherWorkstation()
@@ -95,6 +96,28 @@ void TestUserDbSharing::killedGradingLeavesAllOrNothing()
     WriteGrading(f);
     QVERIFY(f.user.GradingCommit());
     QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionStat").toInt(), 80);
+}
+
+void TestUserDbSharing::openWaitsForALockedFile()
+{
+    Fixture f;
+    f.addUser("Anna", "1");
+    f.user.DbClose();
+    QProcess other;   // keeps even readers out for 10 s
+    other.start(USERDB_HELPER, {"lock", f.file(), "10000", "exclusive"});
+    QVERIFY(WaitForLine(other, "locked"));
+
+    QElapsedTimer waited;
+    waited.start();
+    f.user.DbOpen();
+    const qint64 ms = waited.elapsed();
+    QVERIFY(other.waitForFinished(20000));
+    QCOMPARE(other.exitCode(), 0);
+    QVERIFY2(f.user.IsOpen(), qPrintable(RuntimeErrorLines().join('\n')));
+    QVERIFY(RuntimeErrorLines().isEmpty());
+    QVERIFY2(ms >= 8000, "the file was opened while the other program held its lock");
+    f.user.FirstUser();
+    QCOMPARE(f.user.UserName, QStringLiteral("Anna"));
 }
 
 QTEST_MAIN(TestUserDbSharing)

@@ -20,6 +20,7 @@ private Q_SLOTS:
     void bestResultAndAttempts();
     void historyNewestFirstAndEmptyAnswers();
     void retryTwiceThenSuccess();
+    void retryLimitAndPermanentErrors();
     void examinationsTwentySecondsApart();
 };
 
@@ -97,6 +98,54 @@ void TestUserDbStats::retryTwiceThenSuccess()
     QCOMPARE(waits, 2);
     QCOMPARE(f.raw("SELECT COUNT(*) || '/' || MAX(QuestionNr) FROM QuestionStat").toString(), QStringLiteral("1/42"));
     QVERIFY(RuntimeErrorLines().isEmpty());
+}
+
+void TestUserDbStats::retryLimitAndPermanentErrors()
+{
+    Fixture f;
+    QPlainTextEdit box;
+    ResultsLogSetTarget(&box);
+    int waits = 0;
+    Seams::SetWaitOneSecond([&] { ++waits; });
+    f.addUser("Anna", "1");
+    int attempts = 0;
+    QSqlError failure(QString(), "database is locked", QSqlError::StatementError, "5");
+    f.user.setFaultHook([&](const QString &op) {
+        return op == QLatin1String("QuestionStatUpdate") ? (++attempts, failure) : QSqlError();
+    });
+
+    // Locked for good: the first try and 60 retries, then one report.
+    f.addQuestions(At(1, 8, 0), {42});
+    QCOMPARE(attempts, 61);
+    QCOMPARE(waits, 60);
+    QString expected;
+    for (int n = 2; n <= 61; ++n)
+        expected += QStringLiteral("  erreur: 5 - database is locked\n")
+                    + (n <= 60 ? QStringLiteral("  nouvel essai dans une seconde (tentative %1)\n").arg(n)
+                               : QStringLiteral("  abandon après 60 essais !\n"));
+    QCOMPARE(box.toPlainText(), expected);
+    QCOMPARE(RuntimeErrorLines().size(), 1);
+    QVERIFY(RuntimeErrorLines()[0].endsWith("(clsUser -> QuestionStatUpdate)"));
+
+    // A full disk does not go away by waiting: reported at once, no retry lines.
+    box.clear();
+    attempts = waits = 0;
+    failure = QSqlError(QString(), "database or disk is full", QSqlError::StatementError, "13");
+    f.addQuestions(At(1, 8, 0), {43});
+    QCOMPARE(attempts, 1);
+    QCOMPARE(waits, 0);
+    QCOMPARE(box.toPlainText(), QString());
+    QCOMPARE(RuntimeErrorLines().size(), 2);
+    QVERIFY(RuntimeErrorLines()[1].endsWith("(clsUser -> QuestionStatUpdate)"));
+    attempts = 0;
+    f.user.setFaultHook([&](const QString &op) {
+        return op == QLatin1String("QuestionStatAdd") ? (++attempts, failure) : QSqlError();
+    });
+    f.addQuestions(At(1, 8, 0), {44});
+    QCOMPARE(attempts, 1);
+    QCOMPARE(waits, 0);
+    ResultsLogSetTarget(nullptr);
+    QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionStat").toInt(), 0);
 }
 
 void TestUserDbStats::examinationsTwentySecondsApart()

@@ -1,5 +1,7 @@
 // Second program on the same user database, as another workstation would be:
 //   userdb_helper lock <file> <milliseconds>   holds the write lock, then lets go
+//   userdb_helper lock <file> <ms> exclusive   the same with the exclusive lock,
+//                                              which keeps readers out too
 //   userdb_helper grade <file> <user> <ms>     writes one 40-question grading,
 //                                              pausing after each question row
 // Progress goes to standard output, one line per step.
@@ -21,13 +23,13 @@ void Say(const QString &text)
     std::fflush(stdout);
 }
 
-int Lock(const QString &file, int ms)
+int Lock(const QString &file, int ms, bool exclusive)
 {
     QSqlDatabase db = Sql::Open(file, false, UserDbSchema::BusyTimeoutMs);
     bool ok;
     {
         QSqlQuery q(db);
-        if (!q.exec("BEGIN IMMEDIATE"))
+        if (!q.exec(exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE"))
             return 1;
         q.exec("INSERT INTO Events (UserID, EventCode) VALUES (0, 9999)");
         Say("locked");
@@ -75,8 +77,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
-    if (a.size() == 4 && a[1] == "lock")
-        return Lock(a[2], a[3].toInt());
+    if ((a.size() == 4 || (a.size() == 5 && a[4] == "exclusive")) && a[1] == "lock")
+        return Lock(a[2], a[3].toInt(), a.size() == 5);
     if (a.size() == 5 && a[1] == "grade")
         return Grade(a[2], a[3], a[4].toInt());
     return 2;
