@@ -431,6 +431,16 @@ void clsUser::userDataRead(const QVariantList *row)
     UserComment = Impl::blankOut(r[UComment]);
 }
 
+// Makes a user row current (nullptr: the end of the table) and reads it.
+void clsUser::userMoveTo(const QVariantList *row)
+{
+    Impl::Cursor &c = d->user;
+    c.pendingNew = false;   // a new row not yet saved is dropped by a move
+    c.key = row ? (*row)[UId].toLongLong() : 0;
+    c.atEnd = !row;
+    userDataRead(row);
+}
+
 // Runs a user selection that yields at most one row and makes it current.
 void clsUser::userSelect(const QString &procedure, const QString &where, std::initializer_list<QVariant> values)
 {
@@ -444,59 +454,97 @@ void clsUser::userSelect(const QString &procedure, const QString &where, std::in
         return;
     bool found = false;
     const QVariantList row = Impl::fetchOne(*q, found);
-    d->user.key = found ? row[UId].toLongLong() : 0;
-    d->user.atEnd = !found;
-    userDataRead(found ? &row : nullptr);
+    d->user.walking = false;
+    d->user.rows.clear();
+    userMoveTo(found ? &row : nullptr);
 }
 
+// The lists walk the whole table: FirstUser reads it with one ordered query
+// (read afresh each time, so changes made since are seen) and NextUser steps
+// through those rows. After a seek or a write NextUser goes on from the
+// current row's key instead.
 void clsUser::FirstUser()
 {
-    userSelect(QStringLiteral("FirstUser"), QStringLiteral("ORDER BY UserID LIMIT 1"), {});
+    const QString proc = QStringLiteral("FirstUser");
+    Impl::Cursor &c = d->user;
+    if (!c.open) {
+        Impl::report(proc, Impl::notOpen());
+        return;
+    }
+    QSqlQuery *q = nullptr;
+    const QSqlError e = d->run(proc, UserColumns + QStringLiteral("ORDER BY UserID"), {}, &q);
+    if (!Impl::succeeded(proc, e))
+        return;
+    c.rows = Impl::fetchAll(*q);
+    c.pos = 0;
+    c.walking = true;
+    userMoveTo(Impl::current(c));
 }
 
 void clsUser::NextUser()
 {
-    if (d->user.open && d->user.atEnd) {
-        userDataRead(nullptr);
+    const QString proc = QStringLiteral("NextUser");
+    Impl::Cursor &c = d->user;
+    if (c.open && c.walking) {
+        if (!Impl::succeeded(proc, d->fault(proc)))
+            return;
+        if (c.pos < c.rows.size())
+            ++c.pos;
+        userMoveTo(Impl::current(c));
         return;
     }
-    userSelect(QStringLiteral("NextUser"),
-               QStringLiteral("WHERE UserID > ? ORDER BY UserID LIMIT 1"), {d->user.key});
+    if (c.open && c.atEnd) {
+        userMoveTo(nullptr);
+        return;
+    }
+    userSelect(proc, QStringLiteral("WHERE UserID > ? ORDER BY UserID LIMIT 1"), {c.key});
 }
 
+// The new row is written, and gets its UserID, by UpdateUser; until then
+// nothing is stored, and a move drops it.
 void clsUser::NewUser()
 {
     const QString proc = QStringLiteral("NewUser");
-    if (!d->user.open || !d->user.writable) {
-        Impl::report(proc, d->user.open ? Impl::readOnly() : Impl::notOpen());
+    Impl::Cursor &c = d->user;
+    if (!Impl::succeeded(proc, d->addCheck(c, proc)))
         return;
-    }
-    QSqlQuery *q = nullptr;
-    QSqlError e = d->run(proc,
-                         QStringLiteral("INSERT INTO \"User\" (UserName, Password, LanguageNr, CategoryNr, BookNr, "
-                                        "UserStatus, UserComment) VALUES ('', '', 0, 0, 0, 0, ' ')"),
-                         {}, &q);
-    if (!Impl::succeeded(proc, e))
-        return;
-    const qint64 id = q->lastInsertId().toLongLong();
-    q->finish();
-    userSelect(proc, QStringLiteral("WHERE UserID = ?"), {id});
+    c.walking = false;
+    c.rows.clear();
+    userDataRead(nullptr);
+    c.pendingNew = true;
 }
 
 void clsUser::UpdateUser()
 {
     const QString proc = QStringLiteral("DataWrite");
-    if (!d->user.open) {
+    Impl::Cursor &c = d->user;
+    if (!c.open) {
         Impl::report(QStringLiteral("UpdateUser"), Impl::notOpen());
         return;
     }
-    if (m_userId == 0)
+    if (m_userId == 0 && !c.pendingNew)
         return;   // at the end of the table nothing is written
-    if (!d->user.writable) {
+    if (!c.writable) {
         Impl::report(proc, Impl::readOnly());
         return;
     }
     QSqlQuery *q = nullptr;
+    if (c.pendingNew) {
+        const QSqlError e = d->run(proc,
+                                   QStringLiteral("INSERT INTO \"User\" (UserName, Password, LanguageNr, CategoryNr, "
+                                                  "BookNr, UserStatus, UserComment) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                                   {UserName, Password, LanguageNr, CategoryNr, BookNr, UserStatus,
+                                    Impl::blankIn(UserComment)},
+                                   &q);
+        if (!Impl::succeeded(proc, e))
+            return;   // still a new row: UpdateUser may be tried again
+        m_userId = static_cast<int32_t>(q->lastInsertId().toLongLong());
+        q->finish();
+        c.pendingNew = false;
+        c.key = m_userId;
+        c.atEnd = false;
+        return;
+    }
     const QSqlError e = d->run(proc,
                                QStringLiteral("UPDATE \"User\" SET UserName = ?, Password = ?, LanguageNr = ?, "
                                               "CategoryNr = ?, BookNr = ?, UserStatus = ?, UserComment = ? "
@@ -544,7 +592,8 @@ bool clsUser::IsAdmin() const
     return UserName == QLatin1String("_Vestr");
 }
 
+// An empty password signs nobody in, not even a user stored without one.
 bool clsUser::IsPasswordValid(const QString &password) const
 {
-    return Password == password;
+    return !password.isEmpty() && Password == password;
 }

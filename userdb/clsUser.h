@@ -36,6 +36,8 @@ public:
     void UserClose();
     void FirstUser();
     void NextUser();
+    // NewUser starts a new row in the properties (UserID 0); UpdateUser
+    // stores it and gives it its UserID. A move before that drops it.
     void NewUser();
     void UpdateUser();
     void DelUser();
@@ -146,7 +148,7 @@ public:
 
     // --- sign-in checks -------------------------------------------------------------------------
     bool IsAdmin() const;
-    bool IsPasswordValid(const QString &password) const;
+    bool IsPasswordValid(const QString &password) const;   // never for an empty password
 
     // --- test support ------------------------------------------------------------------------------
     // Called before each database step with the operation's name; a valid
@@ -161,6 +163,7 @@ public:
 private:
     // Internal steps shared by the source files of this class.
     void userSelect(const QString &procedure, const QString &where, std::initializer_list<QVariant> values);
+    void userMoveTo(const QVariantList *row);
     void userDataRead(const QVariantList *row);
     void questionStatDataRead(const QVariantList *row);
     void questionnaireStatDataRead(const QVariantList *row);

@@ -26,6 +26,7 @@ struct clsUser::Impl
         size_t pos = 0;           // snapshot position; rows.size() = end
         qint64 key = 0;           // table mode: key of the current row, 0 = none
         bool atEnd = false;       // table mode: walked past the last row
+        bool walking = false;     // table mode: rows hold the whole table in key order (FirstUser)
 
         void openAs(bool table, bool canWrite)
         {

@@ -14,6 +14,8 @@ private Q_SLOTS:
     void commentsAndSingleBlank();
     void deleteToTheLastUser();
     void deactivatedAndApostropheNames();
+    void newUserStoredOnlyByUpdate();
+    void walkReachesEveryRowAndStaysFresh();
 };
 
 void TestUserDbUsers::missingFileIsFatal()
@@ -59,6 +61,8 @@ void TestUserDbUsers::missingUserAndAdministrator()
     QVERIFY(f.user.IsAdmin());
     QVERIFY(f.user.IsPasswordValid("999"));
     QVERIFY(!f.user.IsPasswordValid("9990"));
+    QVERIFY(!f.user.IsPasswordValid("99"));
+    QVERIFY(!f.user.IsPasswordValid(""));
     f.user.UserNameSeek("_vestr");
     QCOMPARE(f.user.CategoryNr, int16_t(2));
     QVERIFY(!f.user.IsAdmin());
@@ -68,6 +72,7 @@ void TestUserDbUsers::missingUserAndAdministrator()
     QCOMPARE(f.user.UserName + f.user.Password, QString());
     QCOMPARE(f.user.LanguageNr + f.user.CategoryNr + f.user.BookNr + f.user.UserStatus, 0);
     QVERIFY(!f.user.IsPasswordValid("999"));
+    QVERIFY(!f.user.IsPasswordValid(""));   // no user: nobody signs in
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
@@ -121,6 +126,95 @@ void TestUserDbUsers::deactivatedAndApostropheNames()
     QCOMPARE(f.user.UserID(), 0);
     f.user.PasswordSeek("0042");
     QCOMPARE(f.user.UserName, QStringLiteral("O'Brien"));
+    QVERIFY(RuntimeErrorLines().isEmpty());
+}
+
+void TestUserDbUsers::newUserStoredOnlyByUpdate()
+{
+    Fixture f;
+    const int32_t anna = f.addUser("Anna", "1");
+    f.user.NewUser();
+    QCOMPARE(f.user.UserID(), 0);
+    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 1);
+
+    // The save fails: nothing is left behind that a seek or a sign-in could find.
+    const QSqlError diskFull(QString(), "disk full", QSqlError::StatementError, "13");
+    f.user.setFaultHook([&](const QString &op) { return op == QLatin1String("DataWrite") ? diskFull : QSqlError(); });
+    f.user.UserName = "Ben";
+    f.user.UpdateUser();
+    f.user.setFaultHook({});
+    QCOMPARE(RuntimeErrorLines().size(), 1);
+    QVERIFY(RuntimeErrorLines()[0].endsWith("(clsUser -> DataWrite)"));
+    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 1);
+    f.user.UserNameSeek("");
+    QCOMPARE(f.user.UserID(), 0);
+    QVERIFY(!f.user.IsPasswordValid(""));
+
+    // A move drops the unsaved row; a later UpdateUser writes the row moved to.
+    f.user.NewUser();
+    f.user.FirstUser();
+    QCOMPARE(f.user.UserID(), anna);
+    f.user.UpdateUser();
+    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 1);
+
+    // Saved: the new identifier is readable at once and names the stored row.
+    const int32_t cleo = f.addUser("Cleo", "35", 2, 0, "new");
+    QVERIFY(cleo > anna);
+    QCOMPARE(f.raw(QString("SELECT UserName || '/' || Password || '/' || CategoryNr || '/' || UserComment "
+                           "FROM \"User\" WHERE UserID = %1").arg(cleo)).toString(),
+             QStringLiteral("Cleo/35/2/new"));
+    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 2);
+    QCOMPARE(RuntimeErrorLines().size(), 1);
+}
+
+void TestUserDbUsers::walkReachesEveryRowAndStaysFresh()
+{
+    Fixture f;
+    // Another workstation's change, through a connection of its own.
+    auto elsewhere = [&f](const QString &sql) {
+        QSqlDatabase db = Sql::Open(f.file(), false, 5000);
+        QVERIFY(QSqlQuery(db).exec(sql));
+        Sql::Close(db);
+    };
+    f.addUser("Anna", "1");
+    // A nameless row, as an interrupted creation of an older version left it.
+    elsewhere("INSERT INTO \"User\" (UserName, Password, UserStatus) VALUES ('', '', 0)");
+    f.addUser("Ben", "2");
+    f.addUser("Cleo", "3", 0, 1);
+    auto walk = [&f] {
+        QStringList names;
+        for (f.user.FirstUser(); f.user.UserID() != 0; f.user.NextUser())
+            names << f.user.UserName + ":" + f.user.Password;
+        return names;
+    };
+    QCOMPARE(walk(), QStringList({"Anna:1", ":", "Ben:2", "Cleo:3"}));
+    f.user.NextUser();   // past the end it stays at the end
+    QCOMPARE(f.user.UserID(), 0);
+
+    // A change written during a walk and one written elsewhere show in the next walk.
+    f.user.FirstUser();
+    f.user.NextUser();
+    f.user.NextUser();
+    QCOMPARE(f.user.UserName, QStringLiteral("Ben"));
+    f.user.Password = "22";
+    f.user.UpdateUser();
+    elsewhere("UPDATE \"User\" SET Password = '33' WHERE UserName = 'Cleo'");
+    QCOMPARE(walk(), QStringList({"Anna:1", ":", "Ben:22", "Cleo:33"}));
+
+    // A seek in the middle of a walk: the next user is the one after the found one.
+    f.user.FirstUser();
+    f.user.UserNameSeek("Ben");
+    f.user.NextUser();
+    QCOMPARE(f.user.UserName, QStringLiteral("Cleo"));
+    f.user.NextUser();
+    QCOMPARE(f.user.UserID(), 0);
+
+    // Deleted and added users.
+    f.user.UserNameSeek("Anna");
+    f.user.DelUser();
+    f.addUser("Dora", "4");
+    elsewhere("INSERT INTO \"User\" (UserName, Password, UserStatus) VALUES ('Emil', '5', 0)");
+    QCOMPARE(walk(), QStringList({":", "Ben:22", "Cleo:33", "Dora:4", "Emil:5"}));
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 

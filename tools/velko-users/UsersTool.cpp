@@ -168,7 +168,7 @@ bool WriteUser(clsUser &user, const QString &name, const QString &password, int1
 {
     const qsizetype errorsBefore = RuntimeErrorLines().size();
     user.NewUser();
-    if (user.UserID() == 0)
+    if (RuntimeErrorLines().size() != errorsBefore)
         return false;
     user.UserName = name;
     user.Password = password;
@@ -178,7 +178,7 @@ bool WriteUser(clsUser &user, const QString &name, const QString &password, int1
     user.UserStatus = status;
     user.UserComment = comment;
     user.UpdateUser();
-    return RuntimeErrorLines().size() == errorsBefore;
+    return RuntimeErrorLines().size() == errorsBefore && user.UserID() != 0;
 }
 
 int Create(const QStringList &args, QTextStream &out, QTextStream &err, QTextStream *in)
