@@ -170,12 +170,14 @@ void frameLogin::listLoginUsers_Fill(bool activeOnly)
     if (objUser) {
         objUser->FirstUser();
         int32_t previousId = -1;
-        while (!objUser->UserName.isEmpty()) {
+        // Up to the end of the table; a row without a name is not listed but
+        // does not hide the users after it.
+        while (objUser->UserID() != 0) {
             // A move that failed leaves the row where it was: stop there.
             if (objUser->UserID() == previousId)
                 break;
             previousId = objUser->UserID();
-            if (!(activeOnly && objUser->UserStatus != 0)) {
+            if (!objUser->UserName.isEmpty() && !(activeOnly && objUser->UserStatus != 0)) {
                 auto *item = new QListWidgetItem(objUser->UserName, listLoginUsers);
                 item->setData(Qt::UserRole, objUser->UserID());
             }
