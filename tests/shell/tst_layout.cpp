@@ -6,12 +6,158 @@
 #include "shell/formMain.h"
 
 #include <QtTest>
+#include <limits>
+
+namespace {
+
+// How a control follows the window's size differences W and H (twips).
+enum class Rule {
+    FrameSize,   // frame: 8535 + H high, 11775 + W wide
+    PlusW,       // design value + W
+    PlusH,
+    HalfW,       // design value + W / 2, the fraction dropped toward zero
+    HalfH,
+    ClampW,      // design value + W, at least 0 (below 1 gives 0)
+    ClampH,
+    Fixed,       // stays at its design value
+    Strip,       // design left + W - current strip width + width of the first question button
+    QAPicture,   // H + 4455 with the question text shown, else H + 5295, at least 0
+};
+
+struct LayoutRule {
+    const char *control;
+    DesignProperty property;
+    Rule rule;
+    const char *designOf = nullptr;   // the control whose design value counts, if another
+};
+
+using P = DesignProperty;
+
+// Every rule of the resize, screen by screen.
+const LayoutRule LayoutRules[] = {
+    {"framePractice", P::Height, Rule::FrameSize},
+    {"framePractice", P::Width, Rule::FrameSize},
+    {"framePracticeTitle", P::Width, Rule::ClampW},
+    {"framePracticeTitleData", P::Width, Rule::ClampW},
+    {"lblPracticeTitleUserName", P::Left, Rule::HalfW},
+    {"lblPracticeTitleCategoryName", P::Left, Rule::HalfW},
+    {"lblPracticeTitleDate", P::Left, Rule::HalfW},
+    {"lblPracticeTitleTime", P::Left, Rule::HalfW},
+    {"picboxPracticeButtons", P::Left, Rule::PlusW},
+    {"framePracticeQuestion", P::Left, Rule::HalfW},
+
+    {"frameThemes", P::Height, Rule::FrameSize},
+    {"frameThemes", P::Width, Rule::FrameSize},
+    {"picboxThemesButtons", P::Left, Rule::PlusW},
+
+    {"frameQA", P::Height, Rule::FrameSize},
+    {"frameQA", P::Width, Rule::FrameSize},
+    {"frameChkQuestion", P::Left, Rule::Strip},
+    {"IHImgQAPicture", P::Height, Rule::QAPicture},
+    {"IHImgQAPicture", P::Width, Rule::ClampW},
+    {"picboxQuestionAnswers", P::Top, Rule::PlusH},
+    {"picboxQuestionAnswers", P::Left, Rule::HalfW},
+    {"picboxQAButtons", P::Left, Rule::PlusW},
+
+    {"framePictureBig", P::Height, Rule::FrameSize},
+    {"framePictureBig", P::Width, Rule::FrameSize},
+    {"IHImgPictureBig", P::Height, Rule::ClampH},
+    {"IHImgPictureBig", P::Width, Rule::ClampW},
+
+    {"frameGrade", P::Height, Rule::FrameSize},
+    {"frameGrade", P::Width, Rule::FrameSize},
+    {"gridGrade", P::Height, Rule::ClampH},
+    {"gridGrade", P::Width, Rule::ClampW},
+    {"picboxGradeLabels", P::Left, Rule::PlusW},
+    {"picboxGradeButtons", P::Left, Rule::PlusW},
+
+    {"frameLogin", P::Height, Rule::FrameSize},
+    {"frameLogin", P::Width, Rule::FrameSize},
+    {"listLoginUsers", P::Height, Rule::ClampH},
+    {"listLoginUsers", P::Width, Rule::ClampW},
+    {"picboxLoginPasswordTitle", P::Left, Rule::PlusW},
+    {"picboxLoginButtons", P::Left, Rule::PlusW},
+
+    {"frameAdmin", P::Height, Rule::FrameSize},
+    {"frameAdmin", P::Width, Rule::FrameSize},
+    {"picboxAdminButtons", P::Left, Rule::PlusW},
+    {"txtVelkoSupportURL", P::Left, Rule::PlusW},
+    {"tabAdmin", P::Height, Rule::ClampH},
+    {"tabAdmin", P::Width, Rule::ClampW},
+    {"frametabAdmin_0", P::Height, Rule::ClampH},
+    {"frametabAdmin_0", P::Width, Rule::ClampW},
+    {"frametabAdmin_1", P::Height, Rule::ClampH, "frametabAdmin_0"},
+    {"frametabAdmin_1", P::Width, Rule::ClampW, "frametabAdmin_0"},
+    {"frametabAdmin_2", P::Height, Rule::ClampH, "frametabAdmin_0"},
+    {"frametabAdmin_2", P::Width, Rule::ClampW, "frametabAdmin_0"},
+    {"listAdminUsers", P::Height, Rule::ClampH},
+    {"listAdminUsers", P::Width, Rule::ClampW},
+    {"picboxUserAdminButtons", P::Left, Rule::PlusW},
+    {"picboxUserShowTitle", P::Left, Rule::PlusW},
+    {"picboxPathSettingsTitle", P::Height, Rule::ClampH},
+    {"picboxPathSettingsTitle", P::Width, Rule::ClampW},
+    {"framePathSettings", P::Width, Rule::ClampW},
+    {"txtQuestionDBPath", P::Width, Rule::ClampW},
+    {"txtUserDBPath", P::Width, Rule::ClampW},
+    {"txtPicPath", P::Width, Rule::ClampW},
+    {"picboxPathSettingsButtons", P::Left, Rule::PlusW},
+
+    {"frameHistory", P::Height, Rule::FrameSize},
+    {"frameHistory", P::Width, Rule::FrameSize},
+    {"gridHistory", P::Height, Rule::ClampH},
+    {"gridHistory", P::Width, Rule::ClampW},
+    {"picboxHistoryLabels", P::Left, Rule::PlusW},
+    {"picboxHistoryButtons", P::Left, Rule::PlusW},
+
+    {"frameLanguage", P::Height, Rule::FrameSize},
+    {"frameLanguage", P::Width, Rule::FrameSize},
+    {"picboxLanguageButtons", P::Top, Rule::HalfH},
+    {"picboxLanguageButtons", P::Left, Rule::HalfW},
+
+    {"frameResultsLog", P::Height, Rule::FrameSize},
+    {"frameResultsLog", P::Width, Rule::FrameSize},
+    {"txtResultsLog", P::Width, Rule::PlusW},
+    {"txtResultsLog", P::Height, Rule::PlusH},
+    {"picboxResultsLog", P::Width, Rule::PlusW},
+    {"picboxResultsLog", P::Height, Rule::PlusH},
+    {"cmdResultsLogAbort", P::Left, Rule::PlusW},
+    {"cmdResultsLogAbort", P::Top, Rule::Fixed},
+    {"cmdResultsLogContinue", P::Left, Rule::PlusW},
+    {"cmdResultsLogContinue", P::Top, Rule::PlusH},
+};
+
+const char *PropertyName(P p)
+{
+    switch (p) {
+    case P::Height: return "height";
+    case P::Width: return "width";
+    case P::Left: return "left";
+    case P::Top: return "top";
+    }
+    return "?";
+}
+
+// A geometry value in twips, read from the widget itself.
+int TwipsOf(const QWidget *w, P p)
+{
+    switch (p) {
+    case P::Height: return w->height() * 15;
+    case P::Width: return w->width() * 15;
+    case P::Left: return w->x() * 15;
+    case P::Top: return w->y() * 15;
+    }
+    return 0;
+}
+
+} // namespace
 
 class TestLayout : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
+    void resizeRules_data();
     void resizeRules();
+    void clampPositive();
     void frameOnTopChangesOnlyTheStackingOrder();
 
 private:
@@ -25,62 +171,96 @@ private:
     }
 };
 
+// Odd differences, so that halving drops a fraction: W / 2 must be taken
+// toward zero (1025 px: W = 3375, half 1687; 399 px: W = -6015, half -3007).
+void TestLayout::resizeRules_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("1025 x 769, larger") << QSize(1025, 769);
+    QTest::newRow("399 x 299, smaller") << QSize(399, 299);
+}
+
 void TestLayout::resizeRules()
 {
+    QFETCH(QSize, size);
     TestSupport::Sandbox sb;
     formMain w;
-    for (const DesignEntry &e : DesignEntries)
-        QVERIFY2(w.findChild<QWidget *>(QLatin1String(e.control)), e.control);
+    // The design values, read from the controls before any resize.
+    QHash<QString, int> design;
+    for (const LayoutRule &r : LayoutRules) {
+        const char *of = r.designOf ? r.designOf : r.control;
+        QWidget *c = w.findChild<QWidget *>(QLatin1String(of));
+        QVERIFY2(c, of);
+        design.insert(QString::fromLatin1(of) + PropertyName(r.property), TwipsOf(c, r.property));
+    }
     QVERIFY(w.PositionsStored());
-    w.show();
     const auto &D = w.DesignPositions();
+    for (int i = 0; i < DesignPositionCount; ++i)
+        QCOMPARE(D[i], design.value(QString::fromLatin1(DesignEntries[i].control)
+                                    + PropertyName(DesignEntries[i].property)));
+    w.show();
     QWidget *text = child(w, "frameQuestion");
     QWidget *picture = child(w, "IHImgQAPicture");
     text->show();
 
-    resizeTo(w, 1024, 768);
-    QCOMPARE(w.WidthDelta, 3360);
-    QCOMPARE(w.HeightDelta, 2520);
-    QCOMPARE(child(w, "framePractice")->width(), px(11775 + 3360));
-    QCOMPARE(child(w, "framePractice")->height(), px(8535 + 2520));
-    QCOMPARE(child(w, "picboxPracticeButtons")->x(), px(D[12] + 3360));
-    QCOMPARE(child(w, "lblPracticeTitleUserName")->x(), px(D[8] + 1680));
-    QCOMPARE(child(w, "listLoginUsers")->height(), px(D[2] + 2520));
-    QCOMPARE(child(w, "gridGrade")->width(), px(D[21] + 3360));
-    QCOMPARE(child(w, "picboxQuestionAnswers")->y(), px(D[17] + 2520));
-    QCOMPARE(child(w, "picboxLanguageButtons")->y(), px(D[45] + 1260));
-    for (const char *page : {"frametabAdmin_0", "frametabAdmin_1", "frametabAdmin_2"})
-        QCOMPARE(child(w, page)->width(), px(D[33] + 3360));
-    // The question strip stays right-aligned on its moved anchor.
-    QWidget *strip = child(w, "frameChkQuestion");
-    QCOMPARE(strip->x(), px(D[15] + 3360 - strip->width() * 15 + child(w, "chkQuestion_0")->width() * 15));
+    resizeTo(w, size.width(), size.height());
+    const int W = size.width() * 15 - 12000;
+    const int H = size.height() * 15 - 9000;
+    QCOMPARE(w.WidthDelta, W);
+    QCOMPARE(w.HeightDelta, H);
+    const auto clamp = [](int v) { return v >= 1 ? v : 0; };
+    QStringList wrong;
+    for (const LayoutRule &r : LayoutRules) {
+        QWidget *c = child(w, r.control);
+        const int d = design.value(QString::fromLatin1(r.designOf ? r.designOf : r.control) + PropertyName(r.property));
+        int expected = 0;
+        switch (r.rule) {
+        case Rule::FrameSize: expected = r.property == P::Height ? 8535 + H : 11775 + W; break;
+        case Rule::PlusW: expected = d + W; break;
+        case Rule::PlusH: expected = d + H; break;
+        case Rule::HalfW: expected = d + W / 2; break;
+        case Rule::HalfH: expected = d + H / 2; break;
+        case Rule::ClampW: expected = clamp(d + W); break;
+        case Rule::ClampH: expected = clamp(d + H); break;
+        case Rule::Fixed: expected = d; break;
+        case Rule::Strip: expected = d + W - c->width() * 15 + child(w, "chkQuestion_0")->width() * 15; break;
+        case Rule::QAPicture: expected = clamp(H + 4455); break;
+        }
+        int expectedPx = px(expected);
+        if (r.property == P::Height || r.property == P::Width)
+            expectedPx = qMax(0, expectedPx);   // a widget is never less than 0 in size
+        const int actualPx = TwipsOf(c, r.property) / 15;
+        if (actualPx != expectedPx)
+            wrong << QStringLiteral("%1 %2: %3 px, expected %4 px (%5 twips)")
+                         .arg(r.control, PropertyName(r.property)).arg(actualPx).arg(expectedPx).arg(expected);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("\n"))));
 
     // Without the text frame the picture is 840 twips taller.
-    const int withText = picture->height();
-    QCOMPARE(withText, px(2520 + 4455));
     text->hide();
-    resizeTo(w, 1024, 769);
-    resizeTo(w, 1024, 768);
-    QCOMPARE(picture->height() - withText, px(840));
+    resizeTo(w, size.width(), size.height() + 1);
+    resizeTo(w, size.width(), size.height());
+    QCOMPARE(picture->height(), qMax(0, px(clamp(H + 5295))));
     text->show();
-
-    // Smaller than the design size: panels move left, sizes stop at 0.
-    resizeTo(w, 400, 300);
-    QCOMPARE(w.WidthDelta, -6000);
-    QCOMPARE(w.HeightDelta, -4500);
-    QCOMPARE(child(w, "picboxPracticeButtons")->x(), px(D[12] - 6000));
-    QCOMPARE(child(w, "listLoginUsers")->height(), px(qMax(0, D[2] - 4500)));
-    QCOMPARE(child(w, "gridGrade")->height(), px(qMax(0, D[20] - 4500)));
-    QCOMPARE(picture->height(), 0);
 
     resizeTo(w, 800, 600);
     QCOMPARE(w.WidthDelta, 0);
     QCOMPARE(w.HeightDelta, 0);
     for (int i = 0; i < DesignPositionCount; ++i) {
-        if (i == 15 || i == 52)   // the strip anchor is computed; the abort button's top is not moved
+        if (i == 15)   // the strip anchor is computed from the strip's width
             continue;
         QCOMPARE(LayoutScaler::Twips(child(w, DesignEntries[i].control), DesignEntries[i].property), D[i]);
     }
+}
+
+// A widget never takes a size below 0, so the clamping of the sizes shows
+// only here: the value when it is at least 1, otherwise 0.
+void TestLayout::clampPositive()
+{
+    const QList<QPair<int32_t, int32_t>> cases = {{12000, 12000}, {1, 1}, {0, 0}, {-1, 0}, {-4515, 0},
+                                                  {std::numeric_limits<int32_t>::min(), 0}};
+    for (const auto &c : cases)
+        QCOMPARE(ClampPositive(c.first), c.second);
 }
 
 void TestLayout::frameOnTopChangesOnlyTheStackingOrder()
