@@ -10,7 +10,9 @@
 #include "userdb/UserDbSchema.h"
 #include "userdb/clsUserImpl.h"
 
+#include <QSqlDriver>
 #include <QSqlRecord>
+#include <sqlite3.h>
 
 clsUser *objUser = nullptr;
 
@@ -73,6 +75,65 @@ QSqlError clsUser::Impl::run(const QString &operation, const QString &sql, std::
 void clsUser::Impl::dropStatements()
 {
     prepared.clear();
+    // Before the connection closes: it cannot close with a statement open.
+    sqlite3_finalize(userWalk);
+    userWalk = nullptr;
+    userRows.clear();
+}
+
+QSqlError clsUser::Impl::readAllUsers(const QString &operation)
+{
+    QSqlError e = fault(operation);
+    if (failed(e))
+        return e;
+    if (!dbOpen)
+        return notOpen();
+    const QVariant handle = db.driver()->handle();
+    sqlite3 *engine = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
+                          ? *static_cast<sqlite3 *const *>(handle.constData())
+                          : nullptr;
+    if (!engine)
+        return error(3001, QStringLiteral("The database connection gives no engine handle."));
+    auto engineError = [engine] {
+        return QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(engine)), QSqlError::StatementError,
+                         QString::number(sqlite3_extended_errcode(engine)));
+    };
+    if (!userWalk) {
+        const QByteArray sql = (UserColumns + QStringLiteral("ORDER BY UserID")).toUtf8();
+        if (sqlite3_prepare_v3(engine, sql.constData(), int(sql.size()), SQLITE_PREPARE_PERSISTENT, &userWalk, nullptr)
+            != SQLITE_OK) {
+            e = engineError();
+            sqlite3_finalize(userWalk);
+            userWalk = nullptr;
+            return e;
+        }
+    }
+    auto text = [this](int column) {
+        return QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(userWalk, column)),
+                                 sqlite3_column_bytes(userWalk, column));
+    };
+    userRows.clear();
+    int rc;
+    while ((rc = sqlite3_step(userWalk)) == SQLITE_ROW) {
+        UserRow r;
+        r.id = sqlite3_column_int(userWalk, 0);
+        r.name = text(1);
+        r.password = text(2);
+        r.language = static_cast<int16_t>(sqlite3_column_int(userWalk, 3));
+        r.category = static_cast<int16_t>(sqlite3_column_int(userWalk, 4));
+        r.book = static_cast<int16_t>(sqlite3_column_int(userWalk, 5));
+        r.status = sqlite3_column_int(userWalk, 6);
+        r.comment = text(7);
+        if (r.comment == QLatin1String(" "))
+            r.comment.clear();
+        userRows.push_back(std::move(r));
+    }
+    if (rc != SQLITE_DONE) {
+        e = engineError();
+        userRows.clear();
+    }
+    sqlite3_reset(userWalk);   // lets go of the read lock
+    return e;
 }
 
 std::vector<QVariantList> clsUser::Impl::fetchAll(QSqlQuery &q)
@@ -455,7 +516,7 @@ void clsUser::userSelect(const QString &procedure, const QString &where, std::in
     bool found = false;
     const QVariantList row = Impl::fetchOne(*q, found);
     d->user.walking = false;
-    d->user.rows.clear();
+    d->userRows.clear();
     userMoveTo(found ? &row : nullptr);
 }
 
@@ -471,14 +532,11 @@ void clsUser::FirstUser()
         Impl::report(proc, Impl::notOpen());
         return;
     }
-    QSqlQuery *q = nullptr;
-    const QSqlError e = d->run(proc, UserColumns + QStringLiteral("ORDER BY UserID"), {}, &q);
-    if (!Impl::succeeded(proc, e))
+    if (!Impl::succeeded(proc, d->readAllUsers(proc)))
         return;
-    c.rows = Impl::fetchAll(*q);
     c.pos = 0;
     c.walking = true;
-    userMoveTo(Impl::current(c));
+    userWalkRead();
 }
 
 void clsUser::NextUser()
@@ -488,9 +546,9 @@ void clsUser::NextUser()
     if (c.open && c.walking) {
         if (!Impl::succeeded(proc, d->fault(proc)))
             return;
-        if (c.pos < c.rows.size())
+        if (c.pos < d->userRows.size())
             ++c.pos;
-        userMoveTo(Impl::current(c));
+        userWalkRead();
         return;
     }
     if (c.open && c.atEnd) {
@@ -498,6 +556,28 @@ void clsUser::NextUser()
         return;
     }
     userSelect(proc, QStringLiteral("WHERE UserID > ? ORDER BY UserID LIMIT 1"), {c.key});
+}
+
+// Makes the walk's row at the cursor's position current, or the end.
+void clsUser::userWalkRead()
+{
+    Impl::Cursor &c = d->user;
+    if (c.pos >= d->userRows.size()) {
+        userMoveTo(nullptr);
+        return;
+    }
+    const Impl::UserRow &r = d->userRows[c.pos];
+    c.pendingNew = false;
+    c.key = r.id;
+    c.atEnd = false;
+    m_userId = r.id;
+    UserName = r.name;
+    Password = r.password;
+    LanguageNr = r.language;
+    CategoryNr = r.category;
+    BookNr = r.book;
+    UserStatus = r.status;
+    UserComment = r.comment;
 }
 
 // The new row is written, and gets its UserID, by UpdateUser; until then
@@ -509,7 +589,7 @@ void clsUser::NewUser()
     if (!Impl::succeeded(proc, d->addCheck(c, proc)))
         return;
     c.walking = false;
-    c.rows.clear();
+    d->userRows.clear();
     userDataRead(nullptr);
     c.pendingNew = true;
 }

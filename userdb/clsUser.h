@@ -164,6 +164,7 @@ private:
     // Internal steps shared by the source files of this class.
     void userSelect(const QString &procedure, const QString &where, std::initializer_list<QVariant> values);
     void userMoveTo(const QVariantList *row);
+    void userWalkRead();
     void userDataRead(const QVariantList *row);
     void questionStatDataRead(const QVariantList *row);
     void questionnaireStatDataRead(const QVariantList *row);

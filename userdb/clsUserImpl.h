@@ -15,6 +15,8 @@
 #include <map>
 #include <vector>
 
+struct sqlite3_stmt;
+
 struct clsUser::Impl
 {
     struct Cursor {
@@ -26,7 +28,7 @@ struct clsUser::Impl
         size_t pos = 0;           // snapshot position; rows.size() = end
         qint64 key = 0;           // table mode: key of the current row, 0 = none
         bool atEnd = false;       // table mode: walked past the last row
-        bool walking = false;     // table mode: rows hold the whole table in key order (FirstUser)
+        bool walking = false;     // user table: userRows hold the whole table in key order (FirstUser)
 
         void openAs(bool table, bool canWrite)
         {
@@ -46,6 +48,21 @@ struct clsUser::Impl
     std::map<QString, QSqlQuery> prepared;
 
     Cursor user, questionStat, questionnaireStat, events;
+
+    // The user table as FirstUser read it, for NextUser to step through.
+    // The lists walk every user each time a screen opens, so the rows come
+    // from one statement read straight through the engine's own interface
+    // (the connection's handle), without a value object per column.
+    struct UserRow {
+        int32_t id = 0;
+        QString name, password;
+        int16_t language = 0, category = 0, book = 0;
+        int32_t status = 0;
+        QString comment;   // a single blank already read as empty
+    };
+    std::vector<UserRow> userRows;
+    sqlite3_stmt *userWalk = nullptr;
+    QSqlError readAllUsers(const QString &operation);
 
     // One statement, prepared once per connection, run with bound values.
     // Checks the fault hook first under the operation's name. Returns an

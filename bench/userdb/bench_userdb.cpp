@@ -6,6 +6,7 @@
 #include "userdb/clsUser.h"
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -180,6 +181,64 @@ void BM_QuestionnaireStatUserOpenWalk(benchmark::State &state)
     state.counters["rows"] = rows;
 }
 BENCHMARK(BM_QuestionnaireStatUserOpenWalk)->Unit(benchmark::kMillisecond);
+
+// The login and administration lists: the whole user table through
+// FirstUser and NextUser.
+void BM_UserListWalk(benchmark::State &state)
+{
+    Opened db(false);
+    int rows = 0;
+    for (auto _ : state) {
+        rows = 0;
+        for (db.user.FirstUser(); db.user.UserID() != 0; db.user.NextUser()) {
+            benchmark::DoNotOptimize(db.user.UserName.size());
+            ++rows;
+        }
+    }
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_UserListWalk)->Unit(benchmark::kMicrosecond);
+
+// The floor for the walk: the same query, prepared once, through the sqlite3
+// C API, every column of every row read.
+void BM_UserListQueryCApi(benchmark::State &state)
+{
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray file = DataFile.toUtf8();
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK
+        || sqlite3_prepare_v2(db,
+                              "SELECT UserID, UserName, Password, LanguageNr, CategoryNr, BookNr, UserStatus, "
+                              "UserComment FROM \"User\" ORDER BY UserID",
+                              -1, &stmt, nullptr)
+               != SQLITE_OK) {
+        state.SkipWithError(db ? sqlite3_errmsg(db) : "out of memory");
+        sqlite3_close(db);
+        return;
+    }
+    int rows = 0;
+    for (auto _ : state) {
+        rows = 0;
+        sqlite3_reset(stmt);
+        while (sqlite3_step(stmt) == SQLITE_ROW) {
+            int numbers = 0;
+            size_t text = 0;
+            for (int c : {0, 3, 4, 5, 6})
+                numbers += sqlite3_column_int(stmt, c);
+            for (int c : {1, 2, 7}) {
+                benchmark::DoNotOptimize(sqlite3_column_text(stmt, c));
+                text += static_cast<size_t>(sqlite3_column_bytes(stmt, c));
+            }
+            benchmark::DoNotOptimize(numbers);
+            benchmark::DoNotOptimize(text);
+            ++rows;
+        }
+    }
+    state.counters["rows"] = rows;
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+}
+BENCHMARK(BM_UserListQueryCApi)->Unit(benchmark::kMicrosecond);
 
 void BM_Grading40(benchmark::State &state)
 {
