@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins libsqlite3-dev
   libbenchmark-dev
   xvfb xauth fonts-dejavu-core
 )
