@@ -228,7 +228,12 @@ int32_t QuestionSetDraw(const std::function<void(int32_t)> &progress)
                 }
             } else {
                 // Listed category: every pick is a question of the category
-                // not drawn yet, chosen uniformly like the draws before.
+                // not drawn yet, chosen uniformly like the draws before. When
+                // the list runs out, the category has nothing left to give.
+                if (remaining.isEmpty()) {
+                    exhausted = true;
+                    break;
+                }
                 const int idx = std::clamp(static_cast<int>(r * remaining.size()), 0,
                                            static_cast<int>(remaining.size()) - 1);
                 candidate = remaining.takeAt(idx);

@@ -3,6 +3,10 @@
 #include "TrainingFixture.h"
 #include "training/QuestionSetBuild.h"
 #include "training/QuestionnaireTitle.h"
+#include "core/SqlSupport.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
 
 #include <QSet>
 #include <algorithm>
@@ -44,6 +48,8 @@ private Q_SLOTS:
     void quotasLimitThemes();
     void quotasThatCannotBeMet();
     void categoryWithTooFewQuestions();
+    void sparseCategoryOfEverySize();
+    void quotasHoldUpToTheGiveUpDraw();
     void titles();
 };
 
@@ -154,6 +160,86 @@ void TestTrainingSets::categoryWithTooFewQuestions()
     QCOMPARE(numbers.last(), 212);
     QVERIFY(env.sb.logText().contains(QStringLiteral("Warning : Category 3 holds only 12 questions, the set has 12 questions !")));
     QCOMPARE(Seams::BeepCount(), 0);
+}
+
+// Category 3 rebuilt with `size` questions whose numbers are spread up to the
+// thousands, so that random draws mostly miss and the draw has to list the
+// category. The bank is closed for the change and reopened read-only.
+static void SparseCategoryWrite(clsQuestion &bank, int size)
+{
+    bank.DbClose();
+    {
+        QSqlDatabase db = Sql::Open(bank.DbPath() + bank.DbFileName(), false, 5000);
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("DELETE FROM \"Question\" WHERE CategoryNr = 3")));
+        QVERIFY(q.prepare(QStringLiteral("INSERT INTO \"Question\" (CategoryNr, QuestionNr, PictureNr, ThemeNr, Answer) "
+                                         "VALUES (3, ?, 0, 4, 'a')")));
+        for (int k = 0; k < size; ++k) {
+            q.addBindValue(300 + k * 167);
+            QVERIFY(q.exec());
+        }
+        // The highest number of the bank stays the same for every size.
+        QVERIFY(q.exec(QStringLiteral("DELETE FROM \"Question\" WHERE QuestionNr = 9999")));
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO \"Question\" (CategoryNr, QuestionNr, PictureNr, ThemeNr, Answer) "
+                                      "VALUES (1, 9999, 0, 4, 'a')")));
+        q.finish();
+        Sql::Close(db);
+    }
+    bank.DbOpen();
+}
+
+void TestTrainingSets::sparseCategoryOfEverySize()
+{
+    Env env;
+    CurrentCategoryNr = 3;
+    const int setSize = ExamQuestionCount[3];
+    for (int size = 0; size <= setSize + 1; ++size) {
+        SparseCategoryWrite(env.bank, size);
+        QCOMPARE(objQuestion->QuestionNrMax(), 9999);
+        PickSequence({}, 9999, 40 + size);
+        Seams::ResetBeepCount();
+        const int expected = std::min(size, setSize);
+        QCOMPARE(ExamOrMixSetBuild(QuestionModeExam, 1, 4), expected);
+        VerifyDistinctInCategory(expected);
+        for (int i = 1; i <= expected; ++i)
+            QVERIFY(SetRecord.QList[i] >= 300 && (SetRecord.QList[i] - 300) % 167 == 0);
+        const QString log = env.sb.logText();
+        if (size == 0) {
+            QCOMPARE(Seams::BeepCount(), 1);
+            QVERIFY(log.contains(QStringLiteral("Warning : Category 3 holds no question, no set drawn !")));
+        } else if (size < setSize) {
+            QCOMPARE(Seams::BeepCount(), 0);
+            QVERIFY2(log.contains(QStringLiteral("Warning : Category 3 holds only %1 questions, the set has %1 questions !")
+                                      .arg(size)),
+                     qPrintable(QString::number(size)));
+        } else {
+            QVERIFY(!log.contains(QStringLiteral("holds only %1 ").arg(size)));
+        }
+    }
+}
+
+// The quotas decide every draw up to and including draw MaxDrawAttempts + 1;
+// only then are they dropped. Theme 4 (questions 1..20 but 3) may give one.
+void TestTrainingSets::quotasHoldUpToTheGiveUpDraw()
+{
+    for (const int lastDraw : {MaxDrawAttempts, MaxDrawAttempts + 2}) {
+        Env env;
+        env.sb.writeIni(QStringLiteral("[Config]\nMAXQPT=1\n"));
+        QVector<int32_t> picks = {1};                     // theme 4, uses its quota
+        for (int n = 41; n <= 78; ++n)                    // 38 questions of theme 6
+            picks << n;
+        while (picks.size() < lastDraw - 1)
+            picks << 2;                                   // theme 4 again: over its quota
+        picks << (lastDraw == MaxDrawAttempts ? 79 : 2);  // the last position
+        PickSequence(picks, 212);
+        int draws = 0;
+        QCOMPARE(QuestionSetDraw([&](int32_t) { ++draws; }), 40);
+        VerifyDistinctInCategory(40);
+        QCOMPARE(draws, lastDraw);
+        const bool givenUp = env.sb.logText().contains(MaxqptWarning + INIFileName() + QStringLiteral(" is not correctly set !"));
+        QCOMPARE(givenUp, lastDraw > MaxDrawAttempts);
+        QCOMPARE(SetRecord.QList.contains(2), lastDraw > MaxDrawAttempts);
+    }
 }
 
 void TestTrainingSets::titles()
