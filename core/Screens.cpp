@@ -1,10 +1,66 @@
 #include "core/Screens.h"
 
+#include <QApplication>
 #include <QMap>
 #include <QPointer>
 
 namespace {
 QMap<Screen, QPointer<QWidget>> g_frames;
+}
+
+namespace {
+
+bool IsRegistered(const QWidget *w)
+{
+    for (const auto &f : g_frames)
+        if (f && f == w)
+            return true;
+    return false;
+}
+
+// The registered frame in front among the children of parent.
+QWidget *FrontFrameOf(QWidget *parent, QWidget *alsoConsider)
+{
+    const QObjectList &children = parent->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        QWidget *w = qobject_cast<QWidget *>(*it);
+        if (w && (w == alsoConsider || IsRegistered(w)))
+            return w;
+    }
+    return nullptr;
+}
+
+bool TakesFocus(const QWidget *w, const QWidget *screen)
+{
+    return w && w != screen && screen->isAncestorOf(w) && w->isVisibleTo(screen) && w->isEnabled()
+        && (w->focusPolicy() & Qt::TabFocus);
+}
+
+} // namespace
+
+void ScreenFocusSet(QWidget *screen)
+{
+    if (!screen)
+        return;
+    QWidget *current = QApplication::focusWidget();
+    if (current && screen->isAncestorOf(current) && current->isVisibleTo(screen))
+        return;
+    // The control that had the focus when the screen was last used, or the
+    // screen asked for while it was covered; otherwise the first one in the
+    // tab order. The reason tells focus handlers that nobody chose it.
+    QWidget *target = screen->focusWidget();
+    if (!TakesFocus(target, screen)) {
+        target = nullptr;
+        for (QWidget *w = screen->nextInFocusChain(); w && w != screen; w = w->nextInFocusChain())
+            if (TakesFocus(w, screen)) {
+                target = w;
+                break;
+            }
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+    else if (current && !screen->isAncestorOf(current))
+        current->clearFocus();
 }
 
 void Frame_OnTop(QWidget *frame, bool onTop)
@@ -15,6 +71,22 @@ void Frame_OnTop(QWidget *frame, bool onTop)
         frame->raise();
     else
         frame->lower();
+    // Only the screen in front takes part: the covered ones are hidden, so
+    // that they take neither focus nor input and are left out of what
+    // assistive tools see. The stacking order stays as set above.
+    QWidget *parent = frame->parentWidget();
+    if (!parent)
+        return;
+    QWidget *front = FrontFrameOf(parent, frame);
+    if (!front)
+        return;
+    front->setVisible(true);
+    ScreenFocusSet(front);
+    for (QObject *child : parent->children()) {
+        QWidget *w = qobject_cast<QWidget *>(child);
+        if (w && w != front && (w == frame || IsRegistered(w)) && !w->isHidden())
+            w->setVisible(false);
+    }
 }
 
 void Frame_OnTop(Screen screen, bool onTop) { Frame_OnTop(ScreenFrame(screen), onTop); }

@@ -9,8 +9,12 @@ enum class Screen {
 };
 
 // Brings the frame in front of all its siblings (True) or sends it behind
-// them (False). Nothing is hidden or shown.
+// them (False). The frame in front is shown and gets the focus; the frames
+// it covers are hidden, so that only the screen the user sees takes input.
 void Frame_OnTop(QWidget *frame, bool onTop);
+// Moves the focus into the screen unless it is there already: to the control
+// that last had it, else to the first control of the tab order.
+void ScreenFocusSet(QWidget *screen);
 void Frame_OnTop(Screen screen, bool onTop);
 
 // The main window registers its frames here so that every screen can reach

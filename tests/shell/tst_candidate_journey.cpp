@@ -99,6 +99,12 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     auto *grid = find<QTableWidget>(w, QStringLiteral("gridGrade"));
     QCOMPARE(grid->rowCount(), 41);
     QCOMPARE(grid->item(3, 1)->text(), QStringLiteral("a"));
+    // The keyboard works on the grade screen only: Space there does not
+    // reach the covered question screen.
+    QWidget *gradeFrame = ScreenFrame(Screen::Grade);
+    QVERIFY(gradeFrame->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(ScreenOnTop(), gradeFrame);
 
     // Review question 3 and come back.
     grid->setCurrentCell(3, 0);

@@ -158,7 +158,7 @@ private Q_SLOTS:
     void resizeRules_data();
     void resizeRules();
     void clampPositive();
-    void frameOnTopChangesOnlyTheStackingOrder();
+    void frameOnTopFollowsTheStackingOrder();
 
 private:
     static int px(int twips) { return qRound(twips / 15.0); }
@@ -263,7 +263,7 @@ void TestLayout::clampPositive()
         QCOMPARE(ClampPositive(c.first), c.second);
 }
 
-void TestLayout::frameOnTopChangesOnlyTheStackingOrder()
+void TestLayout::frameOnTopFollowsTheStackingOrder()
 {
     TestSupport::Sandbox sb;
     formMain w;
@@ -274,7 +274,8 @@ void TestLayout::frameOnTopChangesOnlyTheStackingOrder()
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Language));
     Frame_OnTop(Screen::Language, false);
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
-    QVERIFY(!ScreenFrame(Screen::Language)->isHidden());
+    // The screen sent back is hidden, the one now in front shown again.
+    QVERIFY(ScreenFrame(Screen::Language)->isHidden() && !ScreenFrame(Screen::Grade)->isHidden());
 }
 
 QTEST_MAIN(TestLayout)
