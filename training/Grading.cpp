@@ -81,31 +81,31 @@ QString QuestionnaireAnswersText()
     return text;
 }
 
-void QuestionnaireResultStore(const QDateTime &timestamp)
+void QuestionnaireResultStore(clsUser &user, const QDateTime &timestamp)
 {
-    objUser->setRSCursorType(QStringLiteral("2"));
-    objUser->setRSLockType(QStringLiteral("2"));
+    user.setRSCursorType(QStringLiteral("2"));
+    user.setRSLockType(QStringLiteral("2"));
     ResultsLogAppend(QStringLiteral("- ouverture de la database Users.mdb") + NewLine);
-    objUser->QuestionnaireStatOpen();
+    user.QuestionnaireStatOpen();
     ResultsLogAppend(QStringLiteral("- ajout de l'enregistrement contenant les résultats") + NewLine);
-    objUser->QuestionnaireStatAdd();
-    objUser->QuestionnaireThemeNr = CurrentThemeNr;
-    objUser->QuestionnaireNr = CurrentQuestionnaireNr;
-    objUser->QuestionnaireDateTime = timestamp;
-    objUser->QuestionnaireResultPercent = static_cast<float>(SetRecord.ResultPercent);
-    objUser->QuestionnaireAnswers = QuestionnaireAnswersText();
+    user.QuestionnaireStatAdd();
+    user.QuestionnaireThemeNr = CurrentThemeNr;
+    user.QuestionnaireNr = CurrentQuestionnaireNr;
+    user.QuestionnaireDateTime = timestamp;
+    user.QuestionnaireResultPercent = static_cast<float>(SetRecord.ResultPercent);
+    user.QuestionnaireAnswers = QuestionnaireAnswersText();
     ResultsLogAppend(QStringLiteral("- ecriture de l'enregistrement") + NewLine);
-    objUser->QuestionnaireStatUpdate();
+    user.QuestionnaireStatUpdate();
     ResultsLogAppend(QStringLiteral("- fermeture de la database Users.mdb") + NewLine);
-    objUser->QuestionnaireStatClose();
+    user.QuestionnaireStatClose();
 }
 
-void QuestionAnswersStore(const QDateTime &timestamp)
+void QuestionAnswersStore(clsUser &user, const QDateTime &timestamp)
 {
-    objUser->setRSCursorType(QStringLiteral("2"));
-    objUser->setRSLockType(QStringLiteral("2"));
+    user.setRSCursorType(QStringLiteral("2"));
+    user.setRSLockType(QStringLiteral("2"));
     ResultsLogAppend(QStringLiteral("- ouverture de la database Users.mdb") + NewLine);
-    objUser->QuestionStatOpen();
+    user.QuestionStatOpen();
     for (int32_t i = 1; i <= SetRecord.QuestionCount; ++i) {
         if (objQuestion)
             QuestionSeekAt(i);
@@ -113,16 +113,16 @@ void QuestionAnswersStore(const QDateTime &timestamp)
             CurrentQuestionNr = SetRecord.QList[i];
         ResultsLogAppend(QStringLiteral("- ajout de l'enregistrement pour la question No ") + QString::number(i)
                          + NewLine);
-        objUser->QuestionStatAdd();
-        objUser->QuestionThemeNr = objQuestion ? objQuestion->ThemeNr : 0;
-        objUser->QuestionNr = CurrentQuestionNr;
-        objUser->QuestionDateTime = timestamp;
-        objUser->QuestionAnswer = objQuestion && AnswerIsRight(i);
+        user.QuestionStatAdd();
+        user.QuestionThemeNr = objQuestion ? objQuestion->ThemeNr : 0;
+        user.QuestionNr = CurrentQuestionNr;
+        user.QuestionDateTime = timestamp;
+        user.QuestionAnswer = objQuestion && AnswerIsRight(i);
         ResultsLogAppend(QStringLiteral("- ecriture de l'enregistrement") + NewLine);
-        objUser->QuestionStatUpdate();
+        user.QuestionStatUpdate();
     }
     ResultsLogAppend(QStringLiteral("- fermeture de la database Users.mdb") + NewLine);
-    objUser->QuestionStatClose();
+    user.QuestionStatClose();
 }
 
 bool GradingRun()
@@ -143,23 +143,26 @@ bool GradingRun()
 
     // All records of the grading or none: a step that the user-records
     // object reports as failed undoes the whole grading.
+    // The records belong to the user who asked for the grading, whatever
+    // happens on the screens while the steps let window events run.
     bool stored = false;
-    if (objUser && objUser->GradingBegin()) {
+    clsUser *const user = objUser;
+    if (user && user->GradingBegin()) {
         const qsizetype reportsBefore = RuntimeErrorLines().size();
         ResultsLogAppend(QStringLiteral("Stockage des résultats du questionnaire ...") + NewLine);
-        QuestionnaireResultStore(timestamp);
+        QuestionnaireResultStore(*user, timestamp);
         ResultsLogAppend(done);
         ResultsLogAppend(QStringLiteral("Stockage des réponses du questionnaire ...") + NewLine);
-        QuestionAnswersStore(timestamp);
+        QuestionAnswersStore(*user, timestamp);
         ResultsLogAppend(done);
         bool stepFailed = false;
         const QStringList &reports = RuntimeErrorLines();
         for (qsizetype i = reportsBefore; i < reports.size(); ++i)
             stepFailed = stepFailed || reports[i].contains(QLatin1String("(clsUser -> "));
         if (stepFailed)
-            objUser->GradingRollback();
+            user->GradingRollback();
         else
-            stored = objUser->GradingCommit();
+            stored = user->GradingCommit();
     }
     if (!stored) {
         ResultsLogAppend(QStringLiteral("Erreur : les résultats n'ont pas pu être enregistrés !") + NewLine);

@@ -15,10 +15,12 @@ int16_t ResultPercentOf(int32_t right, int32_t count);
 // unanswered) followed by N reveal marks (" ", "J", "L").
 QString QuestionnaireAnswersText();
 
+class clsUser;
+
 // Writes the questionnaire record / the question records of SetRecord with
-// the given timestamp through objUser.
-void QuestionnaireResultStore(const QDateTime &timestamp);
-void QuestionAnswersStore(const QDateTime &timestamp);
+// the given timestamp through the user-records object.
+void QuestionnaireResultStore(clsUser &user, const QDateTime &timestamp);
+void QuestionAnswersStore(clsUser &user, const QDateTime &timestamp);
 
 // The storing steps of the grade button for a practice set or an examination:
 // one timestamp (to the second), the results log emptied, the results
