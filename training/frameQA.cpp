@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
 #include "core/Dialogs.h"
+#include "core/InputBlock.h"
 #include "core/LocalisedTexts.h"
 #include "core/PictureViewer.h"
 #include "core/RuntimeError.h"
@@ -135,10 +136,14 @@ frameQA::frameQA(QWidget *parent)
         text->installEventFilter(this);
         m_lblAnswer[i] = text;
     }
-    // In review a click on an option must not change the answer shown.
-    connect(m_answerGroup, &QButtonGroup::idClicked, this, [this](int) {
+    // In review a click on an option must not change the answer shown. While
+    // answering, a click (or Space) on the option that already has the focus
+    // gets no focus event: the click itself chooses the answer then.
+    connect(m_answerGroup, &QButtonGroup::idClicked, this, [this](int id) {
         if (SetRecord.QuestionMode == QuestionModeGraded || SetRecord.QuestionMode == QuestionModeHistory)
             AnswerOptionsShow();
+        else if (id >= 0 && id < static_cast<int>(AnswerLetters.size()) && SetRecord.CurrentAnswer != AnswerLetters[id])
+            AnswerChoose(id);
     });
 
     // Question strip: element 0 now, the others at start-up (QuestionButtonsLoad).
@@ -504,7 +509,13 @@ void frameQA::cmdQAGrade_Click()
         return;
     }
     if (mode == QuestionModePractice || mode == QuestionModeExam) {
-        if (!GradingRun()) {
+        bool stored = false;
+        {
+            // Storing lets window events run: nothing else may happen meanwhile.
+            const InputBlock block(this);
+            stored = GradingRun();
+        }
+        if (!stored) {
             // Nothing was stored: the set stays open and can be graded again.
             m_cmdQAGrade->setEnabled(true);
             return;
@@ -552,12 +563,15 @@ bool frameQA::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // Getting the window back or closing a popup is no choice of the user.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+        // Getting the window back, closing a popup or a screen change that
+        // puts the focus back is no choice of the user.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && reason != Qt::OtherFocusReason) {
             for (int i = 0; i < 3; ++i)
                 if (watched == m_chkAnswer[i])
                     chkAnswer_GotFocus(i);
-            const int strip = m_chkQuestion.indexOf(static_cast<QToolButton *>(watched));
+            auto *button = qobject_cast<QToolButton *>(watched);
+            const int strip = button ? static_cast<int>(m_chkQuestion.indexOf(button)) : -1;
             if (strip >= 0)
                 chkQuestion_GotFocus(strip);
         }

@@ -2,6 +2,7 @@
 #include "TrainingFixture.h"
 
 #include <QRadioButton>
+#include <QTimer>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void reviewLeavesAnswersAlone();
     void examinationWithBlankAnswerRefused();
     void gradingOpensTheGradeScreen();
+    void inputDuringGradingIsDropped();
     void stripAndNavigation();
     void pictureLookupAndEnlargedView();
     void bookPageAndBookChange();
@@ -105,6 +107,23 @@ void TestQuestionScreen::answeringByEveryControl()
     QFocusEvent back(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
     QApplication::sendEvent(env.q("chkAnswer_1"), &back);
     QCOMPARE(SetRecord.UserAnswers[1], QStringLiteral("a"));
+
+    // The option that kept the focus over a question change still answers,
+    // with the mouse and with Space, and what is stored is what is shown.
+    auto *optionB = env.q<QRadioButton>("chkAnswer_1");
+    env.click(optionB);
+    QCOMPARE(QApplication::focusWidget(), optionB);
+    env.click("cmdQANext");
+    optionB->setFocus(Qt::OtherFocusReason);
+    QCOMPARE(SetRecord.UserAnswers[2], QString());   // a screen's focus is no choice
+    env.click(optionB);
+    QVERIFY(optionB->isChecked());
+    QCOMPARE(SetRecord.UserAnswers[2], QStringLiteral("b"));
+    env.click("cmdQANext");
+    optionB->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(optionB, Qt::Key_Space);
+    QVERIFY(optionB->isChecked());
+    QCOMPARE(SetRecord.UserAnswers[3], QStringLiteral("b"));
 }
 
 void TestQuestionScreen::buttonsByMode()
@@ -199,6 +218,46 @@ void TestQuestionScreen::gradingOpensTheGradeScreen()
     auto *grid = env.get<QTableWidget>(env.grade, "gridGrade");
     QCOMPARE(grid->rowCount(), 4);
     QCOMPARE(grid->item(1, 2)->text(), QStringLiteral("richtig"));
+    // The grade screen has the focus, not a control of the covered question screen.
+    QVERIFY(env.grade->isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(!env.qa->isVisible());
+}
+
+// Clicks and keys that arrive while a grading is stored are dropped: the
+// grading finishes for the user who started it and the grade screen follows.
+void TestQuestionScreen::inputDuringGradingIsDropped()
+{
+    Env env;
+    env.makeUsers();
+    const int annaId = env.user.UserID();
+    QVERIFY(annaId > 0);
+    clsUser other;
+    int hooksCalled = 0;
+    MainProcs::frameLoginClose = [&] { ++hooksCalled; objUser = &other; };
+    MainProcs::frameLoginInit = [&] { ++hooksCalled; };
+    env.SetStart(QuestionModePractice, 3);
+    env.click("picboxAnswerLabel_1");
+    int during = 0;
+    // The results log lets pending events run after each line: the timer
+    // fires inside the grading.
+    QTimer::singleShot(0, [&] {
+        ++during;
+        env.click("cmdQAQuit");
+        env.click(env.button(env.practice, "cmdPracticeQuit"));
+        QTest::keyClick(&env.window, Qt::Key_Escape);
+    });
+    env.click("cmdQAGrade");
+    QCOMPARE(during, 1);
+    QCOMPARE(hooksCalled, 0);
+    QCOMPARE(objUser, &env.user);
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
+    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeGraded));
+    QCOMPARE(env.rows(QStringLiteral("SELECT DISTINCT UserID FROM QuestionStat")), QVariantList{annaId});
+    QCOMPARE(env.rows(QStringLiteral("SELECT UserID FROM QuestionnaireStat")), QVariantList{annaId});
+    // Afterwards the window takes input again.
+    QVERIFY(!QApplication::overrideCursor());
+    env.click(env.button(env.grade, "cmdGradeQuit"));
+    QVERIFY(ScreenOnTop() != static_cast<QWidget *>(env.grade));
 }
 
 void TestQuestionScreen::stripAndNavigation()
