@@ -35,11 +35,11 @@ GradeTable GradeTableBuild(bool answersStored, const QString &pageWord)
         row.cells[6] = QAState::BookPageText(objQuestion->BookPageNr, pageWord, QStringLiteral(" "));
         row.cells[7] = objQuestion->ThemeNames(objQuestion->ThemeNr, CurrentCategoryNr, CurrentLanguageNr);
         if (answersStored) {
-            if (answer == objQuestion->Answer) {
-                if (!answer.isEmpty()) {
-                    row.result = GradeResult::Right;
-                    row.cells[2] = GradeRightText;
-                }
+            // As in the count: an unanswered question is never right, even
+            // one that the bank no longer holds.
+            if (!answer.isEmpty() && answer == objQuestion->Answer) {
+                row.result = GradeResult::Right;
+                row.cells[2] = GradeRightText;
             } else {
                 row.result = GradeResult::Wrong;
                 row.cells[2] = GradeWrongText;
