@@ -1,4 +1,5 @@
 // Velko: the program starts here.
+#include "core/Fonts.h"
 #include "shell/formMain.h"
 
 #include <QApplication>
@@ -30,6 +31,7 @@ int main(int argc, char *argv[])
                                             .arg(VELKO_VERSION_MAJOR)
                                             .arg(VELKO_VERSION_MINOR)
                                             .arg(VELKO_VERSION_PATCH));
+    DesignFontsInstall();
     formMain window;
     window.Form_Load();
     return app.exec();

@@ -3,6 +3,7 @@
 #include "admin/frameAdmin.h"
 #include "core/AppState.h"
 #include "core/Dialogs.h"
+#include "core/Fonts.h"
 #include "core/PictureViewer.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
@@ -217,11 +218,11 @@ void formMain::Form_Load()
     Seams::DoEvents();
 
     // 18: list fonts
-    QFont loginFont(QStringLiteral("Arial"), 12);
+    QFont loginFont = DesignFont(QStringLiteral("Arial"), 12);
     loginFont.setBold(true);
     if (auto *list = findChild<QListWidget *>(QStringLiteral("listLoginUsers")))
         list->setFont(loginFont);
-    QFont adminFont(QStringLiteral("Arial"), 10);
+    QFont adminFont = DesignFont(QStringLiteral("Arial"), 10);
     adminFont.setBold(true);
     if (auto *list = findChild<QListWidget *>(QStringLiteral("listAdminUsers")))
         list->setFont(adminFont);

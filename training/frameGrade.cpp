@@ -17,6 +17,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include "core/Fonts.h"
+
+#include <QProxyStyle>
 #include <QSlider>
 #include <QTableWidget>
 
@@ -48,6 +51,19 @@ QTableWidgetItem *Cell(const QString &text, int column, const QFont &font)
     return item;
 }
 
+// The grid's columns were laid out for cells with a narrow inner margin:
+// two pixels on each side instead of the style's three.
+class CompactCellStyle : public QProxyStyle
+{
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (metric == PM_FocusFrameHMargin)
+            return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
 } // namespace
 
 frameGrade::frameGrade(QWidget *parent)
@@ -66,6 +82,9 @@ frameGrade::frameGrade(QWidget *parent)
     m_lblGradeQName->setFont(bold);
 
     m_gridGrade = ControlCreate<QTableWidget>(this, QStringLiteral("gridGrade"), 10, 50, 575, 510);
+    auto *cellStyle = new CompactCellStyle;
+    cellStyle->setParent(m_gridGrade);
+    m_gridGrade->setStyle(cellStyle);
     m_gridGrade->horizontalHeader()->hide();
     m_gridGrade->verticalHeader()->hide();
     m_gridGrade->verticalHeader()->setDefaultSectionSize(18);
@@ -120,8 +139,8 @@ frameGrade::frameGrade(QWidget *parent)
 
 void frameGrade::GradeGridFill()
 {
-    const QFont gridFont(QStringLiteral("MS Sans Serif"), 8);
-    const QFont pageFont(QStringLiteral("Arial"), 8);
+    const QFont gridFont = DesignFont(QStringLiteral("MS Sans Serif"), 8);
+    const QFont pageFont = DesignFont(QStringLiteral("Arial"), 8);
     QTableWidget *grid = m_gridGrade;
     grid->clear();
     grid->setFont(gridFont);
@@ -193,9 +212,9 @@ void frameGrade::GradeGridFill()
     m_txtGradePercentRight->setText(QString::number(SetRecord.ResultPercent) + QStringLiteral("%"));
     m_sliderGrade->setValue(SetRecord.ResultPercent);
 
+    // The result print is not available yet: the button stays disabled,
+    // printer or not.
     m_cmdGradePrint->setEnabled(false);
-    if (PrinterExists(QStringLiteral("*")))
-        m_cmdGradePrint->setEnabled(true);
 }
 
 bool frameGrade::eventFilter(QObject *watched, QEvent *event)

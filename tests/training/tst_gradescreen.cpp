@@ -1,7 +1,9 @@
 // The grade screen and its grid, driven through their widgets.
 #include "TrainingFixture.h"
 
+#include <QFontInfo>
 #include <QSlider>
+#include <QStyle>
 #include <QTableWidget>
 
 using TrainingTest::Env;
@@ -43,6 +45,7 @@ class TestGradeScreen : public QObject
 private Q_SLOTS:
     void gridOfAGradedSet();
     void recordWithoutAnswersHidesResultAndHelp();
+    void noTextElidedInAnyLanguage();
     void bookChangeDuringReview();
     void reopeningQuestions();
     void leavingByMode();
@@ -69,15 +72,46 @@ void TestGradeScreen::gridOfAGradedSet()
     QCOMPARE(env.get<QLineEdit>(env.grade, "txtGradePercentRight")->text(), QStringLiteral("33%"));
     QCOMPARE(env.get<QSlider>(env.grade, "sliderGrade")->value(), 33);
 
-    // The print button follows the installed printers.
+    // No print yet: the button stays disabled even with a printer.
     QVERIFY(!env.button(env.grade, "cmdGradePrint")->isEnabled());
     SetPrinterNamesOverride([] { return QStringList{QStringLiteral("Laser")}; });
     // A refill in French does not keep old rows.
     LocalisedTextsFill(1);
     env.grade->GradeGridFill();
-    QVERIFY(env.button(env.grade, "cmdGradePrint")->isEnabled());
+    QVERIFY(!env.button(env.grade, "cmdGradePrint")->isEnabled());
     QCOMPARE(grid->rowCount(), 4);
     QCOMPARE(Text(grid, 1, 2), QStringLiteral("juste"));
+
+    // A question the bank no longer holds is wrong, as it is counted.
+    SetRecord.QList[2] = 999;
+    env.grade->GradeGridFill();
+    QCOMPARE(Text(grid, 2, 2), QStringLiteral("faux"));
+    QCOMPARE(grid->item(2, 2)->background().color(), QColor(255, 0, 0));
+    QCOMPARE(Text(grid, 2, 5), QStringLiteral("0999"));
+}
+
+// At the design size every title and every cell is shown whole, in the
+// three languages, in the faces that stand in for the design fonts.
+void TestGradeScreen::noTextElidedInAnyLanguage()
+{
+    Env env;
+    for (int language = 0; language <= 2; ++language) {
+        LocalisedTextsFill(language);
+        QTableWidget *grid = GradedSet(env);
+        const int margin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+        for (int r = 0; r < grid->rowCount(); ++r)
+            for (int c = 0; c < grid->columnCount(); ++c) {
+                const QTableWidgetItem *item = grid->item(r, c);
+                if (grid->isColumnHidden(c) || !item || item->text().isEmpty())
+                    continue;
+                const bool face = item->data(Qt::UserRole).isValid();   // a reveal mark
+                QCOMPARE(QFontInfo(item->font()).family(), face ? QStringLiteral("DejaVu Sans")
+                                                                : QStringLiteral("Liberation Sans"));
+                const int need = QFontMetrics(item->font()).horizontalAdvance(item->text()) + margin;
+                QVERIFY2(need <= grid->columnWidth(c),
+                         qPrintable(QStringLiteral("'%1' needs %2 of %3").arg(item->text()).arg(need).arg(grid->columnWidth(c))));
+            }
+    }
 }
 
 void TestGradeScreen::recordWithoutAnswersHidesResultAndHelp()
