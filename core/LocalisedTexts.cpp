@@ -15,6 +15,7 @@ QString StatsNeverDone, StatsDonePrefix, StatsDoneMiddle, StatsPercentSign;
 QString StatsNoResult, StatsInsufficient, StatsAlmostOk, StatsOk, StatsThemeLabel;
 QString UserDeleteTitle, UserDeleteTextStart, UserDeleteTextEnd;
 QString RestartWarningTitle, RestartWarningText;
+QString NoticeWrongPassword, NoticeUnknownQuestion, NoticeEmptyCategory, NoticeEmptyLesson;
 
 namespace {
 
@@ -80,6 +81,16 @@ const Row kMessageTexts[] = {
                             "Desideri veramente cancellare l'utente '"}},
     {&UserDeleteTextEnd, {"' löschen ?", "' ?", "' ?"}},
     {&RestartWarningTitle, {"Warnung :", "Attention :", "Attenzione :"}},
+    {&NoticeWrongPassword, {"Falsches Passwort !", "Mot de passe incorrect !", "Password errata !"}},
+    {&NoticeUnknownQuestion, {"Diese Frage gibt es in Ihrer Kategorie nicht !",
+                              "Cette question n'existe pas dans votre catégorie !",
+                              "Questa domanda non esiste nella sua categoria !"}},
+    {&NoticeEmptyCategory, {"Ihre Kategorie enthält keine Fragen !",
+                            "Votre catégorie ne contient aucune question !",
+                            "La sua categoria non contiene domande !"}},
+    {&NoticeEmptyLesson, {"Diese Lektion enthält keine Fragen !",
+                          "Cette leçon ne contient aucune question !",
+                          "Questa lezione non contiene domande !"}},
 };
 
 const Row kStatsTexts[] = {

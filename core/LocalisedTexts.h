@@ -18,6 +18,8 @@ extern QString StatsNeverDone, StatsDonePrefix, StatsDoneMiddle, StatsPercentSig
 extern QString StatsNoResult, StatsInsufficient, StatsAlmostOk, StatsOk, StatsThemeLabel;
 extern QString UserDeleteTitle, UserDeleteTextStart, UserDeleteTextEnd;
 extern QString RestartWarningTitle, RestartWarningText;
+// Shown for a few seconds when a request is refused (besides the beep).
+extern QString NoticeWrongPassword, NoticeUnknownQuestion, NoticeEmptyCategory, NoticeEmptyLesson;
 
 // Fills every text above in language 0 (German), 1 (French) or 2 (Italian);
 // any other value leaves them as they are.

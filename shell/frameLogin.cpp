@@ -2,6 +2,9 @@
 
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
+#include "core/Fonts.h"
+#include "core/LocalisedTexts.h"
+#include "core/Notice.h"
 #include "core/RuntimeError.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
@@ -69,7 +72,7 @@ frameLogin::frameLogin(QWidget *parent) : QGroupBox(parent)
 
     listLoginUsers = ControlCreate<QListWidget>(this, QStringLiteral("listLoginUsers"), 15, 25, 360, 530);
     listLoginUsers->setSelectionMode(QAbstractItemView::SingleSelection);
-    QFont listFont(QStringLiteral("Arial"), 12);
+    QFont listFont = DesignFont(QStringLiteral("Arial"), 12);
     listFont.setBold(true);
     listLoginUsers->setFont(listFont);
 
@@ -244,6 +247,7 @@ void frameLogin::cmdLoginOK_Click()
 
         if (!objUser->IsPasswordValid(txtLoginPassword->text())) {
             Seams::Beep();
+            NoticeShow(this, NoticeWrongPassword);
             EventLogUserDB(1001, QStringLiteral("Login Failed"), QString(), QString());
             return;
         }

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
 #include "core/LocalisedTexts.h"
+#include "core/Notice.h"
 #include "core/PictureViewer.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
@@ -104,6 +105,12 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
                                                  QStringLiteral("cmdPracticeQuestionStatsPrint"),
                                                  QStringLiteral("STATS\nDRUCKEN"), 316, 70, 116, 52);
 
+    // Statistics, history and their prints are not available yet: their
+    // buttons stay disabled rather than doing nothing.
+    for (QPushButton *b : {cmdPracticeThemes, cmdPracticeHistory, cmdPracticeStatsShow, cmdPracticeStatsPrint,
+                           cmdPracticeQuestionStatsShow, cmdPracticeQuestionStatsPrint})
+        b->setEnabled(false);
+
     pbPractice = ControlCreate<QProgressBar>(this, QStringLiteral("pbPractice"), 330, 100, 290, 20);
     pbPractice->setTextVisible(false);
     pbPractice->setVisible(false);
@@ -179,8 +186,6 @@ void framePractice::framePracticeInit()
         }
     }
 
-    cmdPracticeThemes->setEnabled(true);
-
     // The user's book, or book 1 when the bank does not have it.
     CurrentBookNr = objUser ? objUser->BookNr : 0;
     if (objQuestion) {
@@ -211,6 +216,7 @@ void framePractice::cmdPracticeLesson_Click(int index)
     if (LessonSetBuild(index) < 1) {
         // A lesson without questions cannot be shown.
         Seams::Beep();
+        NoticeShow(this, NoticeEmptyLesson);
         return;
     }
     QuestionSetStart();
@@ -242,7 +248,9 @@ void framePractice::ExamOrMixStart(uint8_t mode, int16_t questionnaireNr, int32_
     setEnabled(true);
     QApplication::restoreOverrideCursor();
     if (count > 0)
-        Frame_OnTop(Screen::QA, true);   // otherwise the draw has beeped: no set
+        Frame_OnTop(Screen::QA, true);
+    else
+        NoticeShow(this, NoticeEmptyCategory);   // the draw has beeped: no set
 }
 
 void framePractice::cmdPracticeExam_Click()
@@ -259,6 +267,7 @@ void framePractice::cmdPracticeQuestion_Click()
 {
     if (!SingleQuestionSetBuild(txtPracticeQuestion->text())) {
         Seams::Beep();
+        NoticeShow(this, NoticeUnknownQuestion);
         txtPracticeQuestion->setFocus();
         return;
     }
