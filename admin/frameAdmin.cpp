@@ -1,6 +1,8 @@
 #include "admin/frameAdmin.h"
 
 #include "core/ControlCreate.h"
+#include "core/Screens.h"
+#include "core/Seams.h"
 #include "core/formDebugOutput.h"
 #include "core/modMain.h"
 
@@ -134,6 +136,28 @@ frameAdmin::frameAdmin(QWidget *parent)
                               bh);
     cmdAdminQuit = ButtonCreate(picboxAdminButtons, QStringLiteral("cmdAdminQuit"), QStringLiteral("Quit"), 4,
                                 4 + 2 * step, bw, bh);
+    connect(cmdAdminOK, &QPushButton::clicked, this, &frameAdmin::cmdAdminOK_Click);
+    connect(cmdAdminQuit, &QPushButton::clicked, this, &frameAdmin::cmdAdminQuit_Click);
+
+    // User management and the directory choices are not available yet:
+    // their buttons stay disabled rather than doing nothing.
+    for (QPushButton *b : {cmdUserAdd, cmdUserSearch, cmdUserEdit, cmdUserDel, cmdUserHistory,
+                           cmdQuestionDBPathSelect, cmdUserDBPathSelect, cmdPicPathSelect})
+        b->setEnabled(false);
+    for (QRadioButton *r : chkUserActive)
+        r->setEnabled(false);
+}
+
+void frameAdmin::cmdAdminOK_Click()
+{
+    MainProcs::Call(MainProcs::frameLoginInit);
+    Frame_OnTop(Screen::Login, true);
+}
+
+void frameAdmin::cmdAdminQuit_Click()
+{
+    FilesKill(TempDirectory() + QStringLiteral("*.tmp"));
+    Seams::ProgramEnd();
 }
 
 void frameAdmin::txtVelkoSupportURL_Click()

@@ -24,6 +24,9 @@ public:
 
     // Opens the support page in the web browser.
     void txtVelkoSupportURL_Click();
+    // Back to the login screen, whose list is read again; end of the program.
+    void cmdAdminOK_Click();
+    void cmdAdminQuit_Click();
 
     QTabWidget *tabAdmin = nullptr;
     QFrame *frametabAdmin[3] = {};

@@ -39,4 +39,7 @@ frameHistory::frameHistory(QWidget *parent)
                                4 + step, bw, bh);
     cmdHistoryQuit = ButtonCreate(picboxHistoryButtons, QStringLiteral("cmdHistoryQuit"), QStringLiteral("Done"), 4,
                                   4 + 2 * step, bw, bh);
+    // The history cannot be reviewed or left yet.
+    cmdHistoryReview->setEnabled(false);
+    cmdHistoryQuit->setEnabled(false);
 }

@@ -30,10 +30,15 @@ frameThemes::frameThemes(QWidget *parent)
     cmdThemesStatsPrint = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdThemesStatsPrint"),
                                        QStringLiteral("Print"), 4, 4 + step, bw, bh);
     cmdThemesStatsPrint->setEnabled(false);   // enabled once a printer is known to exist
+    cmdThemesStatsShow->setEnabled(false);    // statistics are not available yet
     cmdLanguage = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdLanguage_5"), QStringLiteral("Language"), 4,
                                4 + 2 * step, bw, bh);
     cmdThemesQuit = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdThemesQuit"), QStringLiteral("Quit"),
                                  4, 4 + 3 * step, bw, bh);
+    // The theme questionnaires cannot be started or left yet.
+    cmdThemesQuit->setEnabled(false);
+    for (QPushButton *b : std::as_const(cmdThemesQuestionnaire))
+        b->setEnabled(false);
 }
 
 QLabel *frameThemes::questionnaireLabelCreate(int index)
@@ -84,6 +89,7 @@ void frameThemes::ThemesGridLoad()
             if (index >= cmdThemesQuestionnaire.size()) {
                 QPushButton *b = questionnaireButtonCreate(index);
                 b->resize(first->size());
+                b->setEnabled(first->isEnabled());
                 cmdThemesQuestionnaire.append(b);
             }
             QPushButton *b = cmdThemesQuestionnaire[index];

@@ -8,6 +8,8 @@
 #include "shell/formMain.h"
 #include "training/QuestionSet.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
@@ -37,6 +39,8 @@ private Q_SLOTS:
     void languageScreenRecaptionsAndReturns_data();
     void languageScreenRecaptionsAndReturns();
     void italianCategoryTwoTitle();
+    void onlyTheScreenInFrontTakesInput();
+    void noEnabledButtonIsADeadEnd();
 
 private:
     QStringList events() const
@@ -150,15 +154,31 @@ void TestLoginLanguage::wrongThenRightPassword()
     QVERIFY(m_list->currentItem()->isSelected());
     QCOMPARE(m_list->currentItem()->text(), QStringLiteral("Anna Keller"));
     QCOMPARE(events(), QStringList{"1001|Login Failed|Anna Keller"});
+    // The refusal is also shown, in the user's language, and goes away.
+    QLabel *notice = find<QLabel>(QStringLiteral("lblNotice"));
+    QVERIFY(notice->isVisible());
+    QCOMPARE(notice->text(), QStringLiteral("Falsches Passwort !"));
+    QTRY_VERIFY_WITH_TIMEOUT(!notice->isVisible(), 6000);
+
+    // An empty password box and a prefix of the password are refused too.
+    for (const QString &typed : {QString(), QStringLiteral("47"), QStringLiteral("471")}) {
+        m_password->clear();
+        typeDigits(typed);
+        click(QStringLiteral("cmdLoginOK"));
+        QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+        QVERIFY(notice->isVisible());
+    }
+    QCOMPARE(Seams::BeepCount(), 4);
+    QCOMPARE(events().count(QStringLiteral("1001|Login Failed|Anna Keller")), 4);
 
     m_password->clear();
     typeDigits(QStringLiteral("4711"));
     click(QStringLiteral("cmdLoginOK"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
-    QCOMPARE(Seams::BeepCount(), 1);
+    QCOMPARE(Seams::BeepCount(), 4);
     QCOMPARE(CurrentBookNrMax, int16_t(2));
     QVERIFY(objUser && objUser->IsOpen());   // stays open for the signed-in user
-    QCOMPARE(events(), (QStringList{"1001|Login Failed|Anna Keller", "1000|Login OK|Anna Keller"}));
+    QCOMPARE(events().mid(4), (QStringList{"1000|Login OK|Anna Keller"}));
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
@@ -174,6 +194,98 @@ void TestLoginLanguage::administratorOpensAdministration()
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
     QCOMPARE(m_password->text(), QString());
     QCOMPARE(events(), QStringList{"1000|Login OK|_Vestr"});
+
+    // OK leads back to the login screen with its list read again.
+    click(QStringLiteral("cmdAdminOK"));
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+    QCOMPARE(m_list->count(), 4);
+    QVERIFY(objUser && objUser->IsOpen());
+    signIn(QStringLiteral("_Vestr"), QStringLiteral("1234"));
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
+    click(QStringLiteral("cmdAdminQuit"));
+    QCOMPARE(Seams::ProgramEndRequests(), 1);
+}
+
+void TestLoginLanguage::onlyTheScreenInFrontTakesInput()
+{
+    // Keys pressed at the login screen before anyone signed in reach no
+    // covered screen: nothing is started, nothing is stored.
+    QVERIFY(ScreenFrame(Screen::Login)->isAncestorOf(QApplication::focusWidget()));
+    for (int i = 0; i < 3; ++i)
+        for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
+            QTest::keyClick(QApplication::focusWidget(), key);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+    const QString users = ShellFixture::dataDir(*m_sb) + QStringLiteral("Users.sqlite");
+    QCOMPARE(ShellFixture::query(users, QStringLiteral("SELECT COUNT(*) FROM QuestionnaireStat")), QStringList{"0"});
+    QCOMPARE(ShellFixture::query(users, QStringLiteral("SELECT COUNT(*) FROM QuestionStat")), QStringList{"0"});
+
+    // With any screen in front, the tab chain stays on it and the covered
+    // screens are out of sight for the keyboard and assistive tools.
+    signIn(QStringLiteral("Anna Keller"), QStringLiteral("4711"));
+    const Screen screens[] = {Screen::Practice, Screen::Themes, Screen::History, Screen::Admin, Screen::Grade,
+                              Screen::ResultsLog, Screen::Language, Screen::PictureBig, Screen::Login};
+    for (const Screen s : screens) {
+        QWidget *front = ScreenFrame(s);
+        Frame_OnTop(front, true);
+        QCOMPARE(ScreenOnTop(), front);
+        for (const Screen other : screens)
+            QCOMPARE(ScreenFrame(other)->isVisible(), other == s);
+        for (int i = 0; i < 40; ++i) {
+            QWidget *focus = QApplication::focusWidget();
+            if (!focus)
+                break;   // a screen without a control that takes the focus
+            QVERIFY2(front->isAncestorOf(focus), qPrintable(front->objectName() + " lost the focus to "
+                                                            + focus->objectName()));
+            QTest::keyClick(focus, i % 7 == 6 ? Qt::Key_Backtab : Qt::Key_Tab);
+        }
+    }
+    // Sending a screen back shows and focuses the one behind it.
+    Frame_OnTop(Screen::Language, true);
+    Frame_OnTop(Screen::Language, false);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+    QVERIFY(ScreenFrame(Screen::Login)->isVisible() && !ScreenFrame(Screen::Language)->isVisible());
+    QVERIFY(ScreenFrame(Screen::Login)->isAncestorOf(QApplication::focusWidget()));
+}
+
+// Every enabled button of every screen does something when clicked: it has
+// a receiver of its own or belongs to a button group that has one.
+void TestLoginLanguage::noEnabledButtonIsADeadEnd()
+{
+    QSet<QAbstractButton *> enabled;
+    const auto collect = [&] {
+        for (QAbstractButton *b : m_w->findChildren<QAbstractButton *>())
+            if (b->isEnabled())
+                enabled.insert(b);
+    };
+    collect();
+    signIn(QStringLiteral("Anna Keller"), QStringLiteral("4711"));
+    collect();
+    // The grade screen after a grading, with a printer installed.
+    SetPrinterNamesOverride([] { return QStringList{QStringLiteral("Laser")}; });
+    SetRecord.QuestionMode = QuestionModeGraded;
+    SetRecord.Redim(1);
+    SetRecord.QList[1] = 1;
+    MainProcs::Call(MainProcs::GradeGridFill);
+    collect();
+    SetPrinterNamesOverride({});
+    click(QStringLiteral("cmdPracticeQuit"));
+    signIn(QStringLiteral("_Vestr"), QStringLiteral("1234"));
+    collect();
+    QVERIFY(enabled.size() > 20);
+    // Taking the connections apart tells whether there were any.
+    QSet<QButtonGroup *> wiredGroups;
+    for (QAbstractButton *b : std::as_const(enabled)) {
+        bool wired = QObject::disconnect(b, &QAbstractButton::clicked, nullptr, nullptr)
+            | QObject::disconnect(b, &QAbstractButton::pressed, nullptr, nullptr)
+            | QObject::disconnect(b, &QAbstractButton::toggled, nullptr, nullptr);
+        if (QButtonGroup *group = b->group()) {
+            if (QObject::disconnect(group, &QButtonGroup::idClicked, nullptr, nullptr)
+                | QObject::disconnect(group, &QButtonGroup::buttonClicked, nullptr, nullptr))
+                wiredGroups.insert(group);
+            wired = wired || wiredGroups.contains(group);
+        }
+        QVERIFY2(wired, qPrintable(b->objectName() + QStringLiteral(" is enabled but does nothing")));
+    }
 }
 
 void TestLoginLanguage::languageScreenRecaptionsAndReturns_data()
