@@ -54,7 +54,7 @@ frameAdmin::frameAdmin(QWidget *parent)
     picboxUserShowTitle = ControlCreate<QWidget>(users, QStringLiteral("picboxUserShowTitle"), 184, 4, 262, 490);
     frameUserShow = ControlCreate<QGroupBox>(picboxUserShowTitle, QStringLiteral("frameUserShow"), 0, 0, 262, 490);
     frameUserShow->setTitle(QStringLiteral("User"));
-    const int labelX = 8, labelW = 88, boxX = 98, boxW = 156, rowH = 26, row0 = 26, rowStep = 34;
+    const int labelX = 8, labelW = 112, boxX = 122, boxW = 132, rowH = 26, row0 = 26, rowStep = 34;
     auto row = [&](int k, const QString &label, const QString &caption, const QString &box, QLabel *&lbl,
                    QLineEdit *&txt) {
         lbl = LabelCreate(frameUserShow, label, caption, labelX, row0 + k * rowStep, labelW, rowH);
