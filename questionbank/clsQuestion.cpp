@@ -665,11 +665,18 @@ void clsQuestion::QuestionnaireDeleteAll() { d->DeleteAll(TQuestionnaire, "Quest
 void clsQuestion::QuestionnaireGet()
 {
     QuestionnaireClose();
-    // Selected by theme and number only, whatever the category.
+    // The row of the current category. Only a theme whose questionnaires
+    // are all stored under other categories is shared by every category:
+    // then the first row of that theme and number is used, whatever its
+    // category.
     const bool found = d->SelectOne(d->qQuestionnaire,
                                     QStringLiteral("SELECT QuestionnaireNr, Questions FROM \"Questionnaire\" "
-                                                   "WHERE ThemeNr=? AND QuestionnaireNr=? ORDER BY rowid LIMIT 1"),
-                                    {CurrentThemeNr, CurrentQuestionnaireNr}, "QuestionnaireGet",
+                                                   "WHERE ThemeNr=? AND QuestionnaireNr=? AND (CategoryNr=? "
+                                                   "OR NOT EXISTS (SELECT 1 FROM \"Questionnaire\" "
+                                                   "WHERE ThemeNr=? AND CategoryNr=?)) ORDER BY rowid LIMIT 1"),
+                                    {CurrentThemeNr, CurrentQuestionnaireNr, CurrentCategoryNr, CurrentThemeNr,
+                                     CurrentCategoryNr},
+                                    "QuestionnaireGet",
                                     [this](const QSqlQuery &q) {
                                         QuestionnaireNr = static_cast<int16_t>(q.value(0).toInt());
                                         QuestionnaireQuestions = TextOf(q.value(1));

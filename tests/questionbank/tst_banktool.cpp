@@ -22,7 +22,8 @@ const QMap<QString, QStringList> &ValidSource()
           "D,4,de,Verkehr", "D,4,fr,Circulation", "D,4,it,Circolazione", "C,5,de,Technik", "C,5,fr,Technique",
           "C,5,it,Tecnica", "C1,5,de,Technik", "C1,5,fr,Technique", "C1,5,it,Tecnica"}},
         {"questionnaires.csv",
-         {"category,theme,questionnaire,questions", "C,0,1,00010002000A", "D,1,1,0001", "C,4,1,0001"}},
+         {"category,theme,questionnaire,questions", "C,0,1,00010002000A", "D,1,1,0001", "C,4,1,00020001",
+          "D,4,1,0001"}},
         {"books.csv", {"category,book,title,picture", "C,1,Lastwagen,7", "D,1,Car,"}},
         {"bookpages.csv", {"category,book,question,page", "C,1,1,12", "C,1,2,?", "D,1,1,3"}},
     };
@@ -110,6 +111,14 @@ void TestBankTool::buildReadsBackThroughTheBankObject()
     CurrentThemeNr = 0; CurrentQuestionnaireNr = 1;
     qb.QuestionnaireGet();
     QCOMPARE(qb.QuestionnaireQuestions, QString("00010002000A"));
+    // Questionnaire 1 of theme 4 exists in C and in D, each with its own list.
+    CurrentThemeNr = 4;
+    CurrentCategoryNr = 0;
+    qb.QuestionnaireGet();
+    QCOMPARE(qb.QuestionnaireQuestions, QString("00020001"));
+    CurrentCategoryNr = 1;
+    qb.QuestionnaireGet();
+    QCOMPARE(qb.QuestionnaireQuestions, QString("0001"));
     CurrentCategoryNr = 0; CurrentBookNr = 1;
     qb.BookNrSeek();
     qb.BookPageGet();
@@ -131,6 +140,7 @@ void TestBankTool::badSourceRefused_data()
     QTest::newRow("list length") << "questionnaires.csv" << 2 << "C,0,1,00010" << "questionnaires.csv line 2: questionnaire 1 of theme 0: the question list has 5 characters, not a multiple of 4";
     QTest::newRow("list not hex") << "questionnaires.csv" << 2 << "C,0,1,00G1" << "questionnaires.csv line 2: questionnaire 1 of theme 0: \"00G1\" at position 1 is not four hexadecimal digits";
     QTest::newRow("list question lacking") << "questionnaires.csv" << 3 << "D,1,1,00010002" << "questionnaires.csv line 3: questionnaire 1 of theme 1: question 2 (\"0002\") does not exist in category D";
+    QTest::newRow("duplicate questionnaire") << "questionnaires.csv" << 0 << "C,4,1,0002" << "questionnaires.csv line 6: questionnaire 1 of theme 4 of category C is defined twice (first at questionnaires.csv line 4)";
     QTest::newRow("duplicate question") << "questions.csv" << 0 << "2,C,4,0,a" << "questions.csv line 5: question 2 is defined twice";
     QTest::newRow("page unknown book") << "bookpages.csv" << 0 << "C,9,1,4" << "bookpages.csv line 5: page of unknown book 9 of category C";
     QTest::newRow("question picture") << "questions.csv" << 3 << "2,C,4,13,b" << "questions.csv line 3: question 2: picture 0013 has no file 0013.jpg or 0013.bmp";

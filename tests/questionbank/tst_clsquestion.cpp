@@ -306,10 +306,30 @@ void TestClsQuestion::themeNameAddDefault()
 void TestClsQuestion::questionnairesByThemeAndNumber()
 {
     Bank f;
+    Exec(f.file, {"INSERT INTO Questionnaire VALUES (2,4,2,'0005')"});
+    // Theme 4 has questionnaires in C and C1: each category gets its own
+    // row, although C1's questionnaire 1 is stored first.
     CurrentCategoryNr = 0; CurrentThemeNr = 4; CurrentQuestionnaireNr = 1;
-    f.qb->QuestionnaireGet();   // stored first for C1: found whatever the category
+    f.qb->QuestionnaireGet();
     QCOMPARE(f.qb->QuestionnaireNr, int16_t(1));
+    QCOMPARE(f.qb->QuestionnaireQuestions, QString("0002"));
+    CurrentCategoryNr = 2;
+    f.qb->QuestionnaireGet();
     QCOMPARE(f.qb->QuestionnaireQuestions, QString("00010002"));
+    // C has no questionnaire 2 of theme 4: C1's is not taken for it.
+    CurrentCategoryNr = 0; CurrentQuestionnaireNr = 2;
+    f.qb->QuestionnaireGet();
+    QCOMPARE(f.qb->QuestionnaireNr, int16_t(0));
+    QCOMPARE(f.qb->QuestionnaireQuestions, QString());
+    // D has no questionnaire of theme 4 at all: the theme's questionnaires
+    // are shared, the first row of that number counts whatever its category.
+    CurrentCategoryNr = 1; CurrentQuestionnaireNr = 1;
+    f.qb->QuestionnaireGet();
+    QCOMPARE(f.qb->QuestionnaireQuestions, QString("00010002"));
+    CurrentQuestionnaireNr = 2;
+    f.qb->QuestionnaireGet();
+    QCOMPARE(f.qb->QuestionnaireQuestions, QString("0005"));
+    CurrentCategoryNr = 0; CurrentQuestionnaireNr = 1;
     CurrentThemeNr = 0;
     f.qb->QuestionnaireGet();
     QCOMPARE(f.qb->QuestionnaireQuestions, QString("0001"));

@@ -184,8 +184,8 @@ private:
 
     void questionnaires()
     {
-        std::unordered_map<Key, QString, KeyHash> seen;        // (category, theme, number)
-        std::unordered_map<Key, QString, KeyHash> seenTheme;   // (theme, number, 0)
+        // The program selects a questionnaire by category, theme and number.
+        std::unordered_map<Key, QString, KeyHash> seen;   // (category, theme, number)
         for (const Questionnaire &q : b.questionnaires) {
             if (!categoryOk(q.category, q.where))
                 continue;
@@ -204,14 +204,6 @@ private:
                 continue;
             }
             seen[k] = q.where;
-            // The program selects a questionnaire by theme and number alone.
-            const Key tk{q.theme, q.number, 0};
-            if (seenTheme.count(tk))
-                error(q.where, id + QStringLiteral(" already exists in another category (at %1); questionnaires are "
-                                                   "selected by theme and number only")
-                                        .arg(seenTheme[tk]));
-            else
-                seenTheme[tk] = q.where;
             listOk(q, id);
         }
     }
