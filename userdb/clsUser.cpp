@@ -315,8 +315,17 @@ QDateTime clsUser::Impl::dateOut(const QVariant &v)
 {
     if (v.isNull())
         return clsUser::ZeroDate();
-    const QDateTime dt = Sql::DateTimeFromText(v.toString());
-    return dt.isValid() ? dt : clsUser::ZeroDate();
+    // The rows of one grading share their date-time: the text is converted
+    // (a local-time lookup) once for all of them.
+    thread_local QString lastText;
+    thread_local QDateTime lastMoment;
+    const QString text = v.toString();
+    if (text.isEmpty() || text != lastText) {
+        const QDateTime dt = Sql::DateTimeFromText(text);
+        lastText = text;
+        lastMoment = dt.isValid() ? dt : clsUser::ZeroDate();
+    }
+    return lastMoment;
 }
 
 // --- life cycle ---------------------------------------------------------------------

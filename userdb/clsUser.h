@@ -7,6 +7,8 @@
 // "2"/"2" for writing. The user database is shared by the workstations of a
 // school: writers wait for each other's locks, and one grading is written as
 // one transaction (GradingBegin .. GradingCommit).
+#include "userdb/UserStatRows.h"
+
 #include <QDateTime>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -71,6 +73,14 @@ public:
     void QuestionnaireStatUpdate();
     void QuestionnaireStatCompute(int16_t themeNr, int16_t questionnaireNr);
     void QuestionnaireStatClose();
+
+    // Listings of the statistics screens, for the current user and the
+    // current user's category. The history's questionnaires, newest first
+    // (as QuestionnaireStatUserOpen walks them); and one summary row per
+    // question answered, in question-number order. A failure is reported
+    // and gives an empty list.
+    QuestionnaireStatList QuestionnaireStatUserList();
+    QuestionStatSummary QuestionStatUserSummary();
 
     // One grading (a questionnaire record and all its question records) is
     // written as one transaction: all of it or nothing.

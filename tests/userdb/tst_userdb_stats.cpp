@@ -71,6 +71,43 @@ void TestUserDbStats::historyNewestFirstAndEmptyAnswers()
     for (; f.user.QuestionnaireStatId() != 0; f.user.QuestionnaireStatNext())
         rows << QString::number(f.user.QuestionnaireResultPercent) + "[" + f.user.QuestionnaireAnswers + "]";
     QCOMPARE(rows, QStringList({"85[a    L]", "60[abcJ  ]", "70[]"}));
+
+    // The listing of the history screen: the same rows in the same order,
+    // the date as stored.
+    rows.clear();
+    for (const QuestionnaireStatListRow &r : f.user.QuestionnaireStatUserList())
+        rows << QStringLiteral("%1/%2/%3 %4 %5").arg(r.ThemeNr).arg(r.QuestionnaireNr).arg(r.ResultPercent)
+                    .arg(r.DateTimeText).arg(r.Duration);
+    QCOMPARE(rows, QStringList({"2/4/85 2026-03-05 08:00:00 0", "-1/0/60 2026-03-02 08:00:00 0",
+                                "-1/1/70 2026-03-02 08:00:00 0"}));
+    f.addUser("Ben", "2", 2);
+    QVERIFY(f.user.QuestionnaireStatUserList().empty());
+
+    // Per-question summary of Anna in category 2: asked, right, and the
+    // answer and theme of the last time (the same second: the later row).
+    f.user.UserNameSeek("Anna");
+    const struct { int nr; int theme; bool right; QDateTime when; int16_t category; } answers[] = {
+        {7, 4, false, At(1, 8, 0), 2}, {7, 5, true, At(3, 8, 0), 2}, {7, 6, false, At(2, 8, 0), 2},
+        {3, 4, true, At(1, 8, 0), 2},  {3, 4, false, At(1, 8, 0), 2}, {9, 4, true, At(9, 8, 0), 1}};
+    f.user.QuestionStatOpen();
+    for (const auto &a : answers) {
+        f.user.CategoryNr = a.category;
+        f.user.QuestionStatAdd();
+        f.user.QuestionNr = a.nr;
+        f.user.QuestionThemeNr = static_cast<int16_t>(a.theme);
+        f.user.QuestionAnswer = a.right;
+        f.user.QuestionDateTime = a.when;
+        f.user.QuestionStatUpdate();
+    }
+    f.user.QuestionStatClose();
+    f.user.CategoryNr = 2;
+    rows.clear();
+    for (const QuestionStatSummaryRow &r : f.user.QuestionStatUserSummary())
+        rows << QStringLiteral("%1 t%2 %3/%4 %5 %6").arg(r.QuestionNr).arg(r.ThemeNr).arg(r.Right).arg(r.Asked)
+                    .arg(r.LastDateTimeText).arg(r.LastRight ? "right" : "wrong");
+    QCOMPARE(rows, QStringList({"3 t4 1/2 2026-03-01 08:00:00 wrong", "7 t5 1/3 2026-03-03 08:00:00 right"}));
+    f.user.UserNameSeek("Ben");
+    QVERIFY(f.user.QuestionStatUserSummary().empty());
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
