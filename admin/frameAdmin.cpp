@@ -1,5 +1,7 @@
 #include "admin/frameAdmin.h"
 
+#include "admin/PasswordCopyBlock.h"
+#include "userdb/clsUser.h"
 #include "core/ControlCreate.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
@@ -7,6 +9,8 @@
 #include "core/modMain.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,23 +143,90 @@ frameAdmin::frameAdmin(QWidget *parent)
     connect(cmdAdminOK, &QPushButton::clicked, this, &frameAdmin::cmdAdminOK_Click);
     connect(cmdAdminQuit, &QPushButton::clicked, this, &frameAdmin::cmdAdminQuit_Click);
 
-    // User management and the directory choices are not available yet:
-    // their buttons stay disabled rather than doing nothing.
-    for (QPushButton *b : {cmdUserAdd, cmdUserSearch, cmdUserEdit, cmdUserDel, cmdUserHistory,
-                           cmdQuestionDBPathSelect, cmdUserDBPathSelect, cmdPicPathSelect})
-        b->setEnabled(false);
-    for (QRadioButton *r : chkUserActive)
-        r->setEnabled(false);
+    // User management
+    listAdminUsers->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(listAdminUsers, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (!m_listQuiet && row >= 0)
+            listAdminUsers_Click();
+    });
+    connect(listAdminUsers, &QListWidget::itemClicked, this, [this] { listAdminUsers_Click(); });
+    connect(listAdminUsers, &QListWidget::itemDoubleClicked, this, [this] { listAdminUsers_DblClick(); });
+    connect(cmdUserAdd, &QPushButton::clicked, this, &frameAdmin::cmdUserAdd_Click);
+    connect(cmdUserSearch, &QPushButton::clicked, this, &frameAdmin::cmdUserSearch_Click);
+    connect(cmdUserEdit, &QPushButton::clicked, this, &frameAdmin::cmdUserEdit_Click);
+    connect(cmdUserDel, &QPushButton::clicked, this, &frameAdmin::cmdUserDel_Click);
+    connect(cmdUserHistory, &QPushButton::clicked, this, &frameAdmin::cmdUserHistory_Click);
+    for (int i = 0; i < 2; ++i) {
+        connect(chkUserActive[i], &QRadioButton::clicked, this, [this, i] { chkUserActive_Click(i); });
+        chkUserActive[i]->installEventFilter(this);
+    }
+    for (QLineEdit *box : {txtUserName, txtUserPassword, txtUserLanguageNr, txtUserCategoryNr, txtUserBookNr,
+                           txtUserComment})
+        box->installEventFilter(this);
+    // The password is shown for telling it to its user, not for copying:
+    // the box takes no focus and no selection.
+    PasswordCopyBlock::Install(txtUserPassword);
+    txtUserPassword->setFocusPolicy(Qt::NoFocus);
+    connect(tabAdmin, &QTabWidget::currentChanged, this, &frameAdmin::tabAdmin_TabClick);
+
+    // Settings
+    connect(cmdQuestionDBPathSelect, &QPushButton::clicked, this, &frameAdmin::cmdQuestionDBPathSelect_Click);
+    connect(cmdUserDBPathSelect, &QPushButton::clicked, this, &frameAdmin::cmdUserDBPathSelect_Click);
+    connect(cmdPicPathSelect, &QPushButton::clicked, this, &frameAdmin::cmdPicPathSelect_Click);
+
+    userButtonsUpdate();
+}
+
+frameAdmin::~frameAdmin() = default;
+
+void frameAdmin::tabAdmin_TabClick(int index)
+{
+    if (index == AdminTabIndex || index < 0 || index > 2)
+        return;
+    frametabAdmin[index]->setVisible(true);
+    frametabAdmin[AdminTabIndex]->setVisible(false);
+    AdminTabIndex = static_cast<int16_t>(index);
+}
+
+bool frameAdmin::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == txtUserPassword
+        && (type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease))
+        return true;   // no selection of the password
+    if (type == QEvent::MouseButtonDblClick) {
+        for (int i = 0; i < 2; ++i)
+            if (watched == chkUserActive[i]) {
+                chkUserActive_DblClick(i);
+                return true;
+            }
+        if (auto *box = qobject_cast<QLineEdit *>(watched)) {
+            txtUser_DblClick(box);
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void frameAdmin::AdminUserDbClose()
+{
+    if (objUser) {
+        objUser->DbClose();
+        delete objUser;
+        objUser = nullptr;
+    }
 }
 
 void frameAdmin::cmdAdminOK_Click()
 {
+    AdminUserDbClose();
     MainProcs::Call(MainProcs::frameLoginInit);
     Frame_OnTop(Screen::Login, true);
 }
 
 void frameAdmin::cmdAdminQuit_Click()
 {
+    AdminUserDbClose();
     FilesKill(TempDirectory() + QStringLiteral("*.tmp"));
     Seams::ProgramEnd();
 }

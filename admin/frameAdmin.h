@@ -5,8 +5,10 @@
 // directories). frametabAdmin_2 is a spare page, hidden. The page frames lie
 // inside tabAdmin below its tabs; only the frame of the selected tab is shown.
 #include <QGroupBox>
+#include <cstdint>
 
 class QComboBox;
+class QFileDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -15,18 +17,55 @@ class QPushButton;
 class QRadioButton;
 class QTabWidget;
 class QWidget;
+class formUserSearch;
 
 class frameAdmin : public QGroupBox
 {
     Q_OBJECT
 public:
     explicit frameAdmin(QWidget *parent = nullptr);
+    ~frameAdmin() override;
+
+    // Opens the user database for writing (a new objUser), lists every user
+    // and shows the directories.
+    void frameAdminInit();
+    // Lists the users in the order of the user table, every one or only the
+    // active ones; no item is selected afterwards.
+    void listAdminUsers_Fill(bool activeOnly);
+    // Shows objUser's current user (the fields are emptied when there is none)
+    // with the user's events, newest first.
+    void AdminUserDataDisplay();
+    // Closes the user database of the screen and releases objUser.
+    void AdminUserDbClose();
+    // Selects the list item of the user with this UserID, or none.
+    void listAdminUsers_Select(int32_t userId);
+
+    void listAdminUsers_Click();
+    void listAdminUsers_DblClick();
+    void cmdUserAdd_Click();
+    void cmdUserSearch_Click();
+    void cmdUserEdit_Click();
+    void cmdUserDel_Click();
+    void cmdUserHistory_Click();
+    void tabAdmin_TabClick(int index);
+    void chkUserActive_Click(int index);
+    void chkUserActive_DblClick(int index);
+    // Double click on one of the six user boxes.
+    void txtUser_DblClick(QLineEdit *box);
+
+    // Directory choices of the settings tab.
+    void cmdQuestionDBPathSelect_Click();
+    void cmdUserDBPathSelect_Click();
+    void cmdPicPathSelect_Click();
 
     // Opens the support page in the web browser.
     void txtVelkoSupportURL_Click();
     // Back to the login screen, whose list is read again; end of the program.
     void cmdAdminOK_Click();
     void cmdAdminQuit_Click();
+
+    // The search dialog, created at its first use and kept for the run.
+    formUserSearch *UserSearchDialog();
 
     QTabWidget *tabAdmin = nullptr;
     QFrame *frametabAdmin[3] = {};
@@ -78,4 +117,22 @@ public:
     QPushButton *cmdAdminOK = nullptr;
     QPushButton *cmdAdminQuit = nullptr;
     QPushButton *cmdLanguage = nullptr;   // cmdLanguage_3
+    QFileDialog *dlgFileOpen = nullptr;
+
+    // The tab whose page frame is shown.
+    int16_t AdminTabIndex = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Shows the user edit dialog modally; it works on objUser's current user.
+    void userEditShow();
+    // Edit, delete and history need a displayed user that is selected.
+    void userButtonsUpdate();
+    // One directory choice: file dialog, check, INI value.
+    bool pathSelect(QLineEdit *box, const QString &filter, const QString &key, const QString &dbFileName);
+
+    formUserSearch *m_search = nullptr;
+    bool m_listQuiet = false;   // selection changes made by the program itself
 };

@@ -161,13 +161,17 @@ QString TextTrimAtNul(const QString &text)
     return pos < 0 ? text : text.left(pos);
 }
 
-// Filters come as "Description|pattern|Description|pattern".
+// Filters come as "Description|pattern|Description|pattern"; a description
+// that already ends in its pattern in brackets is taken as it is.
 static QString qtFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList out;
-    for (int i = 0; i + 1 < parts.size(); i += 2)
-        out << QStringLiteral("%1 (%2)").arg(parts[i], QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' ')));
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString pattern = QString(parts[i + 1]).replace(QLatin1Char(';'), QLatin1Char(' '));
+        const QString bracketed = QStringLiteral("(%1)").arg(pattern);
+        out << (parts[i].endsWith(bracketed) ? parts[i] : QStringLiteral("%1 %2").arg(parts[i], bracketed));
+    }
     return out.isEmpty() ? filter : out.join(QStringLiteral(";;"));
 }
 

@@ -16,6 +16,8 @@ QString StatsNoResult, StatsInsufficient, StatsAlmostOk, StatsOk, StatsThemeLabe
 QString UserDeleteTitle, UserDeleteTextStart, UserDeleteTextEnd;
 QString RestartWarningTitle, RestartWarningText;
 QString NoticeWrongPassword, NoticeUnknownQuestion, NoticeEmptyCategory, NoticeEmptyLesson;
+QString NoticeUserNameMissing, NoticeUserNameTaken, NoticePasswordDigits, NoticeAdminNotDeletable;
+QString DirectoryFileMissingStart, DirectoryFileMissingEnd;
 
 namespace {
 
@@ -91,6 +93,20 @@ const Row kMessageTexts[] = {
     {&NoticeEmptyLesson, {"Diese Lektion enthält keine Fragen !",
                           "Cette leçon ne contient aucune question !",
                           "Questa lezione non contiene domande !"}},
+    {&NoticeUserNameMissing, {"Geben Sie einen Namen ein !", "Introduisez un nom !", "Inserisca un cognome !"}},
+    {&NoticeUserNameTaken, {"Diesen Namen hat schon ein anderer Benützer !",
+                            "Un autre utilisateur porte déjà ce nom !",
+                            "Un altro utente ha già questo cognome !"}},
+    {&NoticePasswordDigits, {"Das Passwort besteht aus 1 bis 254 Ziffern !",
+                             "Le mot de passe se compose de 1 à 254 chiffres !",
+                             "La parola d'accesso è composta da 1 a 254 cifre !"}},
+    {&NoticeAdminNotDeletable, {"Der Administrator kann nicht gelöscht werden !",
+                                "L'administrateur ne peut pas être effacé !",
+                                "L'amministratore non può essere cancellato !"}},
+    {&DirectoryFileMissingStart, {"Die Datei '", "Le fichier '", "Il file '"}},
+    {&DirectoryFileMissingEnd, {"' gibt es nicht ! Wollen Sie dieses Verzeichnis trotzdem verwenden ?",
+                                "' n'existe pas ! Voulez-vous quand même utiliser ce répertoire ?",
+                                "' non esiste ! Vuole comunque usare questa cartella ?"}},
 };
 
 const Row kStatsTexts[] = {

@@ -20,6 +20,10 @@ extern QString UserDeleteTitle, UserDeleteTextStart, UserDeleteTextEnd;
 extern QString RestartWarningTitle, RestartWarningText;
 // Shown for a few seconds when a request is refused (besides the beep).
 extern QString NoticeWrongPassword, NoticeUnknownQuestion, NoticeEmptyCategory, NoticeEmptyLesson;
+extern QString NoticeUserNameMissing, NoticeUserNameTaken, NoticePasswordDigits, NoticeAdminNotDeletable;
+// Asked before a database directory without the database file is kept:
+// start text, the missing file's full path, end text.
+extern QString DirectoryFileMissingStart, DirectoryFileMissingEnd;
 
 // Fills every text above in language 0 (German), 1 (French) or 2 (Italian);
 // any other value leaves them as they are.

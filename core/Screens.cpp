@@ -128,6 +128,7 @@ std::function<void()> frameAdminInit;
 std::function<void()> AdminUserDataDisplay;
 std::function<void()> frameLoginInit;
 std::function<void()> frameLoginClose;
+std::function<void(bool)> listLoginUsers_Fill;
 std::function<void()> QuestionnaireTitleSet;
 std::function<void()> GradeGridFill;
 void Call(const std::function<void()> &procedure)

@@ -39,6 +39,7 @@ extern std::function<void()> frameAdminInit;
 extern std::function<void()> AdminUserDataDisplay;
 extern std::function<void()> frameLoginInit;
 extern std::function<void()> frameLoginClose;
+extern std::function<void(bool activeOnly)> listLoginUsers_Fill;
 extern std::function<void()> QuestionnaireTitleSet;
 extern std::function<void()> GradeGridFill;
 void Call(const std::function<void()> &procedure);

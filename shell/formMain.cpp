@@ -105,6 +105,9 @@ void formMain::wireProcedures()
     MainProcs::framePracticeInit = [this] { m_framePractice->framePracticeInit(); };
     MainProcs::frameLoginInit = [this] { m_frameLogin->frameLoginInit(); };
     MainProcs::frameLoginClose = [this] { m_frameLogin->frameLoginClose(); };
+    MainProcs::listLoginUsers_Fill = [this](bool activeOnly) { m_frameLogin->listLoginUsers_Fill(activeOnly); };
+    MainProcs::frameAdminInit = [this] { m_frameAdmin->frameAdminInit(); };
+    MainProcs::AdminUserDataDisplay = [this] { m_frameAdmin->AdminUserDataDisplay(); };
     MainProcs::QuestionnaireTitleSet = [] { QuestionnaireTitleSet(); };
     MainProcs::GradeGridFill = [this] { m_frameGrade->GradeGridFill(); };
 }

@@ -676,6 +676,25 @@ void clsUser::PasswordSeek(const QString &password)
                QStringLiteral("WHERE Password = ? ORDER BY UserID LIMIT 1"), {password});
 }
 
+int32_t clsUser::UserNameIdGet(const QString &name)
+{
+    const QString proc = QStringLiteral("UserNameIdGet");
+    if (!d->user.open) {
+        Impl::report(proc, Impl::notOpen());
+        return 0;
+    }
+    QVariantList row;
+    const QSqlError e = d->scalar(proc, QStringLiteral("SELECT UserID FROM \"User\" WHERE UserName = ? "
+                                                       "ORDER BY UserID LIMIT 1"),
+                                  {name}, row);
+    if (Impl::failed(e)) {
+        if (Sql::ErrorNumber(e) != Sql::ErrorNumber(Impl::noCurrentRow()))
+            Impl::report(proc, e);
+        return 0;
+    }
+    return row.isEmpty() ? 0 : row[0].toInt();
+}
+
 bool clsUser::IsAdmin() const
 {
     return UserName == QLatin1String("_Vestr");

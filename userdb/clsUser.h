@@ -45,6 +45,9 @@ public:
     void DelUser();
     void UserNameSeek(const QString &name);
     void PasswordSeek(const QString &password);
+    // The UserID of the first user whose name equals name exactly, 0 when
+    // there is none; the current user row stays as it is.
+    int32_t UserNameIdGet(const QString &name);
 
     // --- question and questionnaire statistics ------------------------------------
     void QuestionStatOpen();

@@ -1,0 +1,177 @@
+// The settings tab of the administration screen in the real main window:
+// the three directory choices through the file dialog, the INI file written
+// byte for byte as before except for the one key, the restart warning, the
+// question before a directory without the database file, and the tab switch.
+#include <QtTest>
+
+#include "AdminFixture.h"
+#include "core/AppState.h"
+#include "userdb/clsUser.h"
+
+#include <QFileDialog>
+#include <QTabWidget>
+
+using namespace AdminFixture;
+
+class TestAdminSettings : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { m_db = std::make_unique<ShellFixture::Databases>(); }
+    void init();
+    void cleanup() { m_win.reset(); }
+
+    void tabsShowTheirPage();
+    void userDatabaseDirectory();
+    void directoryWithoutTheFile();
+    void questionBankAndPictureDirectories();
+
+private:
+    Window &win() { return *m_win; }
+    QByteArray iniBytes() const
+    {
+        QFile f(m_win->sb.iniPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Answers the next file dialog with the file, or cancels it (empty file).
+    void chooseFile(const QString &file)
+    {
+        answerDialogs({[this, file](QDialog *d) {
+            auto *dialog = qobject_cast<QFileDialog *>(d);
+            if (!dialog)
+                return int(QDialog::Rejected);
+            m_filters = dialog->nameFilters();
+            m_startDir = QDir::toNativeSeparators(dialog->directory().absolutePath()) + QDir::separator();
+            if (file.isEmpty())
+                return int(QDialog::Rejected);
+            dialog->selectFile(file);
+            return int(QDialog::Accepted);
+        }});
+    }
+    QString makeDir(const QString &name, const QString &file)
+    {
+        const QString dir = win().sb.dir.path() + QLatin1Char('/') + name + QLatin1Char('/');
+        QDir().mkpath(dir);
+        if (!file.isEmpty()) {
+            QFile f(dir + file);
+            f.open(QIODevice::WriteOnly);
+            f.write("x");
+        }
+        return dir;
+    }
+
+    std::unique_ptr<ShellFixture::Databases> m_db;
+    std::unique_ptr<Window> m_win;
+    QStringList m_filters;
+    QString m_startDir;
+    // Lines of the INI file that no directory choice may touch.
+    const QString m_extraIni = QStringLiteral("; demo settings\nQDBVER=2024\\1\n[Other]\nShare=\\\\srv\\velko\\\n");
+};
+
+void TestAdminSettings::init()
+{
+    m_win = std::make_unique<Window>(*m_db, m_extraIni);
+    win().signInAdmin();
+    win().admin<QTabWidget>(QStringLiteral("tabAdmin"))->setCurrentIndex(1);
+}
+
+void TestAdminSettings::tabsShowTheirPage()
+{
+    auto *tabs = win().admin<QTabWidget>(QStringLiteral("tabAdmin"));
+    QVERIFY(win().admin(QStringLiteral("frametabAdmin_1"))->isVisible());
+    QVERIFY(!win().admin(QStringLiteral("frametabAdmin_0"))->isVisible());
+    QVERIFY(win().admin(QStringLiteral("cmdUserDBPathSelect"))->isVisible());
+    tabs->setCurrentIndex(0);
+    QVERIFY(win().admin(QStringLiteral("frametabAdmin_0"))->isVisible());
+    QVERIFY(!win().admin(QStringLiteral("frametabAdmin_1"))->isVisible());
+    // The boxes show the directories in use.
+    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtUserDBPath"))->text(), ShellFixture::dataDir(win().sb));
+    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtQuestionDBPath"))->text(), ShellFixture::dataDir(win().sb));
+    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtPicPath"))->text(), ShellFixture::picDir(win().sb));
+}
+
+void TestAdminSettings::userDatabaseDirectory()
+{
+    const QByteArray before = iniBytes();
+    auto *box = win().admin<QLineEdit>(QStringLiteral("txtUserDBPath"));
+    const QString oldDir = box->text();
+
+    // Cancelled: nothing changes.
+    chooseFile(QString());
+    win().click(QStringLiteral("cmdUserDBPathSelect"));
+    QCOMPARE(m_filters, QStringList{"DB File (Users.sqlite)"});
+    QCOMPARE(m_startDir, oldDir);
+    QCOMPARE(iniBytes(), before);
+    QCOMPARE(box->text(), oldDir);
+    QVERIFY(Dialogs::Shown().isEmpty());
+
+    // Chosen: the one key changes, every other byte stays; the warning names the program.
+    const QString newDir = makeDir(QStringLiteral("share"), QStringLiteral("Users.sqlite"));
+    chooseFile(newDir + QStringLiteral("Users.sqlite"));
+    win().click(QStringLiteral("cmdUserDBPathSelect"));
+    QByteArray expected = before;
+    expected.replace("USERDB_PATH=" + oldDir.toUtf8(), "USERDB_PATH=" + newDir.toUtf8());
+    QVERIFY(expected != before);
+    QCOMPARE(iniBytes(), expected);
+    QCOMPARE(box->text(), newDir);
+    QCOMPARE(Dialogs::Shown().size(), 1);
+    QCOMPARE(Dialogs::Shown()[0].icon, QMessageBox::Critical);
+    QCOMPARE(Dialogs::Shown()[0].title, QStringLiteral("Warnung :"));
+    QCOMPARE(Dialogs::Shown()[0].text, QStringLiteral("Starten Sie velko erneut um diese Aenderung zu aktivieren !"));
+    // The open user database stays the one of the start until the next start.
+    QCOMPARE(objUser->DbPath(), oldDir);
+    QVERIFY(objUser->IsOpen());
+}
+
+void TestAdminSettings::directoryWithoutTheFile()
+{
+    const QByteArray before = iniBytes();
+    const QString dir = makeDir(QStringLiteral("typo"), QStringLiteral("Other.sqlite"));
+    const QString question = QStringLiteral("Die Datei '") + dir
+                             + QStringLiteral("Users.sqlite' gibt es nicht ! Wollen Sie dieses Verzeichnis "
+                                              "trotzdem verwenden ?");
+    chooseFile(dir + QStringLiteral("Other.sqlite"));
+    Dialogs::SetNextAnswer(QMessageBox::Cancel);
+    win().click(QStringLiteral("cmdUserDBPathSelect"));
+    QCOMPARE(Dialogs::Shown().size(), 1);
+    QCOMPARE(Dialogs::Shown()[0].text, question);
+    QCOMPARE(iniBytes(), before);
+    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtUserDBPath"))->text(), ShellFixture::dataDir(win().sb));
+
+    // Confirmed: written, then the restart warning.
+    Dialogs::ClearShown();
+    chooseFile(dir + QStringLiteral("Other.sqlite"));
+    win().click(QStringLiteral("cmdUserDBPathSelect"));
+    QCOMPARE(Dialogs::Shown().size(), 2);
+    QCOMPARE(Dialogs::Shown()[1].title, QStringLiteral("Warnung :"));
+    QVERIFY(iniBytes().contains("USERDB_PATH=" + dir.toUtf8() + "\n"));
+}
+
+void TestAdminSettings::questionBankAndPictureDirectories()
+{
+    const QByteArray before = iniBytes();
+    const QString bankDir = makeDir(QStringLiteral("bank"), QStringLiteral("Bank.sqlite"));
+    chooseFile(bankDir + QStringLiteral("Bank.sqlite"));
+    win().click(QStringLiteral("cmdQuestionDBPathSelect"));
+    QCOMPARE(m_filters, QStringList{"DB File (Bank.sqlite)"});
+    QByteArray expected = before;
+    expected.replace("DB_PATH=" + ShellFixture::dataDir(win().sb).toUtf8() + "\nDB_NAME",
+                     "DB_PATH=" + bankDir.toUtf8() + "\nDB_NAME");
+    QCOMPARE(iniBytes(), expected);
+    QCOMPARE(Dialogs::Shown().size(), 1);
+    QCOMPARE(Dialogs::Shown()[0].icon, QMessageBox::Critical);
+
+    // Pictures: used at once, no message.
+    Dialogs::ClearShown();
+    const QString picDir = makeDir(QStringLiteral("pictures"), QStringLiteral("0001.jpg"));
+    chooseFile(picDir + QStringLiteral("0001.jpg"));
+    win().click(QStringLiteral("cmdPicPathSelect"));
+    QCOMPARE(m_filters, QStringList{"velko Pictures (*.jpg)"});
+    QCOMPARE(PicturePath, picDir);
+    QVERIFY(Dialogs::Shown().isEmpty());
+    expected.replace("PIC_PATH=" + ShellFixture::picDir(win().sb).toUtf8(), "PIC_PATH=" + picDir.toUtf8());
+    QCOMPARE(iniBytes(), expected);
+}
+
+QTEST_MAIN(TestAdminSettings)
+#include "tst_admin_settings.moc"
