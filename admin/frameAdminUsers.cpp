@@ -116,8 +116,10 @@ void frameAdmin::AdminUserDataDisplay()
                                 txtUserCategoryNr, txtUserBookNr,   txtUserComment};
     cmbUserActivity->clear();
     if (!UserDisplayed()) {
-        for (QLineEdit *box : boxes)
+        for (QLineEdit *box : boxes) {
             box->clear();
+            box->setToolTip(QString());
+        }
         for (QRadioButton *option : chkUserActive) {
             option->setAutoExclusive(false);
             option->setChecked(false);
@@ -145,6 +147,11 @@ void frameAdmin::AdminUserDataDisplay()
     } else {
         txtUserBookNr->clear();
     }
+
+    // A text wider than its box can be read in full from the tool tip (the
+    // password is told to its user, not shown around).
+    for (QLineEdit *box : boxes)
+        box->setToolTip(box == txtUserPassword ? QString() : box->text());
 
     chkUserActive[u.UserStatus != 0 ? 1 : 0]->setChecked(true);
 

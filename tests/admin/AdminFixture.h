@@ -37,7 +37,13 @@ public:
         return ShellFixture::child<T>(ShellFixture::child(w.get(), frame), name);
     }
     template <class T = QWidget> T *admin(const QString &name) const { return find<T>(QStringLiteral("frameAdmin"), name); }
-    void click(const QString &name) const { QTest::mouseClick(admin(name), Qt::LeftButton); }
+    // A click as the mouse does it; an option button is hit on its indicator.
+    void click(const QString &name) const
+    {
+        QWidget *w = admin(name);
+        const QPoint at = qobject_cast<QRadioButton *>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
+        QTest::mouseClick(w, Qt::LeftButton, {}, at);
+    }
 
     void signIn(const QString &name, const QString &password) const
     {

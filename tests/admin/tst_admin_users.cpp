@@ -5,6 +5,7 @@
 #include <QtTest>
 
 #include "AdminFixture.h"
+#include "CaptionFit.h"
 #include "admin/frameAdmin.h"
 #include "core/LocalisedTexts.h"
 #include "core/Notice.h"
@@ -47,6 +48,7 @@ private Q_SLOTS:
     void searchByNameAndPassword();
     void historyOfACandidate();
     void languageChangeRecaptions();
+    void dialogsFitInEveryLanguage();
 
 private:
     Window &win() { return *m_win; }
@@ -249,7 +251,9 @@ void TestAdminUsers::modifyRenameAndDeactivate()
     win().click(QStringLiteral("cmdUserEdit"));
     QCOMPARE(win().users().value(3), QStringLiteral("Claire Dubois|2580|1|1|1|1| "));
     QVERIFY(checked(1));
-    QVERIFY(win().items(win().adminList).contains(QStringLiteral("Claire Dubois")));
+    // A status change reads the lists again at once: Claire leaves the login list.
+    QCOMPARE(win().items(win().loginList), (QStringList{"_Vestr", "Anna Berger", "Giulia Rossi"}));
+    QCOMPARE(win().selected(), QStringLiteral("Claire Dubois"));
     QCOMPARE(win().events().last(), "2001|User Modified|Claire Dubois|" + win().userId("Claire Dubois"));
     win().click(QStringLiteral("cmdAdminOK"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
@@ -416,6 +420,37 @@ void TestAdminUsers::languageChangeRecaptions()
     win().click(QStringLiteral("cmdUserEdit"));
     QCOMPARE(title, QStringLiteral("Données de l'utilisateur :"));
     QCOMPARE(label, QStringLiteral("Mot de Passe :"));
+}
+
+// Every caption of both dialogs fits in the three languages. With
+// VELKO_SCREENSHOTS=DIR set, the dialogs and the screen are saved there.
+void TestAdminUsers::dialogsFitInEveryLanguage()
+{
+    const QString shots = qEnvironmentVariable("VELKO_SCREENSHOTS");
+    QStringList problems;
+    auto look = [&](QDialog *d, const QString &name, int language) {
+        QCoreApplication::processEvents();
+        for (QWidget *c : d->findChildren<QWidget *>())
+            if (c->isVisible())
+                if (const QString o = CaptionFit::Overflow(c); !o.isEmpty())
+                    problems << QStringLiteral("%1 (language %2): %3").arg(name).arg(language).arg(o);
+        if (!shots.isEmpty())
+            d->grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, name).arg(language));
+        clickIn(d, Cancel);
+        return 0;
+    };
+    for (int language = 0; language <= 2; ++language) {
+        LanguageCaller = 3;
+        cmdLanguageChoice_Click(static_cast<int16_t>(language));
+        win().pick(QStringLiteral("Giulia Rossi"));
+        if (!shots.isEmpty())
+            win().w->grab().save(QStringLiteral("%1/admin-user-%2.png").arg(shots).arg(language));
+        answerDialogs({[&](QDialog *d) { return look(d, QStringLiteral("useredit"), language); },
+                       [&](QDialog *d) { return look(d, QStringLiteral("usersearch"), language); }});
+        win().click(QStringLiteral("cmdUserEdit"));
+        win().click(QStringLiteral("cmdUserSearch"));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestAdminUsers)

@@ -1,6 +1,7 @@
 // Every caption of every screen fits its control at the design size, in the
 // three languages. With VELKO_SCREENSHOTS=DIR set, each screen is also saved
 // there as a PNG per language for a look by eye.
+#include "CaptionFit.h"
 #include "ShellFixture.h"
 #include "core/LocalisedTexts.h"
 #include "core/Screens.h"
@@ -21,43 +22,6 @@ const struct { Screen screen; const char *name; } kScreens[] = {
     {Screen::Login, "login"},   {Screen::Practice, "practice"}, {Screen::Themes, "themes"},
     {Screen::QA, "question"},   {Screen::Grade, "grade"},       {Screen::History, "history"},
     {Screen::Admin, "admin"},   {Screen::Language, "language"}, {Screen::ResultsLog, "resultslog"}};
-
-// The lines of a caption that do not fit the control, empty when all fit.
-QString Overflow(const QWidget *w)
-{
-    QString text;
-    QRect room;
-    bool wrap = false;
-    if (auto *b = qobject_cast<const QAbstractButton *>(w)) {
-        text = b->text();
-        room = b->rect().adjusted(3, 2, -3, -2);
-        if (!qobject_cast<const QPushButton *>(w))
-            room.setLeft(room.left() + 20);   // the indicator of a radio button or check box
-    } else if (auto *l = qobject_cast<const QLabel *>(w)) {
-        if (l->textFormat() == Qt::RichText || Qt::mightBeRichText(l->text()) || !l->pixmap().isNull())
-            return {};
-        text = l->text();
-        room = l->contentsRect().adjusted(l->margin(), l->margin(), -l->margin(), -l->margin());
-        wrap = l->wordWrap();
-    } else if (auto *g = qobject_cast<const QGroupBox *>(w)) {
-        text = g->title();
-        room = QRect(0, 0, g->width() - 12, g->fontMetrics().height());
-    }
-    text.remove(QLatin1Char('&'));
-    if (text.trimmed().isEmpty() || room.width() <= 0)
-        return {};
-    const QFontMetrics fm(w->font());
-    const QRect needed = fm.boundingRect(QRect(0, 0, room.width(), 100000),
-                                         (wrap ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop, text);
-    if (needed.width() <= room.width() + 1 && needed.height() <= room.height() + 1)
-        return {};
-    return QStringLiteral("%1 '%2' needs %3x%4 in %5x%6")
-        .arg(w->objectName(), text)
-        .arg(needed.width())
-        .arg(needed.height())
-        .arg(room.width())
-        .arg(room.height());
-}
 
 } // namespace
 
@@ -108,7 +72,7 @@ void TestScreensFit::captionsFitInEveryLanguage()
             QCoreApplication::processEvents();
             for (QWidget *c : frame->findChildren<QWidget *>())
                 if (c->isVisible())
-                    if (const QString o = Overflow(c); !o.isEmpty())
+                    if (const QString o = CaptionFit::Overflow(c); !o.isEmpty())
                         problems << QStringLiteral("%1 (language %2): %3").arg(QLatin1String(s.name)).arg(language).arg(o);
             if (!shots.isEmpty())
                 w.grab().save(QStringLiteral("%1/%2-%3.png").arg(shots, QLatin1String(s.name)).arg(language));
