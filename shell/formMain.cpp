@@ -110,6 +110,11 @@ void formMain::wireProcedures()
     MainProcs::AdminUserDataDisplay = [this] { m_frameAdmin->AdminUserDataDisplay(); };
     MainProcs::QuestionnaireTitleSet = [] { QuestionnaireTitleSet(); };
     MainProcs::GradeGridFill = [this] { m_frameGrade->GradeGridFill(); };
+    MainProcs::framePracticeStatsShow = [this] { m_framePractice->framePracticeStatsShow(); };
+    MainProcs::frameThemesInit = [this] { m_frameThemes->frameThemesInit(); };
+    MainProcs::frameThemesStatsShow = [this] { m_frameThemes->frameThemesStatsShow(); };
+    MainProcs::frameThemesLabelsUpdate = [this] { m_frameThemes->frameThemesLabelsUpdate(); };
+    MainProcs::frameHistoryInit = [this] { m_frameHistory->frameHistoryInit(); };
 }
 
 void formMain::FormTextUpdate()

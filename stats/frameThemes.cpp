@@ -1,9 +1,22 @@
 #include "stats/frameThemes.h"
 
+#include "core/AppState.h"
 #include "core/ControlCreate.h"
+#include "core/Notice.h"
+#include "core/Screens.h"
+#include "core/Seams.h"
+#include "core/clsDebug.h"
+#include "questionbank/clsQuestion.h"
+#include "stats/StatsButtons.h"
+#include "stats/StatsTexts.h"
+#include "training/QuestionSet.h"
+#include "training/QuestionSetBuild.h"
+#include "training/frameQA.h"
+#include "userdb/clsUser.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QVariant>
 
 frameThemes::frameThemes(QWidget *parent)
     : QGroupBox(parent)
@@ -29,16 +42,15 @@ frameThemes::frameThemes(QWidget *parent)
                                       QStringLiteral("Stats"), 4, 4, bw, bh);
     cmdThemesStatsPrint = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdThemesStatsPrint"),
                                        QStringLiteral("Print"), 4, 4 + step, bw, bh);
-    cmdThemesStatsPrint->setEnabled(false);   // enabled once a printer is known to exist
-    cmdThemesStatsShow->setEnabled(false);    // statistics are not available yet
+    // Printing of the statistics is not available yet: its button stays
+    // disabled, printer or not.
+    cmdThemesStatsPrint->setEnabled(false);
     cmdLanguage = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdLanguage_5"), QStringLiteral("Language"), 4,
                                4 + 2 * step, bw, bh);
     cmdThemesQuit = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdThemesQuit"), QStringLiteral("Quit"),
                                  4, 4 + 3 * step, bw, bh);
-    // The theme questionnaires cannot be started or left yet.
-    cmdThemesQuit->setEnabled(false);
-    for (QPushButton *b : std::as_const(cmdThemesQuestionnaire))
-        b->setEnabled(false);
+    connect(cmdThemesStatsShow, &QPushButton::clicked, this, &frameThemes::cmdThemesStatsShow_Click);
+    connect(cmdThemesQuit, &QPushButton::clicked, this, &frameThemes::cmdThemesQuit_Click);
 }
 
 QLabel *frameThemes::questionnaireLabelCreate(int index)
@@ -52,8 +64,10 @@ QLabel *frameThemes::questionnaireLabelCreate(int index)
 
 QPushButton *frameThemes::questionnaireButtonCreate(int index)
 {
-    return ButtonCreate(this, QStringLiteral("cmdThemesQuestionnaire_%1").arg(index),
-                        QString::number(index % ThemeColumnMax + 1), 0, 0, 50, 40);
+    QPushButton *b = ButtonCreate(this, QStringLiteral("cmdThemesQuestionnaire_%1").arg(index),
+                                  QString::number(index % ThemeColumnMax + 1), 0, 0, 50, 40);
+    connect(b, &QPushButton::clicked, this, [this, index] { cmdThemesQuestionnaire_Click(index); });
+    return b;
 }
 
 void frameThemes::ThemesGridLoad()
@@ -98,4 +112,92 @@ void frameThemes::ThemesGridLoad()
             b->setVisible(true);
         }
     }
+}
+
+int16_t frameThemes::RowThemeNr(int row) const
+{
+    if (row < 0 || row >= m_themeRowCount || row >= lblThemesQuestionnaire.size())
+        return 0;
+    return static_cast<int16_t>(lblThemesQuestionnaire[row]->property("Tag").toString().toInt());
+}
+
+void frameThemes::frameThemesInit()
+{
+    for (QLabel *label : std::as_const(lblThemesQuestionnaire))
+        label->setVisible(false);
+    for (QPushButton *b : std::as_const(cmdThemesQuestionnaire))
+        b->setVisible(false);
+
+    int row = 0;
+    const int themeNrMax = objQuestion ? objQuestion->ThemeNameNrMax() : 0;
+    for (int themeNr = 4; themeNr <= themeNrMax; ++themeNr) {
+        const QString name = objQuestion->ThemeNames(themeNr, CurrentCategoryNr, CurrentLanguageNr);
+        if (name.isEmpty() || row >= ThemeRowMax || row >= lblThemesQuestionnaire.size())
+            continue;
+        QLabel *label = lblThemesQuestionnaire[row];
+        label->setText(name);
+        label->setProperty("Tag", QString::number(themeNr));
+        label->setVisible(true);
+        CurrentThemeNr = static_cast<int16_t>(themeNr);
+        for (int j = 0; j < ThemeColumnMax; ++j) {
+            const int index = row * ThemeColumnMax + j;
+            if (index >= cmdThemesQuestionnaire.size())
+                break;
+            CurrentQuestionnaireNr = static_cast<int16_t>(j + 1);
+            objQuestion->QuestionnaireGet();
+            cmdThemesQuestionnaire[index]->setVisible(!objQuestion->QuestionnaireQuestions.isEmpty());
+        }
+        ++row;
+    }
+    m_themeRowCount = row;
+    if (objDebug)
+        objDebug->LogPrint(QStringLiteral("Themes# : ") + QString::number(row));
+}
+
+void frameThemes::frameThemesLabelsUpdate()
+{
+    for (int row = 0; row < m_themeRowCount && row < lblThemesQuestionnaire.size(); ++row)
+        lblThemesQuestionnaire[row]->setText(
+            objQuestion ? objQuestion->ThemeNames(RowThemeNr(row), CurrentCategoryNr, CurrentLanguageNr) : QString());
+}
+
+void frameThemes::frameThemesStatsShow()
+{
+    QVector<StatsButton> buttons;
+    for (int row = 0; row < m_themeRowCount; ++row)
+        for (int j = 0; j < ThemeColumnMax; ++j) {
+            const int index = row * ThemeColumnMax + j;
+            if (index < cmdThemesQuestionnaire.size())
+                buttons.append({cmdThemesQuestionnaire[index], RowThemeNr(row), static_cast<int16_t>(j + 1)});
+        }
+    StatsButtonsShow(objUser, buttons);
+}
+
+void frameThemes::cmdThemesQuestionnaire_Click(int index)
+{
+    const int row = index / ThemeColumnMax;
+    if (index < 0 || row >= m_themeRowCount)
+        return;
+    if (ThemeQuestionnaireSetBuild(RowThemeNr(row), static_cast<int16_t>(index % ThemeColumnMax + 1)) < 1) {
+        Seams::Beep();
+        NoticeShow(this, StatsText(StatsTextId::NoticeEmptyQuestionnaire, CurrentLanguageNr));
+        return;
+    }
+    frameQA *qa = ScreenAs<frameQA>(Screen::QA);
+    if (qa)
+        qa->QuestionButtonsInit(SetRecord.QuestionCount);
+    SetRecord.CurrentIndex = 1;
+    if (qa)
+        qa->frameQAQuestion_Display();
+    Frame_OnTop(Screen::QA, true);
+}
+
+void frameThemes::cmdThemesStatsShow_Click()
+{
+    frameThemesStatsShow();
+}
+
+void frameThemes::cmdThemesQuit_Click()
+{
+    Frame_OnTop(Screen::Practice, true);
 }

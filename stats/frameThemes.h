@@ -23,6 +23,24 @@ public:
     // horizontal step, button 2 the vertical one).
     void ThemesGridLoad();
 
+    // Builds the rows for CurrentCategoryNr: the named themes from 4 up, at
+    // most ThemeRowMax, each with the buttons of its stored questionnaires.
+    void frameThemesInit();
+    // Re-captions the rows in the current language.
+    void frameThemesLabelsUpdate();
+    // Colours every questionnaire button of the rows by the signed-in
+    // user's best result.
+    void frameThemesStatsShow();
+
+    void cmdThemesQuestionnaire_Click(int index);
+    void cmdThemesStatsShow_Click();
+    void cmdThemesQuit_Click();
+
+    // Number of rows filled by frameThemesInit, 0 to ThemeRowMax.
+    int ThemeRowCount() const { return m_themeRowCount; }
+    // Theme number of a row ("Tag" of its label), 0 for a row out of range.
+    int16_t RowThemeNr(int row) const;
+
     QVector<QLabel *> lblThemesQuestionnaire;        // 0..10, one per row
     QVector<QPushButton *> cmdThemesQuestionnaire;   // row * 6 + column
 
@@ -41,6 +59,7 @@ private:
     QPoint m_labelOrigin;
     int m_stepX = 0;
     int m_stepY = 0;
+    int m_themeRowCount = 0;
 
     QPushButton *questionnaireButtonCreate(int index);
 };

@@ -311,12 +311,14 @@ bool SingleQuestionSetBuild(const QString &numberText)
     return true;
 }
 
-int32_t LessonSetBuild(int index)
+namespace {
+
+// A predefined questionnaire of the bank (CurrentThemeNr,
+// CurrentQuestionnaireNr) as a practice set with the given title.
+int32_t StoredQuestionnaireSetBuild(const TitleInfoRecord &title)
 {
     SetRecord.QuestionMode = QuestionModePractice;
-    CurrentThemeNr = CurrentCategoryNr;
-    CurrentQuestionnaireNr = static_cast<int16_t>(index + 1);
-    SetRecord.TitleInfo = TitleInfoRecord{0, index + 1, 5, 0};
+    SetRecord.TitleInfo = title;
     QuestionnaireTitleSet();
     QString q;
     if (objQuestion) {
@@ -331,4 +333,20 @@ int32_t LessonSetBuild(int index)
         SetRecord.RevealState[i] = 0;
     }
     return SetRecord.QuestionCount;
+}
+
+} // namespace
+
+int32_t LessonSetBuild(int index)
+{
+    CurrentThemeNr = CurrentCategoryNr;
+    CurrentQuestionnaireNr = static_cast<int16_t>(index + 1);
+    return StoredQuestionnaireSetBuild(TitleInfoRecord{0, index + 1, 5, 0});
+}
+
+int32_t ThemeQuestionnaireSetBuild(int16_t themeNr, int16_t questionnaireNr)
+{
+    CurrentThemeNr = themeNr;
+    CurrentQuestionnaireNr = questionnaireNr;
+    return StoredQuestionnaireSetBuild(TitleInfoRecord{0, questionnaireNr, 2, themeNr});
 }

@@ -64,3 +64,8 @@ bool SingleQuestionSetBuild(const QString &numberText);
 // mode 0, title, stored question list. Returns QuestionCount (0 when the
 // lesson is not stored).
 int32_t LessonSetBuild(int index);
+
+// Theme questionnaire set (questionnaire questionnaireNr of theme themeNr in
+// CurrentCategoryNr) into SetRecord: mode 0, title "questionnaire n, theme :
+// name", stored question list. Returns QuestionCount (0 when not stored).
+int32_t ThemeQuestionnaireSetBuild(int16_t themeNr, int16_t questionnaireNr);

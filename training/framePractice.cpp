@@ -8,6 +8,9 @@
 #include "core/Screens.h"
 #include "core/Seams.h"
 #include "questionbank/clsQuestion.h"
+#include "stats/HistoryCaller.h"
+#include "stats/StatsButtons.h"
+#include "stats/dialogQuestionStats.h"
 #include "training/QuestionSet.h"
 #include "training/QuestionSetBuild.h"
 #include "training/frameQA.h"
@@ -105,10 +108,9 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
                                                  QStringLiteral("cmdPracticeQuestionStatsPrint"),
                                                  QStringLiteral("STATS\nDRUCKEN"), 316, 70, 116, 52);
 
-    // Statistics, history and their prints are not available yet: their
-    // buttons stay disabled rather than doing nothing.
-    for (QPushButton *b : {cmdPracticeThemes, cmdPracticeHistory, cmdPracticeStatsShow, cmdPracticeStatsPrint,
-                           cmdPracticeQuestionStatsShow, cmdPracticeQuestionStatsPrint})
+    // Printing of the statistics is not available yet: the print buttons
+    // stay disabled rather than doing nothing.
+    for (QPushButton *b : {cmdPracticeStatsPrint, cmdPracticeQuestionStatsPrint})
         b->setEnabled(false);
 
     pbPractice = ControlCreate<QProgressBar>(this, QStringLiteral("pbPractice"), 330, 100, 290, 20);
@@ -118,6 +120,10 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
     connect(cmdPracticeMix, &QPushButton::clicked, this, &framePractice::cmdPracticeMix_Click);
     connect(cmdPracticeExam, &QPushButton::clicked, this, &framePractice::cmdPracticeExam_Click);
     connect(cmdPracticeThemes, &QPushButton::clicked, this, &framePractice::cmdPracticeThemes_Click);
+    connect(cmdPracticeHistory, &QPushButton::clicked, this, &framePractice::cmdPracticeHistory_Click);
+    connect(cmdPracticeStatsShow, &QPushButton::clicked, this, &framePractice::cmdPracticeStatsShow_Click);
+    connect(cmdPracticeQuestionStatsShow, &QPushButton::clicked, this,
+            &framePractice::cmdPracticeQuestionStatsShow_Click);
     connect(cmdPracticeQuit, &QPushButton::clicked, this, &framePractice::cmdPracticeQuit_Click);
     connect(cmdPracticeQuestion, &QPushButton::clicked, this, &framePractice::cmdPracticeQuestion_Click);
     connect(cmdPracticeQuestionDel, &QPushButton::clicked, this, &framePractice::cmdPracticeQuestionDel_Click);
@@ -298,6 +304,34 @@ void framePractice::cmdPracticeThemes_Click()
 {
     MainProcs::Call(MainProcs::frameThemesLabelsUpdate);
     Frame_OnTop(Screen::Themes, true);
+}
+
+void framePractice::framePracticeStatsShow()
+{
+    CurrentThemeNr = CurrentCategoryNr;
+    QVector<StatsButton> buttons;
+    for (int i = 0; i < LessonCountMax && i < cmdPracticeLesson.size(); ++i)
+        buttons.append({cmdPracticeLesson[i], CurrentThemeNr, static_cast<int16_t>(i + 1)});
+    StatsButtonsShow(objUser, buttons);
+}
+
+void framePractice::cmdPracticeStatsShow_Click()
+{
+    framePracticeStatsShow();
+}
+
+void framePractice::cmdPracticeHistory_Click()
+{
+    HistoryCaller = Screen::Practice;
+    MainProcs::Call(MainProcs::frameHistoryInit);
+    Frame_OnTop(Screen::History, true);
+    framePracticeStatsShow();
+    MainProcs::Call(MainProcs::frameThemesStatsShow);
+}
+
+void framePractice::cmdPracticeQuestionStatsShow_Click()
+{
+    QuestionStatsShow(this);
 }
 
 void framePractice::cmdPracticeQuit_Click()

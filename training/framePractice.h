@@ -28,6 +28,9 @@ public:
     // Category label of the title: the localised "category" caption and the
     // name of CurrentCategoryNr (also used after a language change).
     void PracticeTitleCategoryShow();
+    // Colours the 21 lesson buttons (hidden ones too) by the signed-in
+    // user's best results; CurrentThemeNr stays the category number.
+    void framePracticeStatsShow();
 
 public Q_SLOTS:
     void cmdPracticeLesson_Click(int index);
@@ -38,6 +41,9 @@ public Q_SLOTS:
     void cmdPracticeQuestionDel_Click();
     void cmdPracticeQuestionClear_Click();
     void cmdPracticeThemes_Click();
+    void cmdPracticeHistory_Click();
+    void cmdPracticeStatsShow_Click();
+    void cmdPracticeQuestionStatsShow_Click();
     void cmdPracticeQuit_Click();
 
 private:

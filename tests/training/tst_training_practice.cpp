@@ -2,6 +2,7 @@
 // it starts a set or leaves.
 #include "TrainingFixture.h"
 #include "core/Notice.h"
+#include "training/QAState.h"
 #include "training/QuestionSetBuild.h"
 
 #include <QProgressBar>
@@ -29,6 +30,7 @@ private Q_SLOTS:
     void singleQuestionAndKeypad();
     void lessonStart();
     void themesAndQuit();
+    void lessonColoursByBestResult();
 };
 
 void TestTrainingPractice::lessonGridAndInitForUser()
@@ -184,14 +186,69 @@ void TestTrainingPractice::themesAndQuit()
     MainProcs::frameThemesLabelsUpdate = [&] { calls << "labels"; };
     MainProcs::frameLoginClose = [&] { calls << "close"; };
     MainProcs::frameLoginInit = [&] { calls << "init"; };
-    // The theme screen cannot be used yet: its button stays disabled, even
-    // after the menu is prepared for a user.
     env.practice->framePracticeInit();
-    QVERIFY(!env.button(env.practice, "cmdPracticeThemes")->isEnabled());
+    Frame_OnTop(env.practice, true);
+    // THEMEN re-captions the theme rows, then shows the theme screen.
+    QPushButton *themes = env.button(env.practice, "cmdPracticeThemes");
+    QVERIFY(themes->isEnabled());
+    themes->click();
+    QCOMPARE(ScreenOnTop(), env.themes);
+    QCOMPARE(calls, QStringList({"labels"}));
     Frame_OnTop(env.practice, true);
     env.button(env.practice, "cmdPracticeQuit")->click();
     QCOMPARE(ScreenOnTop(), env.login);
-    QCOMPARE(calls, QStringList({"close", "init"}));
+    QCOMPARE(calls, QStringList({"labels", "close", "init"}));
+}
+
+void TestTrainingPractice::lessonColoursByBestResult()
+{
+    Env env;
+    env.makeUsers();
+    env.practice->framePracticeInit();   // lessons 1 and 3 shown, 2 hidden
+    const auto store = [&](int16_t theme, int16_t nr, float percent) {
+        env.user.setRSCursorType("2"), env.user.setRSLockType("2");
+        env.user.QuestionnaireStatOpen();
+        env.user.QuestionnaireStatAdd();
+        env.user.QuestionnaireThemeNr = theme, env.user.QuestionnaireNr = nr;
+        env.user.QuestionnaireDateTime = QDateTime(QDate(2026, 5, 1), QTime(8, nr, 0));
+        env.user.QuestionnaireResultPercent = percent;
+        env.user.QuestionnaireStatUpdate();
+        env.user.QuestionnaireStatClose();
+    };
+    for (float p : {60.0f, 89.96f, 70.0f})
+        store(0, 1, p);     // lesson 1: best 89.96, shown as 90 but orange
+    store(0, 2, 90);        // lesson 2 (no button shown): 90 exactly is green
+    store(0, 3, 50);        // lesson 3: red
+    store(1, 4, 100);       // a lesson of another theme: not counted
+    store(-1, 1, 99);
+    CurrentThemeNr = -1;
+    QPushButton *refresh = env.button(env.practice, "cmdPracticeStatsShow");
+    QVERIFY(refresh->isEnabled());
+    refresh->click();
+
+    QCOMPARE(CurrentThemeNr, CurrentCategoryNr);
+    const auto lesson = [&](int i) { return env.button(env.practice, qPrintable(QString("cmdPracticeLesson_%1").arg(i))); };
+    QCOMPARE(QAState::BackColor(lesson(0)), QColor(255, 128, 0));
+    QCOMPARE(lesson(0)->toolTip(), QString("3 mal gemacht, bestes Resultat: 90%"));
+    QCOMPARE(lesson(0)->property("Tag").toString(), QString("90"));
+    QVERIFY(!lesson(1)->isVisibleTo(env.practice));
+    QCOMPARE(QAState::BackColor(lesson(1)), QColor(0, 255, 0));
+    QCOMPARE(lesson(1)->toolTip(), QString("1 mal gemacht, bestes Resultat: 90%"));
+    QCOMPARE(QAState::BackColor(lesson(2)), QColor(255, 0, 0));
+    QCOMPARE(QAState::BackColor(lesson(3)), QAState::ButtonFace());
+    QCOMPARE(lesson(3)->toolTip(), QString("Nie gemacht !"));
+    QCOMPARE(lesson(3)->property("Tag").toString(), QString());
+    QCOMPARE(lesson(20)->toolTip(), QString("Nie gemacht !"));   // the last lesson is computed too
+
+    // In French, and a lesson done since the last refresh.
+    LocalisedTextsFill(1);
+    store(0, 4, 85);
+    env.practice->framePracticeStatsShow();
+    QCOMPARE(lesson(3)->toolTip(), QString("Fait 1 x, meilleur score: 85%"));
+    QCOMPARE(QAState::BackColor(lesson(3)), QColor(255, 128, 0));
+    // The print buttons stay disabled until printing exists.
+    QVERIFY(!env.button(env.practice, "cmdPracticeStatsPrint")->isEnabled());
+    QVERIFY(!env.button(env.practice, "cmdPracticeQuestionStatsPrint")->isEnabled());
 }
 
 QTEST_MAIN(TestTrainingPractice)

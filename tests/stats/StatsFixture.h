@@ -1,0 +1,145 @@
+#pragma once
+// The databases of the statistics tests on the real main window.
+//
+// Bank: questions 1..60 in C and D, right answer "b", theme 4 + n % 14.
+// Named themes: C 4, 5 and 7..17 (13 named, 6 has none), D 4 and 5. Lessons
+// C 1 (questions 1..10), C 2 (11..20), D 1. Theme 4: C questionnaires 1
+// ("000F0010"), 2 ("0011") and 4 ("0012"), gap at 3; D questionnaire 1
+// ("0020"), stored before C's. Theme 5: C questionnaire 1.
+// Users: "_Vestr" 1234, "Anna Keller" 4711 (C, with records), "Bruno Meier"
+// 1111 (D), "Eva Leer" 2222 (C, no record), all German.
+// Anna's records, newest first: theme 4 questionnaire 2 at 89 (one answer
+// "a"), an examination at 75 by "Velko 1.10.0" (40 questions, marks J and L
+// on questions 1 and 2), an examination at 95 by "Velko 1.3.15", a mixed set
+// at 83 (30 questions 21..50), lesson 1 at 90 (answers "bbbbbbbbba", mark J
+// on question 1); and a record of category D that her history never shows.
+#include "TestSupport.h"
+#include "questionbank/clsQuestion.h"
+#include "shell/ShellFixture.h"
+#include "userdb/clsUser.h"
+
+#include <QSqlQuery>
+
+namespace StatsFixture {
+
+inline void Exec(const QString &file, const QString &sql, const QVariantList &values = {})
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("statsfill"));
+        db.setDatabaseName(file);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY2(q.prepare(sql), qPrintable(sql));
+        for (const QVariant &v : values)
+            q.addBindValue(v);
+        QVERIFY2(q.exec(), qPrintable(sql + " " + q.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("statsfill"));
+}
+
+inline QString List(int first, int last)
+{
+    QString s;
+    for (int n = first; n <= last; ++n)
+        s += QStringLiteral("%1").arg(n, 4, 16, QLatin1Char('0')).toUpper();
+    return s;
+}
+
+class Databases
+{
+public:
+    Databases()
+    {
+        const QString bank = m_dir.path() + QStringLiteral("/Bank.sqlite");
+        clsQuestion q;
+        q.setDbPath(m_dir.path() + QLatin1Char('/'));
+        q.setDbFileName(QStringLiteral("Bank.sqlite"));
+        QString error;
+        QVERIFY2(q.DbCreate(error), qPrintable(error));
+        QStringList rows;
+        for (int cat = 0; cat <= 1; ++cat)
+            for (int n = 1; n <= 60; ++n)
+                rows << QStringLiteral("(%1,%2,0,%3,'b')").arg(cat).arg(n).arg(4 + n % 14);
+        Exec(bank, QStringLiteral("INSERT INTO Question VALUES ") + rows.join(','));
+        rows.clear();
+        const char *words[3] = {"Thema", "Thème", "Tema"};
+        for (int t = 4; t <= 17; ++t)
+            for (int l = 0; l <= 2; ++l) {
+                if (t != 6)
+                    rows << QStringLiteral("(0,%1,%2,'%3 %1')").arg(t).arg(l).arg(QString::fromUtf8(words[l]));
+                if (t <= 5)
+                    rows << QStringLiteral("(1,%1,%2,'%3 %1')").arg(t).arg(l).arg(QString::fromUtf8(words[l]));
+            }
+        Exec(bank, QStringLiteral("INSERT INTO Theme VALUES ") + rows.join(','));
+        Exec(bank, QStringLiteral("INSERT INTO Questionnaire VALUES (1,4,1,'0020'),(0,0,1,?),(0,0,2,?),(1,1,1,'0001'),"
+                                  "(0,4,1,'000F0010'),(0,4,2,'0011'),(0,4,4,'0012'),(0,5,1,'0013')"),
+             {List(1, 10), List(11, 20)});
+        Exec(bank, QStringLiteral("INSERT INTO Book VALUES (0,1,'Handbuch',''),(1,1,'Handbuch','')"));
+
+        clsUser u;
+        u.setDbPath(m_dir.path() + QLatin1Char('/'));
+        u.setDbFileName(QStringLiteral("Users.sqlite"));
+        QVERIFY2(u.DbCreate(error), qPrintable(error));
+        u.setRSCursorType(QStringLiteral("2"));
+        u.setRSLockType(QStringLiteral("2"));
+        u.DbOpen();
+        const struct { const char *name, *password; int16_t category; } users[] = {
+            {"_Vestr", "1234", 0}, {"Anna Keller", "4711", 0}, {"Bruno Meier", "1111", 1}, {"Eva Leer", "2222", 0}};
+        for (const auto &c : users) {
+            u.NewUser();
+            u.UserName = QString::fromUtf8(c.name);
+            u.Password = QString::fromUtf8(c.password);
+            u.CategoryNr = c.category;
+            u.BookNr = 1;
+            u.UpdateUser();
+        }
+        u.DbClose();
+
+        const QString users_ = m_dir.path() + QStringLiteral("/Users.sqlite");
+        const auto questionnaire = [&](int category, const char *version, int theme, int nr, const char *when,
+                                       double percent, const QString &answers) {
+            Exec(users_, QStringLiteral("INSERT INTO QuestionnaireStat (UserID, CategoryNr, ProgramVersion, "
+                                        "QuestionnaireThemeNr, QuestionnaireNr, QuestionnaireDateTime, "
+                                        "QuestionnaireResultPercent, QuestionnaireAnswers, QuestionnaireDuration) "
+                                        "VALUES (2, ?, ?, ?, ?, ?, ?, ?, 0)"),
+                 {category, QString::fromLatin1(version), theme, nr, QString::fromLatin1(when), percent, answers});
+        };
+        const auto questions = [&](const char *when, int first, int last) {
+            for (int n = first; n <= last; ++n)
+                Exec(users_, QStringLiteral("INSERT INTO QuestionStat (UserID, CategoryNr, ProgramVersion, "
+                                            "QuestionThemeNr, QuestionNr, QuestionDateTime, QuestionAnswer, "
+                                            "QuestionDuration) VALUES (2, 0, 'Velko 1.10.0', ?, ?, ?, ?, 0)"),
+                     {4 + n % 14, n, QString::fromLatin1(when), n % 4 != 0});
+        };
+        QString exam = QString(30, QLatin1Char('b')) + QString(10, QLatin1Char('c')) + QStringLiteral("JL")
+                       + QString(38, QLatin1Char(' '));
+        questionnaire(0, "Velko 1.10.0", -1, 1, "2026-03-10 09:00:00", 75, exam);
+        questions("2026-03-10 09:00:00", 1, 40);
+        questionnaire(0, "Velko 1.3.15", -1, 1, "2026-03-09 09:00:00", 95, exam);
+        questions("2026-03-09 09:00:00", 1, 40);
+        questionnaire(0, "Velko 2.0.0", -1, 0, "2026-03-08 09:00:00", 83, QString(60, QLatin1Char('b')));
+        questions("2026-03-08 09:00:00", 21, 50);
+        questionnaire(0, "Velko 2.0.0", 0, 1, "2026-03-07 09:00:00", 90,
+                      QStringLiteral("bbbbbbbbbaJ         "));
+        questionnaire(0, "Velko 2.0.0", 4, 2, "2026-03-11 09:00:00", 89, QStringLiteral("a "));
+        questionnaire(1, "Velko 2.0.0", 4, 1, "2026-03-12 09:00:00", 100, QStringLiteral("b "));
+    }
+
+    void install(const TestSupport::Sandbox &sb) const
+    {
+        QDir().mkpath(ShellFixture::dataDir(sb));
+        QDir().mkpath(ShellFixture::picDir(sb));
+        sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Bank.sqlite\nUSERDB_PATH=%1\n"
+                                   "USERDB_NAME=Users.sqlite\nPIC_PATH=%2\n")
+                        .arg(ShellFixture::dataDir(sb), ShellFixture::picDir(sb)));
+        for (const QString &file : {QStringLiteral("Bank.sqlite"), QStringLiteral("Users.sqlite")}) {
+            QVERIFY(QFile::copy(m_dir.filePath(file), ShellFixture::dataDir(sb) + file));
+            QFile::setPermissions(ShellFixture::dataDir(sb) + file, QFile::ReadOwner | QFile::WriteOwner);
+        }
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+} // namespace StatsFixture

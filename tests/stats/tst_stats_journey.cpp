@@ -1,0 +1,361 @@
+// The statistics and the history on the real main window: lesson colours
+// after a grading, the theme screen, the history with and without records,
+// reopening stored questionnaires, and language changes on these screens.
+#include "StatsFixture.h"
+#include "core/Screens.h"
+#include "shell/formMain.h"
+#include "stats/HistoryRows.h"
+#include "stats/frameHistory.h"
+#include "stats/frameThemes.h"
+#include "training/QAState.h"
+#include "training/QuestionSet.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+
+namespace {
+// Every procedure hook of the main window without arguments.
+std::function<void()> *const VoidHooks[] = {
+    &MainProcs::FormTextUpdate,         &MainProcs::framePracticeInit,    &MainProcs::framePracticeStatsShow,
+    &MainProcs::frameThemesInit,        &MainProcs::frameThemesStatsShow, &MainProcs::frameThemesLabelsUpdate,
+    &MainProcs::frameHistoryInit,       &MainProcs::frameAdminInit,       &MainProcs::AdminUserDataDisplay,
+    &MainProcs::frameLoginInit,         &MainProcs::frameLoginClose,      &MainProcs::QuestionnaireTitleSet,
+    &MainProcs::GradeGridFill};
+} // namespace
+
+class TestStatsJourney : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { m_db = std::make_unique<StatsFixture::Databases>(); }
+    void init();
+    void cleanup();
+    void everyHookWired();
+    void lessonColouredAfterGrading();
+    void themeScreenRowsAndQuestionnaires();
+    void historyWithoutRecords();
+    void historyRowsAndReopening();
+    void languageChangeRefreshesStatisticsScreens();
+    void historyOfAUserOpenedByTheAdministrator();
+
+private:
+    template <class T = QPushButton> T *find(const QString &name) { return ShellFixture::child<T>(m_w.get(), name); }
+    void click(const QString &name)
+    {
+        QPushButton *b = find(name);
+        QVERIFY2(b->isEnabled() && b->isVisible(), qPrintable(name));
+        b->click();
+    }
+    void signIn(const QString &name, const QString &password)
+    {
+        auto *list = find<QListWidget>("listLoginUsers");
+        QListWidgetItem *item = list->findItems(name, Qt::MatchExactly).value(0);
+        QVERIFY(item);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        for (const QChar d : password)
+            click(QStringLiteral("cmdLoginNumber_%1").arg(d));
+        click("cmdLoginOK");
+        QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+    }
+    void language(int caller, int choice)
+    {
+        click(QStringLiteral("cmdLanguage_%1").arg(caller));
+        click(QStringLiteral("cmdLanguageChoice_%1").arg(choice));
+    }
+    frameHistory *history() { return m_w->m_frameHistory; }
+    frameThemes *themes() { return m_w->m_frameThemes; }
+    QString cell(int row, int column)
+    {
+        HistoryModel *m = history()->Model();
+        return m->data(m->index(row, column)).toString();
+    }
+    void reviewRow(int row)
+    {
+        history()->CurrentRowSet(row);
+        click("cmdHistoryReview");
+    }
+
+    std::unique_ptr<StatsFixture::Databases> m_db;
+    std::unique_ptr<TestSupport::Sandbox> m_sb;
+    std::unique_ptr<formMain> m_w;
+};
+
+void TestStatsJourney::init()
+{
+    m_sb = std::make_unique<TestSupport::Sandbox>();
+    m_db->install(*m_sb);
+    m_w = std::make_unique<formMain>();
+    m_w->Form_Load();
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
+    Frame_OnTop(Screen::PictureBig, false);
+    m_w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
+}
+
+void TestStatsJourney::cleanup()
+{
+    m_w.reset();
+    for (auto *hook : VoidHooks)
+        *hook = {};
+    SetRecord = QuestionSet();
+    m_sb.reset();
+}
+
+void TestStatsJourney::everyHookWired()
+{
+    for (auto *hook : VoidHooks)
+        QVERIFY2(*hook, qPrintable(QString("hook %1 is not set").arg(hook - VoidHooks[0])));
+}
+
+void TestStatsJourney::lessonColouredAfterGrading()
+{
+    signIn("Eva Leer", "2222");
+    QPushButton *lesson = find("cmdPracticeLesson_0");
+    QCOMPARE(lesson->toolTip(), QString("Nie gemacht !"));
+    QCOMPARE(QAState::BackColor(lesson), QAState::ButtonFace());
+
+    // Lesson 1: 9 of 10 right gives 90 %.
+    click("cmdPracticeLesson_0");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
+    QCOMPARE(SetRecord.QuestionCount, 10);
+    for (int i = 1; i <= 10; ++i)
+        SetRecord.UserAnswers[i] = i == 4 ? "a" : "b";
+    click("cmdQAGrade");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    QCOMPARE(SetRecord.ResultPercent, int16_t(90));
+    click("cmdGradeQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+    QCOMPARE(QAState::BackColor(lesson), QColor(0, 255, 0));
+    QCOMPARE(lesson->toolTip(), QString("1 mal gemacht, bestes Resultat: 90%"));
+    QCOMPARE(lesson->property("Tag").toString(), QString("90"));
+
+    // Lesson 2 abandoned: the colours are current, nothing stored.
+    click("cmdPracticeLesson_1");
+    click("cmdQAQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+    QCOMPARE(find("cmdPracticeLesson_1")->toolTip(), QString("Nie gemacht !"));
+    QCOMPARE(CurrentThemeNr, int16_t(0));
+}
+
+void TestStatsJourney::themeScreenRowsAndQuestionnaires()
+{
+    signIn("Anna Keller", "4711");
+    click("cmdPracticeThemes");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Themes));
+    // 13 named themes: the first 11 by number, theme 6 has no name.
+    QCOMPARE(themes()->ThemeRowCount(), 11);
+    QStringList labels;
+    for (QLabel *l : themes()->lblThemesQuestionnaire)
+        if (l->isVisible())
+            labels << l->text() + "=" + l->property("Tag").toString();
+    QCOMPARE(labels, QStringList({"Thema 4=4", "Thema 5=5", "Thema 7=7", "Thema 8=8", "Thema 9=9", "Thema 10=10",
+                                  "Thema 11=11", "Thema 12=12", "Thema 13=13", "Thema 14=14", "Thema 15=15"}));
+    // Theme 4 of C: questionnaires 1, 2 and 4; theme 5: 1; theme 7: none.
+    QList<int> shown;
+    for (int i = 0; i < 18; ++i)
+        if (themes()->cmdThemesQuestionnaire[i]->isVisible())
+            shown << i;
+    QCOMPARE(shown, QList<int>({0, 1, 3, 6}));
+    QPushButton *done = themes()->cmdThemesQuestionnaire[1];
+    QCOMPARE(done->toolTip(), QString("1 mal gemacht, bestes Resultat: 89%"));
+    QCOMPARE(QAState::BackColor(done), QColor(255, 128, 0));
+    QCOMPARE(themes()->cmdThemesQuestionnaire[0]->toolTip(), QString("Nie gemacht !"));
+    // The record of category D (theme 4, questionnaire 1, 100 %) does not count.
+    QCOMPARE(QAState::BackColor(themes()->cmdThemesQuestionnaire[0]), QAState::ButtonFace());
+    click("cmdThemesStatsShow");
+    QCOMPARE(done->toolTip(), QString("1 mal gemacht, bestes Resultat: 89%"));
+    QVERIFY(!find("cmdThemesStatsPrint")->isEnabled());
+
+    // A click starts C's questionnaire 1 of theme 4 (D's is stored first).
+    QTest::mouseClick(themes()->cmdThemesQuestionnaire[0], Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
+    QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({15, 16}));
+    QCOMPARE(SetRecord.QuestionMode, QuestionModePractice);
+    QCOMPARE(find<QGroupBox>("frameQA")->title(), QString("Fragebogen : 1, Thema : Thema 4"));
+    click("cmdQAQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+    click("cmdPracticeThemes");
+    click("cmdThemesQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+
+    // Bruno (D) gets D's rows and D's questionnaire.
+    click("cmdPracticeQuit");
+    signIn("Bruno Meier", "1111");
+    click("cmdPracticeThemes");
+    QCOMPARE(themes()->ThemeRowCount(), 2);
+    QVERIFY(themes()->cmdThemesQuestionnaire[0]->isVisible() && !themes()->cmdThemesQuestionnaire[1]->isVisible());
+    QTest::mouseClick(themes()->cmdThemesQuestionnaire[0], Qt::LeftButton);
+    QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({32}));
+}
+
+void TestStatsJourney::historyWithoutRecords()
+{
+    signIn("Eva Leer", "2222");
+    click("cmdPracticeHistory");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    QCOMPARE(find<QLineEdit>("txtHistoryName")->text(), QString("Eva Leer"));
+    QCOMPARE(find<QLineEdit>("txtHistoryCategoryNr")->text(), QString("C - Lastwagen"));
+    QCOMPARE(history()->Model()->rowCount(), 1);
+    QCOMPARE(cell(0, 0), QString());
+    QVERIFY(!history()->gridHistory->isEnabled());
+    QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Resultat"));
+    QVERIFY(history()->gridHistory->isColumnHidden(HistoryModel::StatIdColumn));
+    click("cmdHistoryReview");   // nothing to reopen
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    click("cmdHistoryQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+}
+
+void TestStatsJourney::historyRowsAndReopening()
+{
+    signIn("Anna Keller", "4711");
+    click("cmdPracticeHistory");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    QCOMPARE(SetRecord.QuestionMode, QuestionModeHistory);
+    HistoryModel *m = history()->Model();
+    QCOMPARE(m->rowCount(), 5);
+    QStringList rows;
+    for (int r = 0; r < 5; ++r)
+        rows << QStringList{cell(r, 0), cell(r, 1), cell(r, 2), cell(r, 3), cell(r, 4)}.join('|');
+    const auto date = [](const char *stored) { return HistoryDateText(QString::fromLatin1(stored)); };
+    QCOMPARE(rows, QStringList({date("2026-03-11 09:00:00") + "||89 %|2|Thema 4",
+                                date("2026-03-10 09:00:00") + "||75 %|PRÜFUNG|",
+                                date("2026-03-09 09:00:00") + "||95 %|PRÜFUNG|",
+                                date("2026-03-08 09:00:00") + "||83 %|MIX|",
+                                date("2026-03-07 09:00:00") + "||90 %|1|"}));
+    QCOMPARE(m->data(m->index(0, 2), Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+    QCOMPARE(m->data(m->index(2, 2), Qt::BackgroundRole).value<QColor>(), QColor(0, 255, 0));
+    QCOMPARE(m->data(m->index(4, 2), Qt::BackgroundRole).value<QColor>(), QColor(0, 255, 0));
+
+    // Review without a selected row: the first one (theme 4, questionnaire 2).
+    click("cmdHistoryReview");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({17}));
+    QCOMPARE(SetRecord.UserAnswers.mid(1), QVector<QString>({"a"}));
+    QCOMPARE(SetRecord.RightAnswerCount, int16_t(1));
+    click("cmdGradeQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+
+    // The examination of "Velko 1.10.0": 40 questions, answers and marks as
+    // given, 75 % of 40 is 30 right.
+    reviewRow(2);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    QCOMPARE(SetRecord.QuestionCount, 40);
+    QCOMPARE(SetRecord.QList[1], 1);
+    QCOMPARE(SetRecord.QList[40], 40);
+    QCOMPARE(SetRecord.UserAnswers[30], QString("b"));
+    QCOMPARE(SetRecord.UserAnswers[31], QString("c"));
+    QCOMPARE(SetRecord.RevealState.mid(1, 3), QVector<uint8_t>({1, 2, 0}));
+    QCOMPARE(SetRecord.ResultPercent, int16_t(75));
+    QCOMPARE(SetRecord.RightAnswerCount, int16_t(30));
+    QCOMPARE(find<QLineEdit>("txtGradeQRight")->text(), QString("30"));
+    QCOMPARE(find<QTableWidget>("gridGrade")->rowCount(), 41);
+    QCOMPARE(find<QLabel>("lblGradeQName")->text(), QString("Fragebogen : PRÜFUNG"));
+    // Each question can be looked at again; the grade button comes back.
+    click("cmdGradeReview");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
+    click("cmdQAGrade");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    click("cmdGradeQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+
+    // The examination of "Velko 1.3.15" cannot be rebuilt.
+    SetRecord.QuestionCount = 0;
+    reviewRow(3);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    QCOMPARE(SetRecord.QuestionCount, 0);
+
+    // The mixed set: 83 % of 30 is 25 right.
+    reviewRow(4);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    QCOMPARE(SetRecord.QuestionCount, 30);
+    QCOMPARE(SetRecord.QList[1], 21);
+    QCOMPARE(SetRecord.RightAnswerCount, int16_t(25));
+    click("cmdGradeQuit");
+
+    // The lesson, by a double click: the bank's list and the stored answers.
+    history()->CurrentRowSet(5);
+    QTest::keyClick(history()->gridHistory, Qt::Key_Return);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    QCOMPARE(SetRecord.UserAnswers[10], QString("a"));
+    QCOMPARE(SetRecord.RevealState[1], uint8_t(1));
+    QCOMPARE(SetRecord.RightAnswerCount, int16_t(9));
+    QCOMPARE(CurrentThemeNr, int16_t(0));
+    click("cmdGradeQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    click("cmdHistoryQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+}
+
+void TestStatsJourney::languageChangeRefreshesStatisticsScreens()
+{
+    signIn("Anna Keller", "4711");
+    click("cmdPracticeThemes");
+    language(5, 1);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Themes));
+    QCOMPARE(themes()->lblThemesQuestionnaire[0]->text(), QString("Thème 4"));
+    QCOMPARE(themes()->cmdThemesQuestionnaire[1]->toolTip(), QString("Fait 1 x, meilleur score: 89%"));
+    click("cmdThemesQuit");
+
+    click("cmdPracticeHistory");
+    language(6, 2);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Risultato"));
+    QCOMPARE(find<QLineEdit>("txtHistoryCategoryNr")->text(), QString("C - Autocarri"));
+    QCOMPARE(cell(1, 3), QString("ESAMI"));
+    QCOMPARE(cell(0, 4), QString("Tema 4"));
+
+    reviewRow(2);
+    language(4, 0);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    QCOMPARE(find<QLabel>("lblGradeQName")->text(), QString("Fragebogen : PRÜFUNG"));
+    QCOMPARE(find<QTableWidget>("gridGrade")->item(0, 1)->text(), QString("Antwort"));
+    QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Resultat"));
+    QCOMPARE(history()->CurrentRow(), 2);
+    QCOMPARE(SetRecord.RightAnswerCount, int16_t(30));
+    click("cmdGradeQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    QCOMPARE(cell(1, 3), QString("PRÜFUNG"));
+}
+
+void TestStatsJourney::historyOfAUserOpenedByTheAdministrator()
+{
+    auto *list = find<QListWidget>("listLoginUsers");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->findItems("_Vestr", Qt::MatchExactly).value(0)).center());
+    for (const QChar d : QString("1234"))
+        click(QStringLiteral("cmdLoginNumber_%1").arg(d));
+    click("cmdLoginOK");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    // The administration's user-records object with the selected user.
+    std::unique_ptr<clsUser> own;
+    if (!objUser) {
+        own = std::make_unique<clsUser>();
+        own->DbOpen();
+        objUser = own.get();
+    }
+    objUser->UserNameSeek("Anna Keller");
+    CurrentCategoryNr = 3;   // whatever the administration left: the user's category counts
+    MainProcs::Call(MainProcs::frameHistoryInit);
+    Frame_OnTop(Screen::History, true);
+    QCOMPARE(find<QLineEdit>("txtHistoryName")->text(), QString("Anna Keller"));
+    QCOMPARE(find<QLineEdit>("txtHistoryCategoryNr")->text(), QString("C - Lastwagen"));
+    QCOMPARE(history()->Model()->RecordCount(), 5);
+    QCOMPARE(cell(0, 4), QString("Thema 4"));
+    reviewRow(5);
+    QCOMPARE(SetRecord.QList.mid(1, 2), QVector<int32_t>({1, 2}));
+    click("cmdGradeQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    click("cmdHistoryQuit");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    m_w.reset();
+}
+
+QTEST_MAIN(TestStatsJourney)
+#include "tst_stats_journey.moc"
