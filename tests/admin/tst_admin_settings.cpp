@@ -5,6 +5,8 @@
 #include <QtTest>
 
 #include "AdminFixture.h"
+#include "CaptionFit.h"
+#include "shell/frameLanguage.h"
 #include "core/AppState.h"
 #include "userdb/clsUser.h"
 
@@ -79,6 +81,20 @@ void TestAdminSettings::tabsShowTheirPage()
 {
     auto *tabs = win().admin<QTabWidget>(QStringLiteral("tabAdmin"));
     QVERIFY(win().admin(QStringLiteral("frametabAdmin_1"))->isVisible());
+    // Its captions fit in the three languages (VELKO_SCREENSHOTS=DIR saves it).
+    const QString shots = qEnvironmentVariable("VELKO_SCREENSHOTS");
+    QStringList problems;
+    for (int16_t language = 0; language <= 2; ++language) {
+        LanguageCaller = 3;
+        cmdLanguageChoice_Click(language);
+        QCoreApplication::processEvents();
+        for (QWidget *c : win().admin(QStringLiteral("frametabAdmin_1"))->findChildren<QWidget *>())
+            if (const QString o = CaptionFit::Overflow(c); c->isVisible() && !o.isEmpty())
+                problems << QStringLiteral("language %1: %2").arg(language).arg(o);
+        if (!shots.isEmpty())
+            win().w->grab().save(QStringLiteral("%1/admin-settings-%2.png").arg(shots).arg(language));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
     QVERIFY(!win().admin(QStringLiteral("frametabAdmin_0"))->isVisible());
     QVERIFY(win().admin(QStringLiteral("cmdUserDBPathSelect"))->isVisible());
     tabs->setCurrentIndex(0);
