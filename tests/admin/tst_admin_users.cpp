@@ -390,13 +390,25 @@ void TestAdminUsers::searchByNameAndPassword()
 
 void TestAdminUsers::historyOfACandidate()
 {
-    QString historyOf;
-    MainProcs::frameHistoryInit = [&] { historyOf = objUser ? objUser->UserName : QString(); };
+    // The real history screen shows the selected candidate and returns here.
     win().pick(QStringLiteral("Claire Dubois"));
     QVERIFY(win().admin(QStringLiteral("cmdUserHistory"))->isEnabled());
     win().click(QStringLiteral("cmdUserHistory"));
-    QCOMPARE(historyOf, QStringLiteral("Claire Dubois"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    QCOMPARE(win().find<QLineEdit>(QStringLiteral("frameHistory"), QStringLiteral("txtHistoryName"))->text(),
+             QStringLiteral("Claire Dubois"));
+    QTest::mouseClick(win().find(QStringLiteral("frameHistory"), QStringLiteral("cmdHistoryQuit")), Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    QCOMPARE(win().selected(), QStringLiteral("Claire Dubois"));
+    // The dialogs still work on the candidate that was shown.
+    QString edited;
+    answerDialogs({[&](QDialog *d) {
+        edited = in<QLineEdit>(d, QStringLiteral("txtUserName"))->text();
+        clickIn(d, Cancel);
+        return 0;
+    }});
+    win().click(QStringLiteral("cmdUserEdit"));
+    QCOMPARE(edited, QStringLiteral("Claire Dubois"));
 }
 
 void TestAdminUsers::languageChangeRecaptions()
