@@ -12,6 +12,7 @@
 #include "shell/frameLanguage.h"
 #include "userdb/clsUser.h"
 
+#include <QClipboard>
 #include <QLabel>
 
 using namespace AdminFixture;
@@ -78,6 +79,12 @@ void TestAdminUsers::listAndDisplayOfAllUsers()
     QCOMPARE(box(QStringLiteral("txtUserComment")), QString());
     QVERIFY(checked(0) && !checked(1));
     QVERIFY(win().admin(QStringLiteral("cmdUserEdit"))->isEnabled());
+    // The password is shown, but the copy key does not put it on the clipboard.
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    auto *password = win().admin<QLineEdit>(QStringLiteral("txtUserPassword"));
+    password->selectAll();
+    QTest::keyClick(password, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
 
     // The options only show the status: clicking "active" of a deactivated
     // user leaves "deactivated" selected.
@@ -209,6 +216,7 @@ void TestAdminUsers::modifyRenameAndDeactivate()
 {
     // The dialog shows the user; OK waits for a change.
     CurrentLanguageNr = 1;   // the interface speaks French, Anna German
+    QApplication::clipboard()->setText(QStringLiteral("before"));
     win().pick(QStringLiteral("Anna Keller"));
     QListWidgetItem *annaItem = win().adminList->currentItem();
     bool okAtFirst = true;
@@ -219,13 +227,19 @@ void TestAdminUsers::modifyRenameAndDeactivate()
                     .arg(in<QComboBox>(d, QStringLiteral("cmbUserLanguageNr"))->currentIndex())
                     .arg(in<QRadioButton>(d, QStringLiteral("chkUserActive_0"))->isChecked());
         type(d, QStringLiteral("txtUserComment"), QStringLiteral("Nur Theorie"));
+        auto *password = in<QLineEdit>(d, QStringLiteral("txtUserPassword"));
+        password->selectAll();
+        QTest::keyClick(password, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(password, Qt::Key_X, Qt::ControlModifier);
+        shown += QLatin1Char('|') + QApplication::clipboard()->text() + QLatin1Char('|') + password->text();
         clickIn(d, Ok);
         return d->result();
     }});
     win().click(QStringLiteral("cmdUserEdit"));
     QVERIFY(!okAtFirst);
     // The user's own language, not the interface's.
-    QCOMPARE(shown, QStringLiteral("4711|0|1"));
+    // Copy and cut leave the clipboard and the password as they were.
+    QCOMPARE(shown, QStringLiteral("4711|0|1|before|4711"));
     const QString anna = win().userId(QStringLiteral("Anna Keller"));
     QCOMPARE(win().users().value(1), QStringLiteral("Anna Keller|4711|0|0|1|0|Nur Theorie"));
     // A comment alone does not read the lists again, but is journaled.
