@@ -64,6 +64,11 @@ void SetProgramLocation(const QString &directory, const QString &baseName)
 
 QString INIFileName()
 {
+    // The file chosen at start-up (command line, system or user file), or
+    // the one beside the program.
+    const QString chosen = IniFileInUse();
+    if (!chosen.isEmpty())
+        return chosen;
     return PathAddBackslash(ProgramDirectory()) + ProgramBaseName() + QStringLiteral(".ini");
 }
 

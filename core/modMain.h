@@ -20,7 +20,8 @@ QString ProgramDirectory();          // directory of the executable, no separato
 QString ProgramBaseName();           // file name of the executable without extension
 QString ProgramFilePath();           // full path of the executable
 void SetProgramLocation(const QString &directory, const QString &baseName);   // tests
-QString INIFileName();               // PathAddBackslash(ProgramDirectory()) + base + ".ini"
+QString INIFileName();               // the file chosen at start-up, else PathAddBackslash(ProgramDirectory()) + base + ".ini"
+QString IniFileInUse();              // the file chosen at start-up ("" when none was chosen)
 QString TempDirectory();             // TEMP, or the platform's temporary directory; ends with a separator
 
 // --- INI file ----------------------------------------------------------------

@@ -7,12 +7,14 @@
 
 namespace {
 
+const char *const UsageText = "usage:\n"
+                              "  velko-bank build --source <dir> --pictures <dir> --output <file>\n"
+                              "  velko-bank check <bank-file> [--pictures <dir>]\n"
+                              "  velko-bank --help | --version\n";
+
 int Usage()
 {
-    std::fputs("usage:\n"
-               "  velko-bank build --source <dir> --pictures <dir> --output <file>\n"
-               "  velko-bank check <bank-file> [--pictures <dir>]\n",
-               stderr);
+    std::fputs(UsageText, stderr);
     return 2;
 }
 
@@ -37,6 +39,14 @@ int main(int argc, char *argv[])
         return Usage();
 
     const QString command = args.first();
+    if (args.size() == 1 && (command == QLatin1String("--help") || command == QLatin1String("-h"))) {
+        std::fputs(UsageText, stdout);
+        return 0;
+    }
+    if (args.size() == 1 && (command == QLatin1String("--version") || command == QLatin1String("-v"))) {
+        std::printf("velko-bank %d.%d.%d\n", VELKO_VERSION_MAJOR, VELKO_VERSION_MINOR, VELKO_VERSION_PATCH);
+        return 0;
+    }
     QString source, pictures, output, bankFile;
     for (int i = 1; i < args.size(); ++i) {
         const QString &a = args.at(i);

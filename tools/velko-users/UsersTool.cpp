@@ -1,6 +1,7 @@
 #include "tools/velko-users/UsersTool.h"
 
 #include "core/RuntimeError.h"
+#include "userdb/UserDbCreate.h"
 #include "userdb/clsUser.h"
 
 #include <QFileInfo>
@@ -25,6 +26,7 @@ const QString Usage = QStringLiteral(
     "  velko-users add <file> --name <name> --password-stdin --language de|fr|it\n"
     "                  --category C|D|C1|D1 --book <number> [--inactive] [--comment <text>]\n"
     "  velko-users list <file>\n"
+    "  velko-users --help | --version\n"
     "\n"
     "--password-stdin reads the PIN (the administrator's for create, the new\n"
     "user's for add; digits 0 to 9) from the first line of standard input; at a\n"
@@ -198,25 +200,9 @@ int Create(const QStringList &args, QTextStream &out, QTextStream &err, QTextStr
         err << "error: the password must consist of the digits 0 to 9 only\n";
         return ExitUsage;
     }
-    if (QFileInfo::exists(file)) {
-        err << "error: '" << file << "' already exists; it is not overwritten\n";
-        return ExitFailed;
-    }
-    clsUser user;
-    const QFileInfo info(file);
-    user.setDbPath(info.absolutePath());
-    user.setDbFileName(info.fileName());
     QString error;
-    if (!user.DbCreate(error)) {
+    if (!UserDbCreateWithAdmin(file, password, 0, error)) {
         err << "error: " << error << "\n";
-        return ExitFailed;
-    }
-    if (!OpenDb(user, file, true, err))
-        return ExitFailed;
-    const bool ok = WriteUser(user, QStringLiteral("_Vestr"), password, 0, 0, 1, 0, QString());
-    user.DbClose();
-    if (!ok) {
-        err << "error: the administrator could not be written\n";
         return ExitFailed;
     }
     out << "created user database '" << file << "' with the administrator _Vestr\n";
@@ -325,6 +311,11 @@ int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err, QT
         return List(args, out, err);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         out << Usage;
+        return ExitOk;
+    }
+    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
+        out << "velko-users " << VELKO_VERSION_MAJOR << '.' << VELKO_VERSION_MINOR << '.' << VELKO_VERSION_PATCH
+            << '\n';
         return ExitOk;
     }
     err << (command.isEmpty() ? QStringLiteral("error: no command given\n")

@@ -1,0 +1,187 @@
+// Which settings file a run reads, and the first start of an installed
+// program: the user's settings written, the user database created with the
+// administrator's password from standard input or from the dialog.
+#include "TestSupport.h"
+#include "core/Dialogs.h"
+#include "core/IniLocation.h"
+#include "shell/FirstStart.h"
+#include "shell/formFirstStart.h"
+#include "userdb/clsUser.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+class TestFirstStart : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup();
+    void iniFileOrder();
+    void passwordRules();
+    void firstStartFromStandardInput();
+    void firstStartDialog();
+
+private:
+    void touch(const QString &file, const QByteArray &text = "[Config]\n")
+    {
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(text);
+    }
+    // An installation: <root>/bin/velko and <root>/share/velko with a bank.
+    void install()
+    {
+        SetProgramLocation(m_sb->dir.path() + QStringLiteral("/usr/bin"), QStringLiteral("velko"));
+        touch(m_share + QStringLiteral("Velko.sqlite"), "bank");
+        touch(m_share + QStringLiteral("velko.ini"), "[Config]\nQDBVER=2026.1\nMAXQPT=8;7\n");
+    }
+    QString admin(const QString &file, QString *password = nullptr)
+    {
+        clsUser u;
+        u.setDbPath(QFileInfo(file).absolutePath() + QLatin1Char('/'));
+        u.setDbFileName(QFileInfo(file).fileName());
+        u.DbOpen();
+        u.UserNameSeek(QStringLiteral("_Vestr"));
+        if (password)
+            *password = u.Password;
+        const QString name = u.UserName;
+        u.DbClose();
+        return name;
+    }
+
+    std::unique_ptr<TestSupport::Sandbox> m_sb;
+    QString m_share;
+};
+
+void TestFirstStart::init()
+{
+    m_sb = std::make_unique<TestSupport::Sandbox>();
+    m_share = m_sb->dir.path() + QStringLiteral("/usr/share/velko/");
+    SetSystemIniFile(m_sb->dir.path() + QStringLiteral("/etc/velko/velko.ini"));
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)).removeRecursively();
+    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).removeRecursively();
+}
+
+void TestFirstStart::cleanup()
+{
+    IniFileUse(QString());
+    SetSystemIniFile(QStringLiteral("/etc/velko/velko.ini"));
+    m_sb.reset();
+}
+
+void TestFirstStart::iniFileOrder()
+{
+    // Nothing at all: the file beside the program, defaults only.
+    QCOMPARE(IniFileChoose({}).source, IniSource::None);
+    QCOMPARE(IniFileChoose({}).file, m_sb->programDir + QStringLiteral("/velko.ini"));
+    install();
+    const QString beside = m_sb->dir.path() + QStringLiteral("/usr/bin/velko.ini");
+    QCOMPARE(IniFileChoose({}).source, IniSource::FirstStart);
+    QCOMPARE(IniFileChoose({}).file, UserIniFile());
+    touch(UserIniFile());
+    QCOMPARE(IniFileChoose({}).source, IniSource::User);
+    touch(SystemIniFile());
+    QCOMPARE(IniFileChoose({}).source, IniSource::System);
+    QCOMPARE(IniFileChoose({}).file, SystemIniFile());
+    touch(beside);
+    QCOMPARE(IniFileChoose({}).source, IniSource::BesideProgram);
+    QCOMPARE(IniFileChoose({}).file, beside);
+    const IniChoice given = IniFileChoose(QStringLiteral("/srv/velko/school.ini"));
+    QCOMPARE(given.source, IniSource::CommandLine);
+    QCOMPARE(given.file, QStringLiteral("/srv/velko/school.ini"));
+
+    // The choice is what every reader and writer of the settings uses.
+    IniFileUse(SystemIniFile());
+    QCOMPARE(INIFileName(), SystemIniFile());
+    IniFileUse(QString());
+    QCOMPARE(INIFileName(), m_sb->dir.path() + QStringLiteral("/usr/bin/velko.ini"));
+}
+
+void TestFirstStart::passwordRules()
+{
+    QVERIFY(AdminPasswordAcceptable(QStringLiteral("0042"), QStringLiteral("0042")));
+    QVERIFY(AdminPasswordAcceptable(QString(254, QLatin1Char('7')), QString(254, QLatin1Char('7'))));
+    for (const auto &[a, b] : std::initializer_list<std::pair<QString, QString>>{
+             {QString(), QString()}, {QStringLiteral("12a4"), QStringLiteral("12a4")},
+             {QStringLiteral("1234"), QStringLiteral("1243")}, {QStringLiteral(" 12"), QStringLiteral(" 12")},
+             {QString(255, QLatin1Char('7')), QString(255, QLatin1Char('7'))}})
+        QVERIFY2(!AdminPasswordAcceptable(a, b), qPrintable(a));
+}
+
+void TestFirstStart::firstStartFromStandardInput()
+{
+    install();
+    QByteArray wrong("12x4\n");
+    QTextStream bad(&wrong);
+    QString message;
+    QCOMPARE(StartSettingsPrepare({}, &bad, message), StartSettings::Cancelled);
+    QVERIFY(!QFileInfo::exists(UserIniFile()));   // nothing half-made
+
+    QByteArray input("2468\n");
+    QTextStream in(&input);
+    QCOMPARE(StartSettingsPrepare({}, &in, message), StartSettings::Ready);
+    QCOMPARE(INIFileName(), UserIniFile());
+    QCOMPARE(GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("DB_PATH")), m_share);
+    QCOMPARE(GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("PIC_PATH")),
+             m_share + QStringLiteral("pictures/"));
+    QCOMPARE(GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("MAXQPT")), QStringLiteral("8;7"));
+    const QString users = UserDataDirectory() + QStringLiteral("Users.sqlite");
+    QCOMPARE(GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("USERDB_PATH")
+                         ) + GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("USERDB_NAME")),
+             users);
+    QString password;
+    QCOMPARE(admin(users, &password), QStringLiteral("_Vestr"));
+    QCOMPARE(password, QStringLiteral("2468"));
+    // The password never reaches the log.
+    QVERIFY(!m_sb->logText().contains(QStringLiteral("2468")));
+
+    // The next start reads the user's settings and asks nothing.
+    QByteArray none;
+    QTextStream empty(&none);
+    QCOMPARE(StartSettingsPrepare({}, &empty, message), StartSettings::Ready);
+    QCOMPARE(admin(users), QStringLiteral("_Vestr"));
+}
+
+void TestFirstStart::firstStartDialog()
+{
+    install();
+    QString message;
+    // Cancelled: nothing is written.
+    Dialogs::SetDialogHandler([](QDialog *) { return int(QDialog::Rejected); });
+    QCOMPARE(StartSettingsPrepare({}, nullptr, message), StartSettings::Cancelled);
+    QVERIFY(!QFileInfo::exists(UserIniFile()));
+
+    // Two different passwords are refused in the dialog, the same ones accepted.
+    QStringList seen;
+    Dialogs::SetDialogHandler([&](QDialog *d) {
+        auto *dialog = qobject_cast<formFirstStart *>(d);
+        seen << dialog->windowTitle();
+        dialog->txtPassword->setText(QStringLiteral("1357"));
+        dialog->txtPasswordAgain->setText(QStringLiteral("1358"));
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        seen << (dialog->lblProblem->isVisible() ? dialog->lblProblem->text() : QString());
+        if (dialog->result() == QDialog::Accepted)
+            return int(QDialog::Accepted);
+        dialog->txtPassword->setText(QStringLiteral("1357"));
+        dialog->txtPasswordAgain->setText(QStringLiteral("1357"));
+        QTest::mouseClick(dialog->cmdOK, Qt::LeftButton);
+        return dialog->result();
+    });
+    QCOMPARE(StartSettingsPrepare({}, nullptr, message), StartSettings::Ready);
+    QCOMPARE(Seams::BeepCount(), 1);
+    QCOMPARE(seen.size(), 2);
+    QVERIFY(!seen[1].isEmpty());
+    QString password;
+    QCOMPARE(admin(UserDataDirectory() + QStringLiteral("Users.sqlite"), &password), QStringLiteral("_Vestr"));
+    QCOMPARE(password, QStringLiteral("1357"));
+    Dialogs::SetDialogHandler({});
+}
+
+QTEST_MAIN(TestFirstStart)
+#include "tst_firststart.moc"
