@@ -6,6 +6,7 @@
 // drawn after its kind in pictures.csv; every book cover of books.csv becomes
 // NNNN.bmp; the start picture is 3000.jpg and the title picture 5000.jpg.
 // The drawings are plain vector shapes; nothing is loaded from outside.
+#include "tools/velko-pictures/AppIcon.h"
 #include "tools/velko-pictures/Drawing.h"
 
 #include <QCommandLineParser>
@@ -118,6 +119,21 @@ QString FileName(const QString &dir, int number, const char *ext)
     return QDir(dir).filePath(QStringLiteral("%1.%2").arg(number, 4, 10, QLatin1Char('0')).arg(QLatin1String(ext)));
 }
 
+int IconWrite(const QString &dir)
+{
+    if (!QDir().mkpath(dir)) {
+        std::fprintf(stderr, "velko-pictures: cannot create %s\n", qPrintable(dir));
+        return 1;
+    }
+    QFile svg(QDir(dir).filePath(QStringLiteral("velko.svg")));
+    bool ok = svg.open(QIODevice::WriteOnly | QIODevice::Truncate) && svg.write(AppIcon::Svg().toUtf8()) > 0;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        ok = AppIcon::Png(size).save(QDir(dir).filePath(QStringLiteral("velko-%1.png").arg(size)), "PNG") && ok;
+    if (!ok)
+        std::fprintf(stderr, "velko-pictures: the icon could not be written to %s\n", qPrintable(dir));
+    return ok ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -127,9 +143,19 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("velko-pictures"));
 
+    QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
+                                                .arg(VELKO_VERSION_MAJOR)
+                                                .arg(VELKO_VERSION_MINOR)
+                                                .arg(VELKO_VERSION_PATCH));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Draws the pictures of the Velko demo question bank."));
+    parser.setApplicationDescription(QStringLiteral("Draws the pictures of the Velko demo question bank, or "
+                                                    "the program's icon (--icon)."));
     parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption iconOpt(QStringLiteral("icon"),
+                               QStringLiteral("Write the program's icon (velko.svg and velko-<size>.png) to <dir>."),
+                               QStringLiteral("dir"));
+    parser.addOption(iconOpt);
     QCommandLineOption bankOpt(QStringLiteral("bank"), QStringLiteral("Directory of the bank sources."),
                                QStringLiteral("dir"));
     QCommandLineOption outOpt(QStringLiteral("output"), QStringLiteral("Picture directory to fill."),
@@ -137,6 +163,8 @@ int main(int argc, char *argv[])
     parser.addOption(bankOpt);
     parser.addOption(outOpt);
     parser.process(app);
+    if (parser.isSet(iconOpt))
+        return IconWrite(parser.value(iconOpt));
     if (!parser.isSet(bankOpt) || !parser.isSet(outOpt)) {
         std::fputs("usage: velko-pictures --bank <dir> --output <dir>\n", stderr);
         return 2;
