@@ -196,7 +196,7 @@ QVariant HistoryModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return text(row, column);
     case Qt::TextAlignmentRole:
-        return column == 4 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter) : QVariant(Qt::AlignCenter);
+        return static_cast<int>(column == 4 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
     case Qt::BackgroundRole:
         if (column == 2)
             if (const QuestionnaireStatListRow *r = Record(row))

@@ -11,6 +11,7 @@
 #include "questionbank/clsQuestion.h"
 #include "stats/HistoryLoad.h"
 #include "stats/HistoryRows.h"
+#include "stats/QuestionStatsRows.h"
 #include "stats/frameHistory.h"
 #include "stats/frameThemes.h"
 #include "training/QuestionSet.h"
@@ -349,6 +350,45 @@ void BM_ExamReopen40CApi(benchmark::State &state)
     sqlite3_close(db);
 }
 BENCHMARK(BM_ExamReopen40CApi)->Unit(benchmark::kMillisecond);
+
+// The per-question statistics of a user of the generated data (about 20,000
+// question records), and the same grouping through the C API.
+void BM_QuestionStatsRows(benchmark::State &state)
+{
+    Screens s(QStringLiteral("Candidate 250"));
+    int rows = 0;
+    for (auto _ : state)
+        rows = int(QuestionStatsRowsBuild(&s.user).size());
+    state.counters["rows"] = rows;
+}
+BENCHMARK(BM_QuestionStatsRows)->Unit(benchmark::kMillisecond);
+
+void BM_QuestionStatsQueryCApi(benchmark::State &state)
+{
+    sqlite3 *db = OpenCApi();
+    const int userId = UserIdOf(db, QStringLiteral("Candidate 250"));
+    sqlite3_stmt *s = nullptr;
+    sqlite3_prepare_v3(db, "SELECT QuestionNr, MAX(QuestionDateTime || printf('%010d', StatId)), QuestionThemeNr, "
+                           "QuestionAnswer, COUNT(*), SUM(QuestionAnswer <> 0) FROM QuestionStat "
+                           "WHERE UserID = ? AND CategoryNr = (SELECT CategoryNr FROM \"User\" WHERE UserID = ?) "
+                           "GROUP BY QuestionNr ORDER BY QuestionNr",
+                       -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
+    int rows = 0;
+    for (auto _ : state) {
+        sqlite3_reset(s);
+        sqlite3_bind_int(s, 1, userId);
+        sqlite3_bind_int(s, 2, userId);
+        rows = 0;
+        while (sqlite3_step(s) == SQLITE_ROW) {
+            benchmark::DoNotOptimize(sqlite3_column_text(s, 1));
+            ++rows;
+        }
+    }
+    state.counters["rows"] = rows;
+    sqlite3_finalize(s);
+    sqlite3_close(db);
+}
+BENCHMARK(BM_QuestionStatsQueryCApi)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

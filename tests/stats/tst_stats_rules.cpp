@@ -156,6 +156,8 @@ void TestStatsRules::historyTexts()
     QCOMPARE(model.data(model.index(0, 3)).toString(), QString("PRÜFUNG"));
     QCOMPARE(model.data(model.index(0, 5)).toString(), QString("17"));
     QCOMPARE(model.data(model.index(0, 2), Qt::BackgroundRole).value<QColor>(), QColor(255, 0, 0));
+    QCOMPARE(model.data(model.index(0, 4), Qt::TextAlignmentRole).toInt(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    QCOMPARE(model.data(model.index(0, 0), Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
     QVERIFY(!model.Record(1) && !model.Record(-1));
 }
 
