@@ -97,7 +97,7 @@ bool Prepare()
     return ok && QFile::rename(work, DataFile);
 }
 
-// A bank with 11 named themes of C, for the theme screen's rows.
+// A bank with 11 named themes in every category, for the theme screen's rows.
 struct Bank {
     QTemporaryDir dir;
     clsQuestion question;
@@ -110,11 +110,13 @@ struct Bank {
         QSqlDatabase db = Sql::Open(dir.path() + QStringLiteral("/bank.sqlite"), false, 5000);
         {
             QSqlQuery q(db);
-            for (int t = 4; t <= 14; ++t)
-                Run(q, QStringLiteral("INSERT INTO Theme VALUES (0, ?, 0, ?)"), {t, QStringLiteral("Thema %1").arg(t)});
-            for (int t = 4; t <= 14; ++t)
-                for (int nr = 1; nr <= 6; ++nr)
-                    Run(q, QStringLiteral("INSERT INTO Questionnaire VALUES (0, ?, ?, '0001')"), {t, nr});
+            for (int c = 0; c <= 3; ++c)
+                for (int t = 4; t <= 14; ++t) {
+                    Run(q, QStringLiteral("INSERT INTO Theme VALUES (?, ?, 0, ?)"),
+                        {c, t, QStringLiteral("Thema %1").arg(t)});
+                    for (int nr = 1; nr <= 6; ++nr)
+                        Run(q, QStringLiteral("INSERT INTO Questionnaire VALUES (?, ?, ?, '0001')"), {c, t, nr});
+                }
         }
         Sql::Close(db);
         question.DbOpen();
@@ -199,6 +201,12 @@ void BM_StatsCompute87CApi(benchmark::State &state)
     sqlite3 *db = OpenCApi();
     const int userId = UserIdOf(db, SizeUser(state));
     sqlite3_stmt *s = nullptr;
+    int category = 0;   // the user's own, as the screens use it
+    sqlite3_prepare_v2(db, "SELECT CategoryNr FROM \"User\" WHERE UserID = ?", -1, &s, nullptr);
+    sqlite3_bind_int(s, 1, userId);
+    if (sqlite3_step(s) == SQLITE_ROW)
+        category = sqlite3_column_int(s, 0);
+    sqlite3_finalize(s);
     sqlite3_prepare_v3(db, "SELECT MAX(QuestionnaireResultPercent), COUNT(*) FROM QuestionnaireStat WHERE UserID = ? "
                            "AND CategoryNr = ? AND QuestionnaireThemeNr = ? AND QuestionnaireNr = ?",
                        -1, SQLITE_PREPARE_PERSISTENT, &s, nullptr);
@@ -206,8 +214,8 @@ void BM_StatsCompute87CApi(benchmark::State &state)
         for (int k = 0; k < 87; ++k) {
             sqlite3_reset(s);
             sqlite3_bind_int(s, 1, userId);
-            sqlite3_bind_int(s, 2, 0);
-            sqlite3_bind_int(s, 3, k < 21 ? 0 : 4 + (k - 21) / 6);
+            sqlite3_bind_int(s, 2, category);
+            sqlite3_bind_int(s, 3, k < 21 ? category : 4 + (k - 21) / 6);
             sqlite3_bind_int(s, 4, k < 21 ? k + 1 : (k - 21) % 6 + 1);
             if (sqlite3_step(s) == SQLITE_ROW) {
                 benchmark::DoNotOptimize(sqlite3_column_double(s, 0));
