@@ -5,6 +5,8 @@
 
 #include "core/AppState.h"
 #include "core/Dialogs.h"
+#include "core/IniLocation.h"
+#include "core/Seams.h"
 #include "core/LocalisedTexts.h"
 #include "core/modMain.h"
 #include "questionbank/clsQuestion.h"
@@ -33,8 +35,17 @@ bool frameAdmin::pathSelect(QLineEdit *box, const QString &filter, const QString
                            QMessageBox::Ok | QMessageBox::Cancel)
                != QMessageBox::Ok)
         return false;
+    // The settings go back to the file they came from; when that one cannot
+    // be written (a system-wide file), nothing changes and the reason is shown.
+    const QString ini = INIFileName();
+    if (!IniFileWritable(ini)) {
+        Seams::Beep();
+        Dialogs::MsgBox(QMessageBox::Warning, RestartWarningTitle,
+                        SettingsReadOnlyStart + ini + SettingsReadOnlyEnd);
+        return false;
+    }
     box->setText(directory);
-    SetINIvalue(INIFileName(), QStringLiteral("Config"), key, directory);
+    SetINIvalue(ini, QStringLiteral("Config"), key, directory);
     return true;
 }
 

@@ -54,6 +54,15 @@ IniChoice IniFileChoose(const QString &commandLineFile)
 
 void IniFileUse(const QString &file) { g_iniInUse = file; }
 
+bool IniFileWritable(const QString &file)
+{
+    const QFileInfo info(file);
+    if (info.exists())
+        return info.isFile() && info.isWritable();
+    const QFileInfo dir(info.absolutePath());
+    return dir.isDir() && dir.isWritable();
+}
+
 QString IniFileInUse() { return g_iniInUse; }
 
 bool FirstStartIniWrite(const QString &file, const QString &bundledDir, const QString &userDataDir, QString &error)

@@ -35,6 +35,9 @@ QString BundledDataDirectory();
 IniChoice IniFileChoose(const QString &commandLineFile);
 // From now on INIFileName() returns this file ("" goes back to the default).
 void IniFileUse(const QString &file);
+// True when the settings file can be written (or created): a system-wide file
+// is usually not writable for the user who runs the program.
+bool IniFileWritable(const QString &file);
 
 // Writes the user's settings file for a first start: the bundled bank and
 // pictures, the user database in UserDataDirectory(), and the bank version

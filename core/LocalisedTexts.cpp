@@ -15,6 +15,7 @@ QString StatsNeverDone, StatsDonePrefix, StatsDoneMiddle, StatsPercentSign;
 QString StatsNoResult, StatsInsufficient, StatsAlmostOk, StatsOk, StatsThemeLabel;
 QString UserDeleteTitle, UserDeleteTextStart, UserDeleteTextEnd;
 QString RestartWarningTitle, RestartWarningText;
+QString SettingsReadOnlyStart, SettingsReadOnlyEnd;
 QString NoticeWrongPassword, NoticeUnknownQuestion, NoticeEmptyCategory, NoticeEmptyLesson;
 QString NoticeUserNameMissing, NoticeUserNameTaken, NoticePasswordDigits, NoticeAdminNotDeletable;
 QString DirectoryFileMissingStart, DirectoryFileMissingEnd;
@@ -83,6 +84,12 @@ const Row kMessageTexts[] = {
                             "Desideri veramente cancellare l'utente '"}},
     {&UserDeleteTextEnd, {"' löschen ?", "' ?", "' ?"}},
     {&RestartWarningTitle, {"Warnung :", "Attention :", "Attenzione :"}},
+    {&SettingsReadOnlyStart, {"Die Einstellungen können nicht gespeichert werden, die Datei '",
+                              "Les réglages ne peuvent pas être enregistrés, le fichier '",
+                              "Le impostazioni non possono essere salvate, il file '"}},
+    {&SettingsReadOnlyEnd, {"' ist schreibgeschützt ! Es wurde nichts geändert.",
+                            "' est protégé en écriture ! Rien n'a été modifié.",
+                            "' è protetto da scrittura ! Nulla è stato modificato."}},
     {&NoticeWrongPassword, {"Falsches Passwort !", "Mot de passe incorrect !", "Password errata !"}},
     {&NoticeUnknownQuestion, {"Diese Frage gibt es in Ihrer Kategorie nicht !",
                               "Cette question n'existe pas dans votre catégorie !",

@@ -18,6 +18,7 @@ extern QString StatsNeverDone, StatsDonePrefix, StatsDoneMiddle, StatsPercentSig
 extern QString StatsNoResult, StatsInsufficient, StatsAlmostOk, StatsOk, StatsThemeLabel;
 extern QString UserDeleteTitle, UserDeleteTextStart, UserDeleteTextEnd;
 extern QString RestartWarningTitle, RestartWarningText;
+extern QString SettingsReadOnlyStart, SettingsReadOnlyEnd;
 // Shown for a few seconds when a request is refused (besides the beep).
 extern QString NoticeWrongPassword, NoticeUnknownQuestion, NoticeEmptyCategory, NoticeEmptyLesson;
 extern QString NoticeUserNameMissing, NoticeUserNameTaken, NoticePasswordDigits, NoticeAdminNotDeletable;

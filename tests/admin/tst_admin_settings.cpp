@@ -8,6 +8,7 @@
 #include "CaptionFit.h"
 #include "shell/frameLanguage.h"
 #include "core/AppState.h"
+#include "core/IniLocation.h"
 #include "userdb/clsUser.h"
 
 #include <QFileDialog>
@@ -21,12 +22,17 @@ class TestAdminSettings : public QObject
 private Q_SLOTS:
     void initTestCase() { m_db = std::make_unique<ShellFixture::Databases>(); }
     void init();
-    void cleanup() { m_win.reset(); }
+    void cleanup()
+    {
+        IniFileUse(QString());
+        m_win.reset();
+    }
 
     void tabsShowTheirPage();
     void userDatabaseDirectory();
     void directoryWithoutTheFile();
     void questionBankAndPictureDirectories();
+    void settingsFileNotWritable();
 
 private:
     Window &win() { return *m_win; }
@@ -187,6 +193,28 @@ void TestAdminSettings::questionBankAndPictureDirectories()
     QVERIFY(Dialogs::Shown().isEmpty());
     expected.replace("PIC_PATH=" + ShellFixture::picDir(win().sb).toUtf8(), "PIC_PATH=" + picDir.toUtf8());
     QCOMPARE(iniBytes(), expected);
+}
+
+// Settings read from a file that cannot be written (a system-wide one): the
+// choice changes nothing and says why.
+void TestAdminSettings::settingsFileNotWritable()
+{
+    const QString blocker = makeDir(QStringLiteral("etc"), QStringLiteral("velko"));
+    const QString ini = blocker + QStringLiteral("velko/velko.ini");   // below a plain file
+    IniFileUse(ini);
+    const QByteArray before = iniBytes();
+    const QString picturesBefore = PicturePath;
+    const QString picDir = makeDir(QStringLiteral("pictures"), QStringLiteral("0001.jpg"));
+    chooseFile(picDir + QStringLiteral("0001.jpg"));
+    win().click(QStringLiteral("cmdPicPathSelect"));
+    QCOMPARE(Seams::BeepCount(), 1);
+    QCOMPARE(Dialogs::Shown().size(), 1);
+    QCOMPARE(Dialogs::Shown()[0].text, QStringLiteral("Die Einstellungen können nicht gespeichert werden, die Datei '")
+                                           + ini + QStringLiteral("' ist schreibgeschützt ! Es wurde nichts geändert."));
+    QCOMPARE(PicturePath, picturesBefore);
+    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtPicPath"))->text(), picturesBefore);
+    QCOMPARE(iniBytes(), before);
+    QVERIFY(!QFileInfo::exists(ini));
 }
 
 QTEST_MAIN(TestAdminSettings)
