@@ -17,6 +17,29 @@
 
 namespace TestSupport {
 
+// The bytes of a file, empty when it cannot be read.
+inline QByteArray ReadFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline void WriteFile(const QString &path, const QByteArray &data)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(data) != data.size())
+        qWarning("cannot write %s", qPrintable(path));
+}
+
+// A message box shown, as "<icon>|<title>|<text>" (icon Information,
+// Warning, Critical or Question).
+inline QString Message(int i)
+{
+    const char *const icons[] = {"NoIcon", "Information", "Warning", "Critical", "Question"};
+    const Dialogs::MessageRecord &m = Dialogs::Shown().at(i);
+    return QLatin1String(icons[qBound(0, int(m.icon), 4)]) + QLatin1Char('|') + m.title + QLatin1Char('|') + m.text;
+}
+
 // One sandbox per test function: program directory <root>/prog with base
 // name "velko", TEMP at <root>/temp, a fresh log object.
 class Sandbox
@@ -48,17 +71,8 @@ public:
 
     QString iniPath() const { return INIFileName(); }
     QString logPath() const { return log->LogFilePath() + log->LogFileName(); }
-    QString logText() const
-    {
-        QFile f(logPath());
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-    }
-    void writeIni(const QString &text) const
-    {
-        QFile f(iniPath());
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(text.toUtf8());
-    }
+    QString logText() const { return QString::fromUtf8(ReadFile(logPath())); }
+    void writeIni(const QString &text) const { WriteFile(iniPath(), text.toUtf8()); }
 
     QTemporaryDir dir;
     QString programDir;

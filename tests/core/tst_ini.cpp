@@ -6,46 +6,31 @@ class TestIni : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void missingFileSectionAndKey();
-    void emptyAndLongValues();
     void readRules_data();
     void readRules();
     void writeKeepsEverythingElse();
-    void writeCreatesFileAndSection();
     void writeFirstSectionFirstKey();
     void writeRefusesLineBreaks_data();
     void writeRefusesLineBreaks();
 };
 
-void TestIni::missingFileSectionAndKey()
-{
-    TestSupport::Sandbox sb;
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_PATH"), QString("NotFound"));
-    sb.writeIni("[Other]\nDB_PATH=/x\n[Config]\nQDBVER=7\n");
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_PATH"), QString("NotFound"));
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Nowhere", "QDBVER"), QString("NotFound"));
-    QCOMPARE(GetINIvalue(sb.iniPath(), "config", "qdbver"), QString("7"));
-}
-
-void TestIni::emptyAndLongValues()
-{
-    TestSupport::Sandbox sb;
-    const QString longValue(300, QLatin1Char('x'));
-    sb.writeIni("[Config]\r\nPIC_PATH=\r\nLONG=" + longValue + "\r\nWIN = C:\\Velko\\Bilder\\ \r\n");
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString(""));
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "LONG"), QString(254, QLatin1Char('x')));
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "WIN"), QString("C:\\Velko\\Bilder\\"));
-    QCOMPARE(PathAddBackslash(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH")), QString(QDir::separator()));
-}
-
-// Which line a read takes: the first section of the name only, the first line
-// of a key, one pair of enclosing quotes removed, a byte-order mark skipped.
+// What a read of [Config] finds: names in any case, blanks around a value
+// dropped, at most 254 characters; the first section of the name only, the
+// first line of a key, one pair of enclosing quotes removed, a byte-order
+// mark skipped; "NotFound" for a missing file (empty here), section or key.
 void TestIni::readRules_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
     const QByteArray bom("\xEF\xBB\xBF");
+    QTest::newRow("no file") << QByteArray() << "DB_PATH" << "NotFound";
+    QTest::newRow("no key") << QByteArray("[Other]\nDB_PATH=/x\n[Config]\nQDBVER=7\n") << "DB_PATH" << "NotFound";
+    QTest::newRow("no section") << QByteArray("[Other]\nQDBVER=7\n") << "QDBVER" << "NotFound";
+    QTest::newRow("other case") << QByteArray("[CONFIG]\nQDBVER=7\n") << "qdbver" << "7";
+    QTest::newRow("empty value") << QByteArray("[Config]\r\nPIC_PATH=\r\nX=1\r\n") << "PIC_PATH" << "";
+    QTest::newRow("long value") << "[Config]\r\nLONG=" + QByteArray(300, 'x') + "\r\n" << "LONG" << QString(254, 'x');
+    QTest::newRow("blanks around") << QByteArray("[Config]\r\nWIN = C:\\Velko\\ \r\n") << "WIN" << "C:\\Velko\\";
     QTest::newRow("byte-order mark") << bom + "[Config]\r\nDB_PATH=/bom/\r\n" << "DB_PATH" << "/bom/";
     QTest::newRow("byte-order mark, key after") << bom + "[Config]\nA=1\nDB_PATH=/b/\n" << "DB_PATH" << "/b/";
     QTest::newRow("first of two keys") << QByteArray("[Config]\nDB_PATH=/a\nDB_PATH=/b\n") << "DB_PATH" << "/a";
@@ -73,10 +58,8 @@ void TestIni::readRules()
     QFETCH(QString, key);
     QFETCH(QString, expected);
     TestSupport::Sandbox sb;
-    QFile f(sb.iniPath());
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(file);
-    f.close();
+    if (!file.isEmpty())
+        TestSupport::WriteFile(sb.iniPath(), file);
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", key), expected);
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
@@ -84,25 +67,18 @@ void TestIni::readRules()
 void TestIni::writeKeepsEverythingElse()
 {
     TestSupport::Sandbox sb;
+    // A missing file is created with the section.
+    SetINIvalue(sb.iniPath(), "Config", "PIC_PATH", "/a\\b");
+    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString("/a\\b"));
+    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_NAME"), QString("NotFound"));
     sb.writeIni("; school settings\n[Config]\nDB_PATH=/old/\n; pictures below\nPIC_PATH=/pics/\n\n[Printer]\nName=Front desk\n");
     SetINIvalue(sb.iniPath(), "CONFIG", "db_path", "/srv/velko/");
     SetINIvalue(sb.iniPath(), "Config", "USERDB_PATH", "/srv/users/");
     SetINIvalue(sb.iniPath(), "Printer", "Copies", "2");
-    QFile f(sb.iniPath());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(f.readAll()),
+    QCOMPARE(QString::fromUtf8(TestSupport::ReadFile(sb.iniPath())),
              QString("; school settings\n[Config]\ndb_path=/srv/velko/\n; pictures below\nPIC_PATH=/pics/\n"
                      "USERDB_PATH=/srv/users/\n\n[Printer]\nName=Front desk\nCopies=2\n"));
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_PATH"), QString("/srv/velko/"));
-}
-
-void TestIni::writeCreatesFileAndSection()
-{
-    TestSupport::Sandbox sb;
-    QVERIFY(!QFile::exists(sb.iniPath()));
-    SetINIvalue(sb.iniPath(), "Config", "PIC_PATH", "/a\\b");
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString("/a\\b"));
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_NAME"), QString("NotFound"));
 }
 
 // A write changes the line that a read takes and nothing else: the first key
@@ -110,14 +86,10 @@ void TestIni::writeCreatesFileAndSection()
 void TestIni::writeFirstSectionFirstKey()
 {
     TestSupport::Sandbox sb;
-    QFile f(sb.iniPath());
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write("\xEF\xBB\xBF[Config]\r\nDB_PATH=/a\r\nDB_PATH=/b\r\n[Config]\r\nPIC_PATH=/late/\r\n");
-    f.close();
+    TestSupport::WriteFile(sb.iniPath(), "\xEF\xBB\xBF[Config]\r\nDB_PATH=/a\r\nDB_PATH=/b\r\n[Config]\r\nPIC_PATH=/late/\r\n");
     SetINIvalue(sb.iniPath(), "Config", "DB_PATH", "/c");
     SetINIvalue(sb.iniPath(), "Config", "PIC_PATH", "/pics/");
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("\xEF\xBB\xBF[Config]\r\nDB_PATH=/c\r\nDB_PATH=/b\r\nPIC_PATH=/pics/\r\n"
+    QCOMPARE(TestSupport::ReadFile(sb.iniPath()), QByteArray("\xEF\xBB\xBF[Config]\r\nDB_PATH=/c\r\nDB_PATH=/b\r\nPIC_PATH=/pics/\r\n"
                                      "[Config]\r\nPIC_PATH=/late/\r\n"));
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_PATH"), QString("/c"));
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString("/pics/"));
@@ -147,9 +119,7 @@ void TestIni::writeRefusesLineBreaks()
     const QByteArray before("[Config]\nDB_PATH=/old/\nPIC_PATH=/pics/\n");
     sb.writeIni(QString::fromUtf8(before));
     SetINIvalue(sb.iniPath(), "Config", key, value);
-    QFile f(sb.iniPath());
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), before);
+    QCOMPARE(TestSupport::ReadFile(sb.iniPath()), before);
     QCOMPARE(RuntimeErrorLines().size(), 1);
     const QString line = RuntimeErrorLines().first();
     QVERIFY2(line.startsWith("Error 5 : ") && line.endsWith("(modMain -> SetINIvalue)")
