@@ -71,7 +71,6 @@ private Q_SLOTS:
     void buildReadsBackThroughTheBankObject();
     void badSourceRefused_data();
     void badSourceRefused();
-    void checkFindsProblemsInStoredBank();
     void commandLine();
 };
 
@@ -88,42 +87,52 @@ void TestBankTool::buildReadsBackThroughTheBankObject()
     qb.setDbFileName("bank.mdb");
     qb.DbOpen();
     QCOMPARE(qb.QuestionNrMax(), 10);
-    CurrentCategoryNr = 2; CurrentQuestionNr = 10; CurrentLanguageNr = 2;
-    qb.QuestionNrSeek();
-    qb.QuestionTextGet();
-    QCOMPARE(qb.Answer + qb.QuestionText, QString("cD10"));
-    QCOMPARE(qb.ThemeNr, int16_t(5));
-    CurrentCategoryNr = 0; CurrentLanguageNr = 0;
-    qb.QuestionTextGet();
-    QCOMPARE(qb.QuestionText, QString("Zwei\nZeilen"));
-    CurrentQuestionNr = 1;
-    qb.QuestionTextGet();
-    QCOMPARE(qb.QuestionText, QString("Frage 1, mit \"Zitat\""));
-    CurrentCategoryNr = 1;
-    qb.QuestionNrSeek();
-    QCOMPARE(qb.Answer, QString("a"));
-    CurrentQuestionNr = 2;   // in C only
-    qb.QuestionNrSeek();
-    QCOMPARE(qb.QuestionNr, 0);
-
-    QCOMPARE(qb.ThemeNames(4, 0, 0), QString("Verkehr"));
-    QCOMPARE(qb.ThemeNames(5, 2, 1), QString("Technique"));
-    CurrentThemeNr = 0; CurrentQuestionnaireNr = 1;
-    qb.QuestionnaireGet();
-    QCOMPARE(qb.QuestionnaireQuestions, QString("00010002000A"));
+    const auto row = [&](int category, int nr) {
+        CurrentCategoryNr = int16_t(category);
+        CurrentQuestionNr = nr;
+        qb.QuestionNrSeek();
+        return QString("%1/%2/%3").arg(qb.QuestionNr).arg(qb.ThemeNr).arg(qb.Answer);
+    };
+    const auto text = [&](int category, int nr, int language) {
+        CurrentCategoryNr = int16_t(category);
+        CurrentQuestionNr = nr;
+        CurrentLanguageNr = int16_t(language);
+        qb.QuestionTextGet();
+        return qb.QuestionText;
+    };
+    QCOMPARE(row(2, 10), QString("10/5/c"));
+    QCOMPARE(row(1, 1), QString("1/4/a"));
+    QCOMPARE(row(1, 2), QString("0/0/"));   // in C only
+    QCOMPARE(text(2, 10, 2), QString("D10"));
+    QCOMPARE(text(0, 10, 0), QString("Zwei\nZeilen"));
+    QCOMPARE(text(0, 1, 0), QString("Frage 1, mit \"Zitat\""));
+    QCOMPARE(qb.ThemeNames(4, 0, 0) + "|" + qb.ThemeNames(5, 2, 1), QString("Verkehr|Technique"));
     // Questionnaire 1 of theme 4 exists in C and in D, each with its own list.
-    CurrentThemeNr = 4;
-    CurrentCategoryNr = 0;
-    qb.QuestionnaireGet();
-    QCOMPARE(qb.QuestionnaireQuestions, QString("00020001"));
-    CurrentCategoryNr = 1;
-    qb.QuestionnaireGet();
-    QCOMPARE(qb.QuestionnaireQuestions, QString("0001"));
-    CurrentCategoryNr = 0; CurrentBookNr = 1;
+    const struct { int category, theme; const char *questions; } lists[] = {{0, 0, "00010002000A"}, {0, 4, "00020001"}, {1, 4, "0001"}};
+    for (const auto &l : lists) {
+        CurrentCategoryNr = int16_t(l.category);
+        CurrentThemeNr = int16_t(l.theme);
+        CurrentQuestionnaireNr = 1;
+        qb.QuestionnaireGet();
+        QCOMPARE(qb.QuestionnaireQuestions, QString(l.questions));
+    }
+    CurrentCategoryNr = 0; CurrentBookNr = 1; CurrentQuestionNr = 2;
     qb.BookNrSeek();
     qb.BookPageGet();
     QCOMPARE(qb.BookTitle + "/" + qb.BookPictureNr + "/" + qb.BookPageNr, QString("Lastwagen/7/?"));
     QVERIFY(RuntimeErrorLines().isEmpty());
+    qb.DbClose();
+
+    // The check finds what was changed in the stored bank afterwards.
+    {
+        QSqlDatabase db = Sql::Open(f.out, false, 1000);
+        QSqlQuery q(db);
+        QVERIFY(Sql::Run(q, "UPDATE Question SET Answer=? WHERE QuestionNr=? AND CategoryNr=?", {"x", 2, 0}));
+        q.finish();
+        Sql::Close(db);
+    }
+    QVERIFY(!BankTool::Check(f.out, QString(), errors));
+    QCOMPARE(errors, QStringList{"table Question row 3: question 2: answer \"x\" is not a, b or c"});
 }
 
 void TestBankTool::badSourceRefused_data()
@@ -162,22 +171,6 @@ void TestBankTool::badSourceRefused()
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("OLD BANK"));
     QCOMPARE(QDir(f.sb.programDir).entryList(QDir::Files), QStringList{"bank.mdb"});
-}
-
-void TestBankTool::checkFindsProblemsInStoredBank()
-{
-    Source f;
-    QStringList errors;
-    QVERIFY(BankTool::Build(f.src, f.pics, f.out, errors));
-    {
-        QSqlDatabase db = Sql::Open(f.out, false, 1000);
-        QSqlQuery q(db);
-        QVERIFY(Sql::Run(q, "UPDATE Question SET Answer=? WHERE QuestionNr=? AND CategoryNr=?", {"x", 2, 0}));
-        q.finish();
-        Sql::Close(db);
-    }
-    QVERIFY(!BankTool::Check(f.out, QString(), errors));
-    QCOMPARE(errors, QStringList{"table Question row 3: question 2: answer \"x\" is not a, b or c"});
 }
 
 void TestBankTool::commandLine()

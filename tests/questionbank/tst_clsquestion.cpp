@@ -73,13 +73,20 @@ int ReportsOf(const QString &procedure)
     return n;
 }
 
-QString Row(const clsQuestion &q)
+// What a seek of the program's current numbers finds.
+QString Seek(clsQuestion &q, int category, int nr)
 {
+    CurrentCategoryNr = int16_t(category);
+    CurrentQuestionNr = nr;
+    q.QuestionNrSeek();
     return QString("%1/%2/%3/%4/%5").arg(q.CategoryNr).arg(q.QuestionNr).arg(q.PictureNr).arg(q.ThemeNr).arg(q.Answer);
 }
-
-QString Texts(const clsQuestion &q)
+QString TextsOf(clsQuestion &q, int category, int language, int nr)
 {
+    CurrentCategoryNr = int16_t(category);
+    CurrentLanguageNr = int16_t(language);
+    CurrentQuestionNr = nr;
+    q.QuestionTextGet();
     return QStringList{q.QuestionText, q.AnsweraText, q.AnswerbText, q.AnswercText}.join('|');
 }
 
@@ -89,31 +96,20 @@ class TestClsQuestion : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void settingsFromIni();
-    void missingBankEndsProgram();
+    void settingsAndMissingBank();
     void foreignFilesReportedWithoutCrash();
     void bankChangedInPlaceReported_data();
     void bankChangedInPlaceReported();
     void bankReplacedInPlaceReadAfresh();
-    void questionSeekAndMax();
-    void questionTexts();
+    void questionRowsAndTexts();
     void themeNames();
-    void themeNameAddDefault();
-    void questionnairesByThemeAndNumber();
     void booksAndPages();
+    void writesOfABuiltBank();
+    void questionnairesByThemeAndNumber();
     void readOnlyBankRefusesWrites();
-    void updateRewritesTheSavedRow();
 };
 
-void TestClsQuestion::settingsFromIni()
-{
-    TestSupport::Sandbox sb;
-    sb.writeIni("[Config]\nDB_PATH=/srv/bank\nDB_NAME=fragen.sqlite\n");
-    clsQuestion qb;
-    QCOMPARE(qb.DbPath() + qb.DbFileName(), QString("/srv/bank/fragen.sqlite"));
-}
-
-void TestClsQuestion::missingBankEndsProgram()
+void TestClsQuestion::settingsAndMissingBank()
 {
     TestSupport::Sandbox sb;
     clsQuestion qb;
@@ -131,6 +127,9 @@ void TestClsQuestion::missingBankEndsProgram()
     QCOMPARE(Seams::ProgramEndRequests(), 1);
     QVERIFY(!qb.IsOpen());
     QVERIFY(!QFile::exists(full));
+
+    sb.writeIni("[Config]\nDB_PATH=/srv/bank\nDB_NAME=fragen.sqlite\n");
+    QCOMPARE(clsQuestion().DbPath() + clsQuestion().DbFileName(), QString("/srv/bank/fragen.sqlite"));
 }
 
 void TestClsQuestion::foreignFilesReportedWithoutCrash()
@@ -183,9 +182,7 @@ void TestClsQuestion::bankChangedInPlaceReported()
     QFETCH(int, keep);
     QFETCH(QByteArray, filler);
     Bank f;
-    CurrentCategoryNr = 0; CurrentQuestionNr = 1;
-    f.qb->QuestionNrSeek();
-    QCOMPARE(Row(*f.qb), QString("0/1/0/4/a"));
+    QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/0/4/a"));
 
     QFile file(f.file);
     const qint64 oldSize = file.size();
@@ -200,9 +197,7 @@ void TestClsQuestion::bankChangedInPlaceReported()
     }
     file.close();
 
-    CurrentCategoryNr = 1;
-    f.qb->QuestionNrSeek();
-    QCOMPARE(Row(*f.qb), QString("0/0/0/0/"));
+    QCOMPARE(Seek(*f.qb, 1, 1), QString("0/0/0/0/"));
     QCOMPARE(ReportsOf("QuestionNrSeek"), 1);
     QCOMPARE(Seams::ProgramEndRequests(), 0);
 }
@@ -210,9 +205,7 @@ void TestClsQuestion::bankChangedInPlaceReported()
 void TestClsQuestion::bankReplacedInPlaceReadAfresh()
 {
     Bank f;
-    CurrentCategoryNr = 0; CurrentQuestionNr = 1;
-    f.qb->QuestionNrSeek();
-    QCOMPARE(Row(*f.qb), QString("0/1/0/4/a"));
+    QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/0/4/a"));
 
     clsQuestion next;
     next.setDbPath(f.sb.programDir);
@@ -227,72 +220,56 @@ void TestClsQuestion::bankReplacedInPlaceReadAfresh()
     target.write(source.readAll());
     target.close();
 
-    f.qb->QuestionNrSeek();
-    QCOMPARE(Row(*f.qb), QString("0/1/77/9/b"));
+    QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/77/9/b"));
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-void TestClsQuestion::questionSeekAndMax()
+void TestClsQuestion::questionRowsAndTexts()
 {
     QCOMPARE(Bank(false).built.QuestionNrMax(), 0);
     Bank f;
     QCOMPARE(f.qb->QuestionNrMax(), 700);   // over all categories
-    CurrentCategoryNr = 1; CurrentQuestionNr = 1;
-    f.qb->QuestionNrSeek();
-    QCOMPARE(Row(*f.qb), QString("1/1/55/5/c"));
-    CurrentCategoryNr = 0;
-    f.qb->QuestionNrSeek();
-    QCOMPARE(Row(*f.qb), QString("0/1/0/4/a"));
-    CurrentQuestionNr = 700;   // D1 only: everything cleared
-    f.qb->QuestionNrSeek();
-    QCOMPARE(Row(*f.qb), QString("0/0/0/0/"));
+    QCOMPARE(Seek(*f.qb, 1, 1), QString("1/1/55/5/c"));
+    QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/0/4/a"));
+    QCOMPARE(Seek(*f.qb, 0, 700), QString("0/0/0/0/"));   // D1 only: everything cleared
+    QCOMPARE(TextsOf(*f.qb, 1, 0, 1), QString("Frage D|a|b|c"));
+    QCOMPARE(TextsOf(*f.qb, 0, 1, 1), QString("Question C|a|b|"));   // the null answer text
+    QCOMPARE(TextsOf(*f.qb, 0, 1, 2), QString("|||"));   // missing in a language that has texts: not reported
     QVERIFY(RuntimeErrorLines().isEmpty());
-}
-
-void TestClsQuestion::questionTexts()
-{
-    Bank f;
-    CurrentCategoryNr = 1; CurrentLanguageNr = 0; CurrentQuestionNr = 1;
-    f.qb->QuestionTextGet();
-    QCOMPARE(Texts(*f.qb), QString("Frage D|a|b|c"));
-    CurrentCategoryNr = 0; CurrentLanguageNr = 1;
-    f.qb->QuestionTextGet();
-    QCOMPARE(Texts(*f.qb), QString("Question C|a|b|"));   // the null answer text
-    CurrentQuestionNr = 2;   // missing in a language that has texts: cleared, not reported
-    f.qb->QuestionTextGet();
-    QCOMPARE(Texts(*f.qb), QString("|||"));
-    QVERIFY(RuntimeErrorLines().isEmpty());
-
-    CurrentQuestionNr = 1; CurrentLanguageNr = 0;
-    f.qb->QuestionTextGet();
-    QCOMPARE(Texts(*f.qb), QString("Frage C|A1|B1|C1"));
-    CurrentLanguageNr = 2;   // no texts at all in this language: reported, texts empty
-    f.qb->QuestionTextGet();
+    QCOMPARE(TextsOf(*f.qb, 0, 0, 1), QString("Frage C|A1|B1|C1"));
+    // No texts at all in this language: reported, texts empty.
+    QCOMPARE(TextsOf(*f.qb, 0, 2, 1), QString("|||"));
     QCOMPARE(RuntimeErrorLines(), QStringList{"Error 3021 : No current record. (clsQuestion -> QuestionTextGet)"});
     QCOMPARE(f.qb->LanguageNr, int16_t(0));
-    QCOMPARE(Texts(*f.qb), QString("|||"));
 }
 
 void TestClsQuestion::themeNames()
 {
     Bank f;
     QCOMPARE(f.qb->ThemeNameNrMax(), int16_t(6));
-    QCOMPARE(f.qb->ThemeNames(4, 0, 0), QString("Verkehr"));
-    QCOMPARE(f.qb->ThemeNames(6, 0, 2), QString("Tecnica"));
-    QCOMPARE(f.qb->ThemeNames(6, 0, 1), QString());
-    QCOMPARE(f.qb->ThemeNames(4, 1, 0), QString("Bus"));
-    QCOMPARE(f.qb->ThemeNameNr("Verkehr", 0, 0), int16_t(5));   // higher number wins
-    QCOMPARE(f.qb->ThemeNameNr("   Technik ", 0, 0), int16_t(6));
-    QCOMPARE(f.qb->ThemeNameNr("technik", 0, 0), int16_t(0));
-    QCOMPARE(f.qb->ThemeNameNr("Lektion", 0, 0), int16_t(0));   // theme 0 never matched
-    QCOMPARE(f.qb->ThemeNameNr("Bus", 1, 0), int16_t(4));
-    QCOMPARE(f.qb->ThemeNameNr("Bus", 0, 0), int16_t(0));
+    QCOMPARE(f.qb->ThemeNames(4, 0, 0) + "|" + f.qb->ThemeNames(6, 0, 2) + "|" + f.qb->ThemeNames(6, 0, 1) + "|"
+                 + f.qb->ThemeNames(4, 1, 0),
+             QString("Verkehr|Tecnica||Bus"));
+    // The higher number wins, blanks around are ignored, case counts, theme 0 is never matched.
+    const struct { const char *name; int category, expected; } byName[] = {
+        {"Verkehr", 0, 5}, {"   Technik ", 0, 6}, {"technik", 0, 0}, {"Lektion", 0, 0}, {"Bus", 1, 4}, {"Bus", 0, 0}};
+    for (const auto &t : byName)
+        QCOMPARE(f.qb->ThemeNameNr(t.name, int16_t(t.category), 0), int16_t(t.expected));
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-void TestClsQuestion::themeNameAddDefault()
+// Writes to a bank being built: default theme rows, a second update of the same row.
+void TestClsQuestion::writesOfABuiltBank()
 {
     Bank f(false);
+    f.built.BookOpen();
+    f.built.BookAdd();
+    f.built.CategoryNr = 2; f.built.BookNr = 3; f.built.BookTitle = "Feuerwehr";
+    f.built.BookUpdate();
+    f.built.BookTitle = "Feuerwehr, 2. Auflage";
+    f.built.BookUpdate();
+    f.built.BookClose();
+    QCOMPARE(Exec(f.file, {"SELECT group_concat(BookTitle, '|') FROM Book"}).toString(), QString("Feuerwehr, 2. Auflage"));
     f.built.ThemeNameAddDefault();
     f.built.ThemeNameGetAll();
     QCOMPARE(f.built.ThemeNameNrMax(), int16_t(3));
@@ -307,66 +284,44 @@ void TestClsQuestion::questionnairesByThemeAndNumber()
 {
     Bank f;
     Exec(f.file, {"INSERT INTO Questionnaire VALUES (2,4,2,'0005')"});
-    // Theme 4 has questionnaires in C and C1: each category gets its own
-    // row, although C1's questionnaire 1 is stored first.
-    CurrentCategoryNr = 0; CurrentThemeNr = 4; CurrentQuestionnaireNr = 1;
-    f.qb->QuestionnaireGet();
-    QCOMPARE(f.qb->QuestionnaireNr, int16_t(1));
-    QCOMPARE(f.qb->QuestionnaireQuestions, QString("0002"));
-    CurrentCategoryNr = 2;
-    f.qb->QuestionnaireGet();
-    QCOMPARE(f.qb->QuestionnaireQuestions, QString("00010002"));
-    // C has no questionnaire 2 of theme 4: C1's is not taken for it.
-    CurrentCategoryNr = 0; CurrentQuestionnaireNr = 2;
-    f.qb->QuestionnaireGet();
-    QCOMPARE(f.qb->QuestionnaireNr, int16_t(0));
-    QCOMPARE(f.qb->QuestionnaireQuestions, QString());
-    // D has no questionnaire of theme 4 at all: the theme's questionnaires
-    // are shared, the first row of that number counts whatever its category.
-    CurrentCategoryNr = 1; CurrentQuestionnaireNr = 1;
-    f.qb->QuestionnaireGet();
-    QCOMPARE(f.qb->QuestionnaireQuestions, QString("00010002"));
-    CurrentQuestionnaireNr = 2;
-    f.qb->QuestionnaireGet();
-    QCOMPARE(f.qb->QuestionnaireQuestions, QString("0005"));
-    CurrentCategoryNr = 0; CurrentQuestionnaireNr = 1;
-    CurrentThemeNr = 0;
-    f.qb->QuestionnaireGet();
-    QCOMPARE(f.qb->QuestionnaireQuestions, QString("0001"));
-    CurrentQuestionnaireNr = 2;
-    f.qb->QuestionnaireGet();
-    const QString list = f.qb->QuestionnaireQuestions;
-    QCOMPARE(list.size(), 8);
-    QCOMPARE(list.mid(0, 4).toInt(nullptr, 16), 10);
-    QCOMPARE(list.mid(4, 4).toInt(nullptr, 16), 500);
-    CurrentQuestionnaireNr = 3;
-    f.qb->QuestionnaireGet();
-    QCOMPARE(f.qb->QuestionnaireNr, int16_t(0));
-    QCOMPARE(f.qb->QuestionnaireQuestions, QString());
+    // Theme 4 has questionnaires in C and C1: each category gets its own row,
+    // although C1's questionnaire 1 is stored first; C has no questionnaire 2
+    // of theme 4 and does not take C1's. D has none of theme 4 at all: the
+    // theme's questionnaires are shared, the first row of that number counts.
+    const struct { int category, theme, nr; const char *expected; } cases[] = {
+        {0, 4, 1, "1:0002"}, {2, 4, 1, "1:00010002"}, {0, 4, 2, "0:"},     {1, 4, 1, "1:00010002"},
+        {1, 4, 2, "2:0005"}, {0, 0, 1, "1:0001"},     {0, 0, 2, "2:000A01F4"}, {0, 0, 3, "0:"}};
+    for (const auto &c : cases) {
+        CurrentCategoryNr = int16_t(c.category);
+        CurrentThemeNr = int16_t(c.theme);
+        CurrentQuestionnaireNr = int16_t(c.nr);
+        f.qb->QuestionnaireGet();
+        QCOMPARE(QString::number(f.qb->QuestionnaireNr) + ":" + f.qb->QuestionnaireQuestions, QString(c.expected));
+    }
 }
 
 void TestClsQuestion::booksAndPages()
 {
     Bank f;
-    CurrentCategoryNr = 0; CurrentBookNr = 1;
-    f.qb->BookNrSeek();
-    QCOMPARE(f.qb->BookTitle + "/" + f.qb->BookPictureNr, QString("Lastwagen/7"));
+    CurrentCategoryNr = 0;
+    const auto book = [&](int nr) {
+        CurrentBookNr = int16_t(nr);
+        f.qb->BookNrSeek();
+        return QString::number(f.qb->BookNr) + ":" + f.qb->BookTitle + "/" + f.qb->BookPictureNr;
+    };
+    QCOMPARE(book(1), QString("1:Lastwagen/7"));
     f.qb->BookNrGetMax();
     QCOMPARE(f.qb->BookNrMax(), int16_t(2));
-    CurrentBookNr = 5;   // a book of category D only
-    f.qb->BookNrSeek();
-    QCOMPARE(f.qb->BookNr, int16_t(0));
-    QCOMPARE(f.qb->BookTitle + "/" + f.qb->BookPictureNr, QString("-/"));
-
-    CurrentBookNr = 1; CurrentQuestionNr = 2;
-    f.qb->BookPageGet();
-    QCOMPARE(f.qb->BookPageNr, QString("?"));
-    CurrentBookNr = 2;   // the book exists, the page does not
-    f.qb->BookPageGet();
-    QCOMPARE(f.qb->BookPageNr, QString());
-    CurrentCategoryNr = 1; CurrentBookNr = 5; CurrentQuestionNr = 1;
-    f.qb->BookPageGet();
-    QCOMPARE(f.qb->BookPageNr, QString("3"));
+    QCOMPARE(book(5), QString("0:-/"));   // a book of category D only
+    // Page of a question; the book 2 exists, its page does not.
+    const struct { int category, book, question; const char *page; } pages[] = {{0, 1, 2, "?"}, {0, 2, 2, ""}, {1, 5, 1, "3"}};
+    for (const auto &p : pages) {
+        CurrentCategoryNr = int16_t(p.category);
+        CurrentBookNr = int16_t(p.book);
+        CurrentQuestionNr = p.question;
+        f.qb->BookPageGet();
+        QCOMPARE(f.qb->BookPageNr, QString(p.page));
+    }
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
@@ -390,25 +345,9 @@ void TestClsQuestion::readOnlyBankRefusesWrites()
     QVERIFY(RuntimeErrorLines().first().startsWith("Error 3251 : "));
     QCOMPARE(Exec(f.file, {"SELECT (SELECT COUNT(*) FROM Question) || '/' || (SELECT COUNT(*) FROM Theme)"}).toString(),
              QString("4/6"));
-    CurrentCategoryNr = 1; CurrentQuestionNr = 1;
-    f.qb->QuestionNrSeek();   // a second reader, opened earlier
-    qb->QuestionNrSeek();
-    QCOMPARE(f.qb->Answer + qb->Answer, QString("cc"));
+    // This reader and a second one, opened earlier, still read.
+    QCOMPARE(Seek(*qb, 1, 1) + Seek(*f.qb, 1, 1), QString("1/1/55/5/c1/1/55/5/c"));
     QCOMPARE(ReportsOf("DbOpen"), 0);
-}
-
-void TestClsQuestion::updateRewritesTheSavedRow()
-{
-    Bank f(false);
-    f.built.BookOpen();
-    f.built.BookAdd();
-    f.built.CategoryNr = 2; f.built.BookNr = 3; f.built.BookTitle = "Feuerwehr";
-    f.built.BookUpdate();
-    f.built.BookTitle = "Feuerwehr, 2. Auflage";
-    f.built.BookUpdate();
-    f.built.BookClose();
-    QCOMPARE(Exec(f.file, {"SELECT group_concat(BookTitle, '|') FROM Book"}).toString(), QString("Feuerwehr, 2. Auflage"));
-    QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
 QTEST_MAIN(TestClsQuestion)
