@@ -1,6 +1,7 @@
 #pragma once
 // Whether a control's caption fits the control at its size.
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -42,6 +43,22 @@ inline QString Overflow(const QWidget *w)
         .arg(needed.height())
         .arg(room.width())
         .arg(room.height());
+}
+
+// The captions of the visible controls below root that do not fit, each line
+// led by where (screen or dialog, language). With VELKO_SCREENSHOTS=DIR set,
+// shot is saved there as <where>.png for a look by eye.
+inline QStringList Problems(const QWidget *root, const QString &where, QWidget *shot = nullptr)
+{
+    QCoreApplication::processEvents();
+    QStringList out;
+    for (const QWidget *c : root->findChildren<QWidget *>())
+        if (c->isVisible())
+            if (const QString o = Overflow(c); !o.isEmpty())
+                out << where + QStringLiteral(": ") + o;
+    if (const QString dir = qEnvironmentVariable("VELKO_SCREENSHOTS"); shot && !dir.isEmpty())
+        shot->grab().save(QStringLiteral("%1/%2.png").arg(dir, where));
+    return out;
 }
 
 } // namespace CaptionFit

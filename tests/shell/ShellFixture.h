@@ -2,10 +2,13 @@
 // The databases of the main-window tests, built once per test program and
 // copied into each test's sandbox together with an INI file pointing at them.
 #include "TestSupport.h"
+#include "core/Screens.h"
 #include "questionbank/clsQuestion.h"
+#include "shell/formMain.h"
 #include "userdb/clsUser.h"
 
 #include <QDir>
+#include <QListWidget>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -44,6 +47,41 @@ template <class T = QWidget> T *child(const QWidget *root, const QString &name)
     return c;
 }
 inline void click(const QWidget *root, const QString &name) { QTest::mouseClick(child(root, name), Qt::LeftButton); }
+
+// Clicks a user of the login list as the mouse does.
+inline void select(const QWidget *w, const QString &name)
+{
+    auto *list = child<QListWidget>(w, QStringLiteral("listLoginUsers"));
+    QListWidgetItem *item = list->findItems(name, Qt::MatchExactly).value(0);
+    QVERIFY2(item, qPrintable(name));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    QCOMPARE(list->currentItem(), item);
+}
+inline void typeDigits(const QWidget *w, const QString &digits)
+{
+    for (const QChar d : digits)
+        click(w, QStringLiteral("cmdLoginNumber_%1").arg(d));
+}
+// Selection, password on the keypad and OK, as a candidate signs in.
+inline void signIn(const QWidget *w, const QString &name, const QString &password)
+{
+    select(w, name);
+    typeDigits(w, password);
+    click(w, QStringLiteral("cmdLoginOK"));
+}
+
+// The real main window loaded and active, the start picture gone as its
+// timer does it.
+inline std::unique_ptr<formMain> startMainWindow()
+{
+    auto w = std::make_unique<formMain>();
+    w->Form_Load();
+    Frame_OnTop(Screen::PictureBig, false);
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w.get()))
+        qWarning("main window not active");
+    return w;
+}
 
 inline QString dataDir(const TestSupport::Sandbox &sb) { return sb.dir.path() + QStringLiteral("/data/"); }
 inline QString picDir(const TestSupport::Sandbox &sb) { return sb.dir.path() + QStringLiteral("/pics/"); }

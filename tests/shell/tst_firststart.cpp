@@ -77,24 +77,23 @@ void TestFirstStart::cleanup()
 
 void TestFirstStart::iniFileOrder()
 {
+    const auto choice = [](const QString &given = {}) {
+        const IniChoice c = IniFileChoose(given);
+        return QStringLiteral("%1|%2").arg(int(c.source)).arg(c.file);
+    };
+    const auto is = [](IniSource source, const QString &file) { return QStringLiteral("%1|%2").arg(int(source)).arg(file); };
     // Nothing at all: the file beside the program, defaults only.
-    QCOMPARE(IniFileChoose({}).source, IniSource::None);
-    QCOMPARE(IniFileChoose({}).file, m_sb->programDir + QStringLiteral("/velko.ini"));
+    QCOMPARE(choice(), is(IniSource::None, m_sb->programDir + QStringLiteral("/velko.ini")));
     install();
     const QString beside = m_sb->dir.path() + QStringLiteral("/usr/bin/velko.ini");
-    QCOMPARE(IniFileChoose({}).source, IniSource::FirstStart);
-    QCOMPARE(IniFileChoose({}).file, UserIniFile());
+    QCOMPARE(choice(), is(IniSource::FirstStart, UserIniFile()));
     touch(UserIniFile());
-    QCOMPARE(IniFileChoose({}).source, IniSource::User);
+    QCOMPARE(choice(), is(IniSource::User, UserIniFile()));
     touch(SystemIniFile());
-    QCOMPARE(IniFileChoose({}).source, IniSource::System);
-    QCOMPARE(IniFileChoose({}).file, SystemIniFile());
+    QCOMPARE(choice(), is(IniSource::System, SystemIniFile()));
     touch(beside);
-    QCOMPARE(IniFileChoose({}).source, IniSource::BesideProgram);
-    QCOMPARE(IniFileChoose({}).file, beside);
-    const IniChoice given = IniFileChoose(QStringLiteral("/srv/velko/school.ini"));
-    QCOMPARE(given.source, IniSource::CommandLine);
-    QCOMPARE(given.file, QStringLiteral("/srv/velko/school.ini"));
+    QCOMPARE(choice(), is(IniSource::BesideProgram, beside));
+    QCOMPARE(choice(QStringLiteral("/srv/velko/school.ini")), is(IniSource::CommandLine, QStringLiteral("/srv/velko/school.ini")));
 
     // The choice is what every reader and writer of the settings uses.
     IniFileUse(SystemIniFile());
@@ -127,14 +126,12 @@ void TestFirstStart::firstStartFromStandardInput()
     QTextStream in(&input);
     QCOMPARE(StartSettingsPrepare({}, &in, message), StartSettings::Ready);
     QCOMPARE(INIFileName(), UserIniFile());
-    QCOMPARE(GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("DB_PATH")), m_share);
-    QCOMPARE(GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("PIC_PATH")),
-             m_share + QStringLiteral("pictures/"));
-    QCOMPARE(GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("MAXQPT")), QStringLiteral("8;7"));
     const QString users = UserDataDirectory() + QStringLiteral("Users.sqlite");
-    QCOMPARE(GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("USERDB_PATH")
-                         ) + GetINIvalue(UserIniFile(), QStringLiteral("Config"), QStringLiteral("USERDB_NAME")),
-             users);
+    QString written;
+    for (const char *key : {"DB_PATH", "PIC_PATH", "MAXQPT", "USERDB_PATH", "USERDB_NAME"})
+        written += GetINIvalue(UserIniFile(), QStringLiteral("Config"), QLatin1String(key)) + QLatin1Char('|');
+    QCOMPARE(written, m_share + QLatin1Char('|') + m_share + QStringLiteral("pictures/|8;7|") + UserDataDirectory()
+                          + QStringLiteral("|Users.sqlite|"));
     QString password;
     QCOMPARE(admin(users, &password), QStringLiteral("_Vestr"));
     QCOMPARE(password, QStringLiteral("2468"));

@@ -12,7 +12,8 @@ namespace {
 
 // How a control follows the window's size differences W and H (twips).
 enum class Rule {
-    FrameSize,   // frame: 8535 + H high, 11775 + W wide
+    FrameHeight, // 8535 + H
+    FrameWidth,  // 11775 + W
     PlusW,       // design value + W
     PlusH,
     HalfW,       // design value + W / 2, the fraction dropped toward zero
@@ -34,97 +35,50 @@ struct LayoutRule {
 using P = DesignProperty;
 
 // Every rule of the resize, screen by screen.
-const LayoutRule LayoutRules[] = {
-    {"framePractice", P::Height, Rule::FrameSize},
-    {"framePractice", P::Width, Rule::FrameSize},
-    {"framePracticeTitle", P::Width, Rule::ClampW},
-    {"framePracticeTitleData", P::Width, Rule::ClampW},
-    {"lblPracticeTitleUserName", P::Left, Rule::HalfW},
-    {"lblPracticeTitleCategoryName", P::Left, Rule::HalfW},
-    {"lblPracticeTitleDate", P::Left, Rule::HalfW},
-    {"lblPracticeTitleTime", P::Left, Rule::HalfW},
-    {"picboxPracticeButtons", P::Left, Rule::PlusW},
-    {"framePracticeQuestion", P::Left, Rule::HalfW},
-
-    {"frameThemes", P::Height, Rule::FrameSize},
-    {"frameThemes", P::Width, Rule::FrameSize},
-    {"picboxThemesButtons", P::Left, Rule::PlusW},
-
-    {"frameQA", P::Height, Rule::FrameSize},
-    {"frameQA", P::Width, Rule::FrameSize},
-    {"frameChkQuestion", P::Left, Rule::Strip},
-    {"IHImgQAPicture", P::Height, Rule::QAPicture},
-    {"IHImgQAPicture", P::Width, Rule::ClampW},
-    {"picboxQuestionAnswers", P::Top, Rule::PlusH},
-    {"picboxQuestionAnswers", P::Left, Rule::HalfW},
-    {"picboxQAButtons", P::Left, Rule::PlusW},
-
-    {"framePictureBig", P::Height, Rule::FrameSize},
-    {"framePictureBig", P::Width, Rule::FrameSize},
-    {"IHImgPictureBig", P::Height, Rule::ClampH},
-    {"IHImgPictureBig", P::Width, Rule::ClampW},
-
-    {"frameGrade", P::Height, Rule::FrameSize},
-    {"frameGrade", P::Width, Rule::FrameSize},
-    {"gridGrade", P::Height, Rule::ClampH},
-    {"gridGrade", P::Width, Rule::ClampW},
-    {"picboxGradeLabels", P::Left, Rule::PlusW},
-    {"picboxGradeButtons", P::Left, Rule::PlusW},
-
-    {"frameLogin", P::Height, Rule::FrameSize},
-    {"frameLogin", P::Width, Rule::FrameSize},
-    {"listLoginUsers", P::Height, Rule::ClampH},
-    {"listLoginUsers", P::Width, Rule::ClampW},
-    {"picboxLoginPasswordTitle", P::Left, Rule::PlusW},
-    {"picboxLoginButtons", P::Left, Rule::PlusW},
-
-    {"frameAdmin", P::Height, Rule::FrameSize},
-    {"frameAdmin", P::Width, Rule::FrameSize},
-    {"picboxAdminButtons", P::Left, Rule::PlusW},
-    {"txtVelkoSupportURL", P::Left, Rule::PlusW},
-    {"tabAdmin", P::Height, Rule::ClampH},
-    {"tabAdmin", P::Width, Rule::ClampW},
-    {"frametabAdmin_0", P::Height, Rule::ClampH},
-    {"frametabAdmin_0", P::Width, Rule::ClampW},
-    {"frametabAdmin_1", P::Height, Rule::ClampH, "frametabAdmin_0"},
-    {"frametabAdmin_1", P::Width, Rule::ClampW, "frametabAdmin_0"},
-    {"frametabAdmin_2", P::Height, Rule::ClampH, "frametabAdmin_0"},
-    {"frametabAdmin_2", P::Width, Rule::ClampW, "frametabAdmin_0"},
-    {"listAdminUsers", P::Height, Rule::ClampH},
-    {"listAdminUsers", P::Width, Rule::ClampW},
-    {"picboxUserAdminButtons", P::Left, Rule::PlusW},
-    {"picboxUserShowTitle", P::Left, Rule::PlusW},
-    {"picboxPathSettingsTitle", P::Height, Rule::ClampH},
-    {"picboxPathSettingsTitle", P::Width, Rule::ClampW},
-    {"framePathSettings", P::Width, Rule::ClampW},
-    {"txtQuestionDBPath", P::Width, Rule::ClampW},
-    {"txtUserDBPath", P::Width, Rule::ClampW},
-    {"txtPicPath", P::Width, Rule::ClampW},
-    {"picboxPathSettingsButtons", P::Left, Rule::PlusW},
-
-    {"frameHistory", P::Height, Rule::FrameSize},
-    {"frameHistory", P::Width, Rule::FrameSize},
-    {"gridHistory", P::Height, Rule::ClampH},
-    {"gridHistory", P::Width, Rule::ClampW},
-    {"picboxHistoryLabels", P::Left, Rule::PlusW},
-    {"picboxHistoryButtons", P::Left, Rule::PlusW},
-
-    {"frameLanguage", P::Height, Rule::FrameSize},
-    {"frameLanguage", P::Width, Rule::FrameSize},
-    {"picboxLanguageButtons", P::Top, Rule::HalfH},
-    {"picboxLanguageButtons", P::Left, Rule::HalfW},
-
-    {"frameResultsLog", P::Height, Rule::FrameSize},
-    {"frameResultsLog", P::Width, Rule::FrameSize},
-    {"txtResultsLog", P::Width, Rule::PlusW},
-    {"txtResultsLog", P::Height, Rule::PlusH},
-    {"picboxResultsLog", P::Width, Rule::PlusW},
-    {"picboxResultsLog", P::Height, Rule::PlusH},
-    {"cmdResultsLogAbort", P::Left, Rule::PlusW},
-    {"cmdResultsLogAbort", P::Top, Rule::Fixed},
-    {"cmdResultsLogContinue", P::Left, Rule::PlusW},
-    {"cmdResultsLogContinue", P::Top, Rule::PlusH},
-};
+QList<LayoutRule> LayoutRules()
+{
+    QList<LayoutRule> rules;
+    const auto each = [&rules](std::initializer_list<const char *> controls, P property, Rule rule) {
+        for (const char *c : controls)
+            rules.append({c, property, rule});
+    };
+    // The frame of every screen: 8535 + H high, 11775 + W wide.
+    const std::initializer_list<const char *> frames = {
+        "framePractice", "frameThemes",  "frameQA",      "framePictureBig", "frameGrade",
+        "frameLogin",    "frameAdmin",   "frameHistory", "frameLanguage",   "frameResultsLog"};
+    each(frames, P::Height, Rule::FrameHeight);
+    each(frames, P::Width, Rule::FrameWidth);
+    // Button columns and titles at the right edge move with it.
+    each({"picboxPracticeButtons", "picboxThemesButtons", "picboxQAButtons", "picboxGradeLabels",
+          "picboxGradeButtons", "picboxLoginPasswordTitle", "picboxLoginButtons", "picboxAdminButtons",
+          "txtVelkoSupportURL", "picboxUserAdminButtons", "picboxUserShowTitle", "picboxPathSettingsButtons",
+          "picboxHistoryLabels", "picboxHistoryButtons", "cmdResultsLogAbort", "cmdResultsLogContinue"},
+         P::Left, Rule::PlusW);
+    // Lists, grids and pictures grow in both directions, never below 0.
+    const std::initializer_list<const char *> growing = {
+        "IHImgPictureBig", "gridGrade", "listLoginUsers", "tabAdmin", "frametabAdmin_0", "listAdminUsers",
+        "picboxPathSettingsTitle", "gridHistory"};
+    each(growing, P::Height, Rule::ClampH);
+    each(growing, P::Width, Rule::ClampW);
+    each({"framePracticeTitle", "framePracticeTitleData", "IHImgQAPicture", "framePathSettings",
+          "txtQuestionDBPath", "txtUserDBPath", "txtPicPath"},
+         P::Width, Rule::ClampW);
+    // Centred ones keep the middle.
+    each({"lblPracticeTitleUserName", "lblPracticeTitleCategoryName", "lblPracticeTitleDate",
+          "lblPracticeTitleTime", "framePracticeQuestion", "picboxQuestionAnswers", "picboxLanguageButtons"},
+         P::Left, Rule::HalfW);
+    each({"picboxLanguageButtons"}, P::Top, Rule::HalfH);
+    // The hidden settings pages take the size of the first page.
+    for (const char *page : {"frametabAdmin_1", "frametabAdmin_2"})
+        rules << LayoutRule{page, P::Height, Rule::ClampH, "frametabAdmin_0"}
+              << LayoutRule{page, P::Width, Rule::ClampW, "frametabAdmin_0"};
+    rules << LayoutRule{"frameChkQuestion", P::Left, Rule::Strip} << LayoutRule{"IHImgQAPicture", P::Height, Rule::QAPicture}
+          << LayoutRule{"picboxQuestionAnswers", P::Top, Rule::PlusH} << LayoutRule{"cmdResultsLogAbort", P::Top, Rule::Fixed}
+          << LayoutRule{"cmdResultsLogContinue", P::Top, Rule::PlusH};
+    each({"txtResultsLog", "picboxResultsLog"}, P::Width, Rule::PlusW);
+    each({"txtResultsLog", "picboxResultsLog"}, P::Height, Rule::PlusH);
+    return rules;
+}
 
 const char *PropertyName(P p)
 {
@@ -158,7 +112,6 @@ private Q_SLOTS:
     void resizeRules_data();
     void resizeRules();
     void clampPositive();
-    void frameOnTopFollowsTheStackingOrder();
 
 private:
     static int px(int twips) { return qRound(twips / 15.0); }
@@ -185,9 +138,11 @@ void TestLayout::resizeRules()
     QFETCH(QSize, size);
     TestSupport::Sandbox sb;
     formMain w;
+    const QList<LayoutRule> rules = LayoutRules();
+    QCOMPARE(rules.size(), 80);
     // The design values, read from the controls before any resize.
     QHash<QString, int> design;
-    for (const LayoutRule &r : LayoutRules) {
+    for (const LayoutRule &r : rules) {
         const char *of = r.designOf ? r.designOf : r.control;
         QWidget *c = w.findChild<QWidget *>(QLatin1String(of));
         QVERIFY2(c, of);
@@ -210,12 +165,13 @@ void TestLayout::resizeRules()
     QCOMPARE(w.HeightDelta, H);
     const auto clamp = [](int v) { return v >= 1 ? v : 0; };
     QStringList wrong;
-    for (const LayoutRule &r : LayoutRules) {
+    for (const LayoutRule &r : rules) {
         QWidget *c = child(w, r.control);
         const int d = design.value(QString::fromLatin1(r.designOf ? r.designOf : r.control) + PropertyName(r.property));
         int expected = 0;
         switch (r.rule) {
-        case Rule::FrameSize: expected = r.property == P::Height ? 8535 + H : 11775 + W; break;
+        case Rule::FrameHeight: expected = 8535 + H; break;
+        case Rule::FrameWidth: expected = 11775 + W; break;
         case Rule::PlusW: expected = d + W; break;
         case Rule::PlusH: expected = d + H; break;
         case Rule::HalfW: expected = d + W / 2; break;
@@ -261,21 +217,6 @@ void TestLayout::clampPositive()
                                                   {std::numeric_limits<int32_t>::min(), 0}};
     for (const auto &c : cases)
         QCOMPARE(ClampPositive(c.first), c.second);
-}
-
-void TestLayout::frameOnTopFollowsTheStackingOrder()
-{
-    TestSupport::Sandbox sb;
-    formMain w;
-    w.show();
-    Frame_OnTop(Screen::Grade, true);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
-    Frame_OnTop(Screen::Language, true);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Language));
-    Frame_OnTop(Screen::Language, false);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
-    // The screen sent back is hidden, the one now in front shown again.
-    QVERIFY(ScreenFrame(Screen::Language)->isHidden() && !ScreenFrame(Screen::Grade)->isHidden());
 }
 
 QTEST_MAIN(TestLayout)

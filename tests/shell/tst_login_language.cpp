@@ -4,8 +4,6 @@
 #include <QtTest>
 
 #include "ShellFixture.h"
-#include "core/Screens.h"
-#include "shell/formMain.h"
 #include "training/QuestionSet.h"
 
 #include <QAbstractButton>
@@ -32,13 +30,11 @@ private Q_SLOTS:
     void initTestCase() { m_db = std::make_unique<ShellFixture::Databases>(); }
     void init();
     void cleanup();
-    void listShowsActiveUsersAndOkNeedsASelection();
-    void selectionKeypadAndClipboard();
+    void listSelectionKeypadAndClipboard();
     void wrongThenRightPassword();
     void administratorOpensAdministration();
     void languageScreenRecaptionsAndReturns_data();
     void languageScreenRecaptionsAndReturns();
-    void italianCategoryTwoTitle();
     void onlyTheScreenInFrontTakesInput();
     void noEnabledButtonIsADeadEnd();
 
@@ -50,24 +46,9 @@ private:
     }
     template <class T = QPushButton> T *find(const QString &name) { return ShellFixture::child<T>(m_w.get(), name); }
     void click(const QString &name) { ShellFixture::click(m_w.get(), name); }
-    void select(const QString &name)
-    {
-        QListWidgetItem *item = m_list->findItems(name, Qt::MatchExactly).value(0);
-        QVERIFY(item);
-        QTest::mouseClick(m_list->viewport(), Qt::LeftButton, {}, m_list->visualItemRect(item).center());
-        QCOMPARE(m_list->currentItem(), item);
-    }
-    void typeDigits(const QString &digits)
-    {
-        for (const QChar d : digits)
-            click(QStringLiteral("cmdLoginNumber_%1").arg(d));
-    }
-    void signIn(const QString &name, const QString &password)
-    {
-        select(name);
-        typeDigits(password);
-        click(QStringLiteral("cmdLoginOK"));
-    }
+    void select(const QString &name) { ShellFixture::select(m_w.get(), name); }
+    void typeDigits(const QString &digits) { ShellFixture::typeDigits(m_w.get(), digits); }
+    void signIn(const QString &name, const QString &password) { ShellFixture::signIn(m_w.get(), name, password); }
     QString title(const QString &frame) { return find<QGroupBox>(frame)->title(); }
 
     std::unique_ptr<ShellFixture::Databases> m_db;
@@ -85,12 +66,8 @@ void TestLoginLanguage::init()
     m_savedHooks.clear();
     for (auto *hook : Hooks)
         m_savedHooks << *hook;
-    m_w = std::make_unique<formMain>();
-    m_w->Form_Load();
+    m_w = ShellFixture::startMainWindow();
     QCOMPARE(Seams::ProgramEndRequests(), 0);
-    Frame_OnTop(Screen::PictureBig, false);   // as the start picture's timer does
-    m_w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(m_w.get()));
     m_list = find<QListWidget>(QStringLiteral("listLoginUsers"));
     m_password = find<QLineEdit>(QStringLiteral("txtLoginPassword"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
@@ -105,7 +82,7 @@ void TestLoginLanguage::cleanup()
     m_sb.reset();
 }
 
-void TestLoginLanguage::listShowsActiveUsersAndOkNeedsASelection()
+void TestLoginLanguage::listSelectionKeypadAndClipboard()
 {
     QStringList shown;
     for (int i = 0; i < m_list->count(); ++i)
@@ -118,10 +95,8 @@ void TestLoginLanguage::listShowsActiveUsersAndOkNeedsASelection()
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
     QCOMPARE(Seams::BeepCount(), 0);
     QVERIFY(events().isEmpty());
-}
+    m_password->clear();
 
-void TestLoginLanguage::selectionKeypadAndClipboard()
-{
     // Deliberate: the password never goes to the clipboard.
     QGuiApplication::clipboard()->setText(QStringLiteral("notes of the teacher"));
     QCOMPARE(title(QStringLiteral("frameLoginPassword")), QStringLiteral("Geben Sie Ihr Passwort ein :"));
@@ -143,6 +118,16 @@ void TestLoginLanguage::selectionKeypadAndClipboard()
 
     select(QStringLiteral("Anna Keller"));
     QCOMPARE(title(QStringLiteral("frameLoginPassword")), QStringLiteral("Geben Sie Ihr Passwort ein :"));
+
+    // The language screen's choice names the category in that language.
+    select(QStringLiteral("Giulia Rossi"));
+    auto *category = find<QLabel>(QStringLiteral("lblPracticeTitleCategoryName"));
+    for (const auto &[choice, expected] : {std::pair{2, "Categoria : C1 - Servizio antincendio"}, {0, "Kategorie : C1 - Feuerwehr"}}) {
+        click(QStringLiteral("cmdLanguage_0"));
+        click(QStringLiteral("cmdLanguageChoice_%1").arg(choice));
+        QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+        QCOMPARE(category->text(), QString::fromUtf8(expected));
+    }
 }
 
 void TestLoginLanguage::wrongThenRightPassword()
@@ -240,11 +225,12 @@ void TestLoginLanguage::onlyTheScreenInFrontTakesInput()
         }
     }
     // Sending a screen back shows and focuses the one behind it.
+    Frame_OnTop(Screen::Grade, true);
     Frame_OnTop(Screen::Language, true);
     Frame_OnTop(Screen::Language, false);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
-    QVERIFY(ScreenFrame(Screen::Login)->isVisible() && !ScreenFrame(Screen::Language)->isVisible());
-    QVERIFY(ScreenFrame(Screen::Login)->isAncestorOf(QApplication::focusWidget()));
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    QVERIFY(ScreenFrame(Screen::Grade)->isVisible() && !ScreenFrame(Screen::Language)->isVisible());
+    QVERIFY(ScreenFrame(Screen::Grade)->isAncestorOf(QApplication::focusWidget()));
 }
 
 // Every enabled button of every screen does something when clicked: it has
@@ -340,20 +326,6 @@ void TestLoginLanguage::languageScreenRecaptionsAndReturns()
     QCOMPARE(find<QWidget>(QStringLiteral("chkQuestion_39"))->toolTip(), QStringLiteral("Question 40"));
     if (caller == 1)   // the question screen's number shows the French word
         QVERIFY(find<QLabel>(QStringLiteral("lblQAQuestionNr"))->text().startsWith(QStringLiteral("Question")));
-}
-
-void TestLoginLanguage::italianCategoryTwoTitle()
-{
-    select(QStringLiteral("Giulia Rossi"));
-    click(QStringLiteral("cmdLanguage_0"));
-    click(QStringLiteral("cmdLanguageChoice_2"));
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
-    QCOMPARE(find<QLabel>(QStringLiteral("lblPracticeTitleCategoryName"))->text(),
-             QStringLiteral("Categoria : C1 - Servizio antincendio"));
-    click(QStringLiteral("cmdLanguage_0"));
-    click(QStringLiteral("cmdLanguageChoice_0"));
-    QCOMPARE(find<QLabel>(QStringLiteral("lblPracticeTitleCategoryName"))->text(),
-             QStringLiteral("Kategorie : C1 - Feuerwehr"));
 }
 
 QTEST_MAIN(TestLoginLanguage)
