@@ -2,8 +2,6 @@
 // The real main window with the administrator signed in, the user database
 // of the sandbox to look into, and answers for the modal dialogs.
 #include "ShellFixture.h"
-#include "core/Screens.h"
-#include "shell/formMain.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -15,17 +13,20 @@
 
 namespace AdminFixture {
 
+// A click as the mouse does it; an option button is hit on its indicator.
+inline void press(QWidget *w)
+{
+    const QPoint at = qobject_cast<QRadioButton *>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
+    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+}
+
 class Window
 {
 public:
     explicit Window(const ShellFixture::Databases &db, const QString &extraIni = {})
     {
         db.install(sb, extraIni);
-        w = std::make_unique<formMain>();
-        w->Form_Load();
-        Frame_OnTop(Screen::PictureBig, false);
-        w->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        w = ShellFixture::startMainWindow();
         adminList = find<QListWidget>(QStringLiteral("frametabAdmin_0"), QStringLiteral("listAdminUsers"));
         loginList = find<QListWidget>(QStringLiteral("frameLogin"), QStringLiteral("listLoginUsers"));
     }
@@ -37,26 +38,10 @@ public:
         return ShellFixture::child<T>(ShellFixture::child(w.get(), frame), name);
     }
     template <class T = QWidget> T *admin(const QString &name) const { return find<T>(QStringLiteral("frameAdmin"), name); }
-    // A click as the mouse does it; an option button is hit on its indicator.
-    void click(const QString &name) const
-    {
-        QWidget *w = admin(name);
-        const QPoint at = qobject_cast<QRadioButton *>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
-        QTest::mouseClick(w, Qt::LeftButton, {}, at);
-    }
-
-    void signIn(const QString &name, const QString &password) const
-    {
-        QListWidgetItem *item = loginList->findItems(name, Qt::MatchExactly).value(0);
-        QVERIFY2(item, qPrintable(name));
-        QTest::mouseClick(loginList->viewport(), Qt::LeftButton, {}, loginList->visualItemRect(item).center());
-        for (const QChar d : password)
-            ShellFixture::click(w.get(), QStringLiteral("cmdLoginNumber_%1").arg(d));
-        ShellFixture::click(w.get(), QStringLiteral("cmdLoginOK"));
-    }
+    void click(const QString &name) const { press(admin(name)); }
     void signInAdmin() const
     {
-        signIn(QStringLiteral("_Vestr"), QStringLiteral("1234"));
+        ShellFixture::signIn(w.get(), QStringLiteral("_Vestr"), QStringLiteral("1234"));
         QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
         Dialogs::ClearShown();   // the start-up's warning about the empty picture directory
     }
@@ -120,13 +105,7 @@ inline void answerDialogs(QList<std::function<int(QDialog *)>> steps)
 }
 
 template <class T = QWidget> T *in(QDialog *d, const QString &name) { return ShellFixture::child<T>(d, name); }
-// A click as the mouse does it; an option button is hit on its indicator.
-inline void clickIn(QDialog *d, const QString &name)
-{
-    QWidget *w = in(d, name);
-    const QPoint at = qobject_cast<QRadioButton *>(w) ? QPoint(8, w->height() / 2) : w->rect().center();
-    QTest::mouseClick(w, Qt::LeftButton, {}, at);
-}
+inline void clickIn(QDialog *d, const QString &name) { press(in(d, name)); }
 // The focus comes to a control as by the Tab key.
 inline void focusIn(QDialog *d, const QString &name)
 {

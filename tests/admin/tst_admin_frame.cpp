@@ -15,8 +15,7 @@ class TestAdminFrame : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void controlsInTheirContainers();
-    void pagesAndDisplayOnlyFields();
-    void supportLinkOpensSupportPage();
+    void pagesFieldsAndSupportLink();
 };
 
 void TestAdminFrame::controlsInTheirContainers()
@@ -42,7 +41,7 @@ void TestAdminFrame::controlsInTheirContainers()
     });
 }
 
-void TestAdminFrame::pagesAndDisplayOnlyFields()
+void TestAdminFrame::pagesFieldsAndSupportLink()
 {
     frameAdmin frame;
     QCOMPARE(frame.tabAdmin->count(), 2);
@@ -58,15 +57,12 @@ void TestAdminFrame::pagesAndDisplayOnlyFields()
                            frame.txtUserBookNr, frame.txtUserComment, frame.txtQuestionDBPath, frame.txtUserDBPath,
                            frame.txtPicPath})
         QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
-}
 
-void TestAdminFrame::supportLinkOpensSupportPage()
-{
+    // The support link opens the support page.
     TestSupport::Sandbox sb;
     QStringList opened;
     SetDocumentOpenHandler([&](const QString &target) { opened << target; });
     auto restore = qScopeGuard([] { SetDocumentOpenHandler({}); });
-    frameAdmin frame;
     QVERIFY(frame.txtVelkoSupportURL->text().contains("href=\"" + VelkoSupportURL + "\""));
     Q_EMIT frame.txtVelkoSupportURL->linkActivated(VelkoSupportURL);
     QCOMPARE(opened, QStringList({VelkoSupportURL}));
