@@ -24,21 +24,20 @@ class TestUserDbEvents : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { objUser = nullptr; }
-    void failedSignInWithoutUser();
-    void textsAreCutAndBlanksReadBackEmpty();
-    void listedNewestFirstPerUser();
-    void writingLeavesWriteSettings();
+    void writtenCutAndListedPerUser();
 };
 
-void TestUserDbEvents::failedSignInWithoutUser()
+void TestUserDbEvents::writtenCutAndListedPerUser()
 {
     Fixture f;
     objUser = &f.user;
+    f.addUser("Ben", "2");
+    LogAt(At(12, 0, 0), 1000, "Ben's");
     f.addUser("Anna", "1");
+    // A failed sign-in has no user: listed under UserID 0, stored to the second.
     f.user.UserNameSeek("Gone");
     LogAt(At(7, 45, 12, 640), 1001, "Login Failed");
-
-    f.user.EventsUserOpen();   // events of UserID 0
+    f.user.EventsUserOpen();
     QCOMPARE(f.user.EventUserId, 0);
     QCOMPARE(f.user.EventCode, 1001);
     QCOMPARE(f.user.EventText1, QStringLiteral("Login Failed"));
@@ -46,62 +45,37 @@ void TestUserDbEvents::failedSignInWithoutUser()
     QCOMPARE(f.user.EventDateTime, At(7, 45, 12));
     QCOMPARE(QStringList({f.user.EventPCName(), f.user.EventProgramVersion(), f.user.EventWindowsVersion()}),
              QStringList({"PC-7", "Velko 2.0.0", "6.1.7601"}));
-    QCOMPARE(f.raw("SELECT EventDateTime FROM Events").toString(), QStringLiteral("2026-04-01 07:45:12"));
+    QCOMPARE(f.raw("SELECT EventDateTime FROM Events WHERE EventCode = 1001").toString(),
+             QStringLiteral("2026-04-01 07:45:12"));
     f.user.EventsNext();
     QCOMPARE(f.user.EventId(), 0);
-    QVERIFY(RuntimeErrorLines().isEmpty());
-}
 
-void TestUserDbEvents::textsAreCutAndBlanksReadBackEmpty()
-{
-    Fixture f;
-    objUser = &f.user;
-    f.addUser("Anna", "1");
+    // Writing leaves the recordsets writable, whatever they were before.
+    f.user.UserNameSeek("Anna");
+    f.user.setRSCursorType("3"), f.user.setRSLockType("1");
     LogAt(At(9, 0, 0), 2001, QString(60, 'a'), QString(150, 'b'), QString(300, 'c'));
-    LogAt(At(10, 0, 0), 2000, "User Created");
+    QCOMPARE(f.user.RSCursorType() + f.user.RSLockType(), QStringLiteral("22"));
+    for (const auto &[when, text] : QList<QPair<QDateTime, QString>>{
+             {At(10, 0, 0), "ten"}, {At(12, 0, 0), "noon"}, {At(11, 0, 0), "eleven"}, {At(12, 0, 0), "noon again"}})
+        LogAt(when, 1000, text);
+    LogAt(At(8, 0, 0), 2000, "User Created");
     QCOMPARE(f.raw("SELECT EventText2 || '|' || EventText3 FROM Events WHERE EventCode = 2000").toString(),
              QStringLiteral(" | "));
-    f.user.EventsUserOpen();
-    QCOMPARE(f.user.EventCode, 2000);
-    QCOMPARE(f.user.EventUserName(), QStringLiteral("Anna"));
-    QCOMPARE(f.user.EventText2 + f.user.EventText3, QString());
-    f.user.EventsNext();
-    QCOMPARE(f.user.EventText1, QString(50, 'a'));
-    QCOMPARE(f.user.EventText2, QString(100, 'b'));
-    QCOMPARE(f.user.EventText3, QString(255, 'c'));
-}
+    QCOMPARE(f.count("Events"), 8);
 
-void TestUserDbEvents::listedNewestFirstPerUser()
-{
-    Fixture f;
-    objUser = &f.user;
-    f.addUser("Ben", "2");
-    LogAt(At(12, 0, 0), 1000, "Ben's");
-    f.addUser("Anna", "1");
-    const QList<QPair<QDateTime, QString>> written = {
-        {At(10, 0, 0), "ten"}, {At(12, 0, 0), "noon"}, {At(11, 0, 0), "eleven"}, {At(12, 0, 0), "noon again"}};
-    for (const auto &w : written)
-        LogAt(w.first, 1000, w.second);
-    f.user.setRSCursorType("3");
-    f.user.setRSLockType("1");
+    // Newest first, only Anna's; texts cut to 50, 100 and 255; blanks read back empty.
+    f.user.setRSCursorType("3"), f.user.setRSLockType("1");
     f.user.EventsUserOpen();
     QStringList texts;
-    for (; f.user.EventId() != 0; f.user.EventsNext())
+    for (; f.user.EventId() != 0; f.user.EventsNext()) {
         texts << f.user.EventText1;
-    QCOMPARE(texts, QStringList({"noon again", "noon", "eleven", "ten"}));
-}
-
-void TestUserDbEvents::writingLeavesWriteSettings()
-{
-    Fixture f;
-    objUser = &f.user;
-    f.addUser("Anna", "1");
-    f.user.setRSCursorType("3");
-    f.user.setRSLockType("1");
-    EventLogUserDB(1000, "Login OK", QString(), QString());
-    QCOMPARE(f.user.RSCursorType(), QStringLiteral("2"));
-    QCOMPARE(f.user.RSLockType(), QStringLiteral("2"));
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM Events").toInt(), 1);
+        QCOMPARE(f.user.EventUserName(), QStringLiteral("Anna"));
+        if (f.user.EventCode == 2000)
+            QCOMPARE(f.user.EventText2 + f.user.EventText3, QString());
+        if (f.user.EventCode == 2001)
+            QCOMPARE(QList<qsizetype>({f.user.EventText2.size(), f.user.EventText3.size()}), QList<qsizetype>({100, 255}));
+    }
+    QCOMPARE(texts, QStringList({"noon again", "noon", "eleven", "ten", QString(50, 'a'), "User Created"}));
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 

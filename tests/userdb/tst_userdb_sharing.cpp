@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <numeric>
 
 using UserDbTest::Fixture;
 
@@ -27,9 +28,8 @@ bool WaitForLine(QProcess &p, const QByteArray &line, int ms = 20000)
 void WriteGrading(Fixture &f)
 {
     const QDateTime when(QDate(2026, 5, 4), QTime(9, 0, 0));
-    QList<int> numbers;
-    for (int i = 1; i <= 40; ++i)
-        numbers << i;
+    QList<int> numbers(40);
+    std::iota(numbers.begin(), numbers.end(), 1);
     f.addQuestionnaire(-1, 1, 85, when);
     f.addQuestions(when, numbers);
 }
@@ -63,7 +63,7 @@ void TestUserDbSharing::gradingWaitsForAnotherWorkstation()
     QCOMPARE(other.exitCode(), 0);
     QVERIFY2(ms >= 1000, "the grading did not wait for the lock of the other program");
     QVERIFY(RuntimeErrorLines().isEmpty());
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionnaireStat").toInt(), 1);
+    QCOMPARE(f.count("QuestionnaireStat"), 1);
     QCOMPARE(f.raw(QString("SELECT COUNT(*) FROM QuestionStat WHERE UserID = %1").arg(f.user.UserID())).toInt(), 40);
     // The other program's row came first: it held the lock.
     QCOMPARE(f.raw("SELECT EventCode FROM Events ORDER BY EventId LIMIT 1").toInt(), 9999);
@@ -78,7 +78,7 @@ void TestUserDbSharing::killedGradingLeavesAllOrNothing()
     full.start(USERDB_HELPER, {"grade", f.file(), "Anna", "0"});
     QVERIFY(full.waitForFinished(30000));
     QCOMPARE(full.exitCode(), 0);
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionStat").toInt(), 40);
+    QCOMPARE(f.count("QuestionStat"), 40);
 
     QProcess killed;   // killed halfway through the question rows
     killed.start(USERDB_HELPER, {"grade", f.file(), "Anna", "100"});
@@ -87,15 +87,15 @@ void TestUserDbSharing::killedGradingLeavesAllOrNothing()
     QVERIFY(killed.waitForFinished(10000));
     QCOMPARE(killed.exitStatus(), QProcess::CrashExit);
     QCOMPARE(f.raw("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionnaireStat").toInt(), 1);
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionStat").toInt(), 40);
+    QCOMPARE(f.count("QuestionnaireStat"), 1);
+    QCOMPARE(f.count("QuestionStat"), 40);
 
     f.user.DbOpen();   // usable afterwards
     f.user.UserNameSeek("Anna");
     QVERIFY(f.user.GradingBegin());
     WriteGrading(f);
     QVERIFY(f.user.GradingCommit());
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionStat").toInt(), 80);
+    QCOMPARE(f.count("QuestionStat"), 80);
 }
 
 void TestUserDbSharing::openWaitsForALockedFile()

@@ -8,36 +8,28 @@ class TestUserDbUsers : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void missingFileIsFatal();
-    void otherFilesAreReportedNotOpened();
-    void missingUserAndAdministrator();
-    void commentsAndSingleBlank();
+    void missingOrOtherFileNotOpened();
+    void seeksPasswordsAndStoredTexts();
     void deleteToTheLastUser();
-    void deactivatedAndApostropheNames();
     void newUserStoredOnlyByUpdate();
     void walkReachesEveryRowAndStaysFresh();
 };
 
-void TestUserDbUsers::missingFileIsFatal()
+void TestUserDbUsers::missingOrOtherFileNotOpened()
 {
-    Fixture f(false);
-    f.user.DbOpen();
-    const QString file = f.sb.programDir + "/Users.mdb";
-    QCOMPARE(Dialogs::Shown().size(), 1);
-    const Dialogs::MessageRecord &m = Dialogs::Shown().first();
-    QCOMPARE(m.icon, QMessageBox::Warning);
-    QCOMPARE(m.title, QStringLiteral("Fatal Error"));
-    QCOMPARE(m.text, "Database not Found !" + NewLine + NewLine + "'" + file + "'");
-    QCOMPARE(Seams::ProgramEndRequests(), 1);
-    QVERIFY(!f.user.IsOpen());
-    const QString log = f.sb.logText();
-    const int pathLine = log.indexOf("User DB Path : " + file);
-    QVERIFY(pathLine >= 0);
-    QVERIFY(log.indexOf("Fatal Error : Database not Found !") > pathLine);
-}
-
-void TestUserDbUsers::otherFilesAreReportedNotOpened()
-{
+    {
+        Fixture f(false);
+        f.user.DbOpen();
+        const QString file = f.sb.programDir + "/Users.mdb";
+        QCOMPARE(Dialogs::Shown().size(), 1);
+        QCOMPARE(TestSupport::Message(0), "Warning|Fatal Error|Database not Found !" + NewLine + NewLine + "'" + file + "'");
+        QCOMPARE(Seams::ProgramEndRequests(), 1);
+        QVERIFY(!f.user.IsOpen());
+        const QString log = f.sb.logText();
+        const int pathLine = log.indexOf("User DB Path : " + file);
+        QVERIFY(pathLine >= 0 && log.indexOf("Fatal Error : Database not Found !") > pathLine);
+    }
+    // Another database in its place: reported, not opened, the program goes on.
     Fixture f(false);
     QSqlDatabase db = Sql::Open(f.file(), false, 1000);
     QSqlQuery(db).exec("CREATE TABLE Question (QuestionNr INTEGER)");
@@ -52,44 +44,49 @@ void TestUserDbUsers::otherFilesAreReportedNotOpened()
     QVERIFY(RuntimeErrorLines().last().endsWith("(clsUser -> FirstUser)"));
 }
 
-void TestUserDbUsers::missingUserAndAdministrator()
+void TestUserDbUsers::seeksPasswordsAndStoredTexts()
 {
     Fixture f;
     f.addUser("_Vestr", "999");
     f.addUser("_vestr", "111", 2);
-    f.user.UserNameSeek("_Vestr");
-    QVERIFY(f.user.IsAdmin());
-    QVERIFY(f.user.IsPasswordValid("999"));
-    QVERIFY(!f.user.IsPasswordValid("9990"));
-    QVERIFY(!f.user.IsPasswordValid("99"));
-    QVERIFY(!f.user.IsPasswordValid(""));
-    f.user.UserNameSeek("_vestr");
-    QCOMPARE(f.user.CategoryNr, int16_t(2));
-    QVERIFY(!f.user.IsAdmin());
-
-    f.user.UserNameSeek("Nobody");
-    QCOMPARE(f.user.UserID(), 0);
-    QCOMPARE(f.user.UserName + f.user.Password, QString());
-    QCOMPARE(f.user.LanguageNr + f.user.CategoryNr + f.user.BookNr + f.user.UserStatus, 0);
-    QVERIFY(!f.user.IsPasswordValid("999"));
-    QVERIFY(!f.user.IsPasswordValid(""));   // no user: nobody signs in
-    QVERIFY(RuntimeErrorLines().isEmpty());
-}
-
-void TestUserDbUsers::commentsAndSingleBlank()
-{
-    Fixture f;
+    f.addUser("Inactive", "31", 3, 1);
+    const int32_t obrien = f.addUser("O'Brien", "0042");
+    f.addUser("O'Brien", "77");   // duplicate name: the first one wins
+    // Comments: empty stored as a single blank, read back empty; others as given.
     const int32_t empty = f.addUser("Anna", "1", 0, 0, QString());
     f.addUser("Ben", "2", 0, 0, " ");
     f.addUser("Cleo", "3", 0, 0, " late ");
     QCOMPARE(f.raw(QString("SELECT UserComment FROM \"User\" WHERE UserID = %1").arg(empty)).toString(), " ");
-    for (const char *name : {"Anna", "Ben"}) {
-        f.user.UserNameSeek(name);
-        QCOMPARE(f.user.UserName, QString(name));
-        QCOMPARE(f.user.UserComment, QString());
+    QCOMPARE(f.raw(QString("SELECT UserName FROM \"User\" WHERE UserID = %1").arg(obrien)).toString(), "O'Brien");
+    const struct { const char *name, *comment; int category, status; } read[] = {
+        {"_vestr", "", 2, 0}, {"Inactive", "", 3, 1}, {"Anna", "", 0, 0}, {"Ben", "", 0, 0}, {"Cleo", " late ", 0, 0}};
+    for (const auto &r : read) {
+        f.user.UserNameSeek(r.name);
+        QCOMPARE(QStringList({f.user.UserName, f.user.UserComment}), QStringList({r.name, r.comment}));
+        QCOMPARE(QList<int>({f.user.CategoryNr, f.user.UserStatus}), QList<int>({r.category, r.status}));
+        QVERIFY(!f.user.IsAdmin());
     }
-    f.user.UserNameSeek("Cleo");
-    QCOMPARE(f.user.UserComment, QStringLiteral(" late "));
+    // Passwords match whole: no prefix, no extension, never an empty one.
+    f.user.UserNameSeek("_Vestr");
+    QVERIFY(f.user.IsAdmin());
+    QVERIFY(f.user.IsPasswordValid("999"));
+    for (const char *wrong : {"9990", "99", ""})
+        QVERIFY2(!f.user.IsPasswordValid(wrong), wrong);
+    f.user.UserNameSeek("O'Brien");
+    QCOMPARE(f.user.UserID(), obrien);
+    QVERIFY(f.user.IsPasswordValid("0042") && !f.user.IsPasswordValid("42"));
+    f.user.PasswordSeek("0042");
+    QCOMPARE(f.user.UserName, QStringLiteral("O'Brien"));
+
+    // Nobody found: cleared properties, and nobody signs in.
+    for (const char *name : {"Nobody", "O' OR '1'='1"}) {
+        f.user.UserNameSeek(name);
+        QCOMPARE(f.user.UserID(), 0);
+        QCOMPARE(f.user.UserName + f.user.Password, QString());
+        QCOMPARE(f.user.LanguageNr + f.user.CategoryNr + f.user.BookNr + f.user.UserStatus, 0);
+        QVERIFY(!f.user.IsPasswordValid("999") && !f.user.IsPasswordValid(""));
+    }
+    QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
 void TestUserDbUsers::deleteToTheLastUser()
@@ -103,29 +100,7 @@ void TestUserDbUsers::deleteToTheLastUser()
     QCOMPARE(f.user.UserID(), 0);
     QCOMPARE(f.user.UserName, QString());
     f.user.UpdateUser();   // no current row: nothing written, nothing reported
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 0);
-    QVERIFY(RuntimeErrorLines().isEmpty());
-}
-
-void TestUserDbUsers::deactivatedAndApostropheNames()
-{
-    Fixture f;
-    f.addUser("Inactive", "31", 3, 1);
-    const int32_t obrien = f.addUser("O'Brien", "0042");
-    f.addUser("O'Brien", "77");   // duplicate name: the first one wins
-
-    f.user.UserNameSeek("Inactive");
-    QCOMPARE(f.user.UserStatus, 1);
-    QCOMPARE(f.user.CategoryNr, int16_t(3));
-    QCOMPARE(f.raw(QString("SELECT UserName FROM \"User\" WHERE UserID = %1").arg(obrien)).toString(), "O'Brien");
-    f.user.UserNameSeek("O'Brien");
-    QCOMPARE(f.user.UserID(), obrien);
-    QVERIFY(f.user.IsPasswordValid("0042"));
-    QVERIFY(!f.user.IsPasswordValid("42"));
-    f.user.UserNameSeek("O' OR '1'='1");
-    QCOMPARE(f.user.UserID(), 0);
-    f.user.PasswordSeek("0042");
-    QCOMPARE(f.user.UserName, QStringLiteral("O'Brien"));
+    QCOMPARE(f.count("\"User\""), 0);
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
@@ -135,7 +110,7 @@ void TestUserDbUsers::newUserStoredOnlyByUpdate()
     const int32_t anna = f.addUser("Anna", "1");
     f.user.NewUser();
     QCOMPARE(f.user.UserID(), 0);
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 1);
+    QCOMPARE(f.count("\"User\""), 1);
 
     // The save fails: nothing is left behind that a seek or a sign-in could find.
     const QSqlError diskFull(QString(), "disk full", QSqlError::StatementError, "13");
@@ -145,7 +120,7 @@ void TestUserDbUsers::newUserStoredOnlyByUpdate()
     f.user.setFaultHook({});
     QCOMPARE(RuntimeErrorLines().size(), 1);
     QVERIFY(RuntimeErrorLines()[0].endsWith("(clsUser -> DataWrite)"));
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 1);
+    QCOMPARE(f.count("\"User\""), 1);
     f.user.UserNameSeek("");
     QCOMPARE(f.user.UserID(), 0);
     QVERIFY(!f.user.IsPasswordValid(""));
@@ -155,7 +130,7 @@ void TestUserDbUsers::newUserStoredOnlyByUpdate()
     f.user.FirstUser();
     QCOMPARE(f.user.UserID(), anna);
     f.user.UpdateUser();
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 1);
+    QCOMPARE(f.count("\"User\""), 1);
 
     // Saved: the new identifier is readable at once and names the stored row.
     const int32_t cleo = f.addUser("Cleo", "35", 2, 0, "new");
@@ -163,7 +138,7 @@ void TestUserDbUsers::newUserStoredOnlyByUpdate()
     QCOMPARE(f.raw(QString("SELECT UserName || '/' || Password || '/' || CategoryNr || '/' || UserComment "
                            "FROM \"User\" WHERE UserID = %1").arg(cleo)).toString(),
              QStringLiteral("Cleo/35/2/new"));
-    QCOMPARE(f.raw("SELECT COUNT(*) FROM \"User\"").toInt(), 2);
+    QCOMPARE(f.count("\"User\""), 2);
     QCOMPARE(RuntimeErrorLines().size(), 1);
 }
 

@@ -19,6 +19,19 @@ ToolRun Tool(const QStringList &args, QString input = QString())
     return r;
 }
 
+// Every stored user of <dir>/school.db as "name/PIN/language/category/book/status/comment".
+QStringList Stored(const QString &dir)
+{
+    clsUser u;
+    u.setDbPath(dir), u.setDbFileName("school.db");
+    u.DbOpen();
+    QStringList users;
+    for (u.FirstUser(); u.UserID() != 0; u.NextUser())
+        users << QStringList{u.UserName, u.Password, QString::number(u.LanguageNr), QString::number(u.CategoryNr),
+                             QString::number(u.BookNr), QString::number(u.UserStatus), u.UserComment}.join('/');
+    return users;
+}
+
 } // namespace
 
 class TestVelkoUsers : public QObject
@@ -27,7 +40,6 @@ class TestVelkoUsers : public QObject
 private Q_SLOTS:
     void createAndAdd();
     void createRefusesBadInput();
-    void pinFromStandardInput_data();
     void pinFromStandardInput();
 };
 
@@ -36,28 +48,14 @@ void TestVelkoUsers::createAndAdd()
     TestSupport::Sandbox sb;
     const QString file = sb.dir.path() + "/school.db";
     const ToolRun r = Tool({"create", file, "--password-stdin"}, "0815\n");
-    QCOMPARE(r.code, 0);
-    QVERIFY(r.err.isEmpty());
+    QVERIFY(r.code == 0 && r.err.isEmpty());
     const QStringList add = {"add", file, "--language", "it", "--category", "D1", "--book", "3", "--password-stdin"};
     const ToolRun a = Tool(add + QStringList{"--name", "O'Neil", "--comment", "evening course"}, "0042\r\n9\n");
-    QCOMPARE(a.code, 0);
-    QVERIFY(a.err.isEmpty());
+    QVERIFY(a.code == 0 && a.err.isEmpty());
     QCOMPARE(Tool(add + QStringList{"--name", "_Vestr"}, "2\n").code, 1);   // already there
     QCOMPARE(Tool(add + QStringList{"--name", "Eva"}, "12a4\n").code, 2);
 
-    clsUser u;
-    u.setDbPath(sb.dir.path());
-    u.setDbFileName("school.db");
-    u.DbOpen();
-    u.FirstUser();
-    QVERIFY(u.IsAdmin());
-    QCOMPARE(u.Password, QStringLiteral("0815"));
-    QCOMPARE(QList<int>({u.LanguageNr, u.CategoryNr, u.BookNr, u.UserStatus}), QList<int>({0, 0, 1, 0}));
-    u.NextUser();
-    QCOMPARE(QStringList({u.UserName, u.Password, u.UserComment}), QStringList({"O'Neil", "0042", "evening course"}));
-    QCOMPARE(QList<int>({u.LanguageNr, u.CategoryNr, u.BookNr, u.UserStatus}), QList<int>({2, 3, 3, 0}));
-    u.NextUser();
-    QCOMPARE(u.UserID(), 0);
+    QCOMPARE(Stored(sb.dir.path()), QStringList({"_Vestr/0815/0/0/1/0/", "O'Neil/0042/2/3/3/0/evening course"}));
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
@@ -72,15 +70,11 @@ void TestVelkoUsers::createRefusesBadInput()
     QCOMPARE(Tool({"create", file, "--password-stdin", "--admin-password", "1"}, "1\n").code, 2);
     QVERIFY(!QFile::exists(file));
 
-    QFile existing(file);
-    QVERIFY(existing.open(QIODevice::WriteOnly));
-    existing.write("keep me");
-    existing.close();
+    TestSupport::WriteFile(file, "keep me");
     const ToolRun r = Tool({"create", file, "--admin-password", "1"});
     QCOMPARE(r.code, 1);
     QVERIFY(r.err.contains("already exists"));
-    QVERIFY(existing.open(QIODevice::ReadOnly));
-    QCOMPARE(existing.readAll(), QByteArray("keep me"));
+    QCOMPARE(TestSupport::ReadFile(file), QByteArray("keep me"));
 
     const ToolRun help = Tool({"--help"});
     QCOMPARE(help.code, 0);
@@ -89,49 +83,25 @@ void TestVelkoUsers::createRefusesBadInput()
 
 // The PIN comes from standard input; the old options that show it in the
 // process list still work but warn. Either way the stored PIN is the given one.
-void TestVelkoUsers::pinFromStandardInput_data()
-{
-    QTest::addColumn<QStringList>("create");
-    QTest::addColumn<QStringList>("add");
-    QTest::addColumn<QString>("input");       // standard input of each run
-    QTest::addColumn<QStringList>("pins");    // stored: administrator, user
-    QTest::addColumn<bool>("warned");
-    QTest::newRow("standard input") << QStringList{"--password-stdin"} << QStringList{"--password-stdin"}
-                                    << "4711\n" << QStringList{"4711", "4711"} << false;
-    QTest::newRow("last line without line end") << QStringList{"--password-stdin"}
-                                                << QStringList{"--password-stdin"} << "0007"
-                                                << QStringList{"0007", "0007"} << false;
-    QTest::newRow("command line, warned") << QStringList{"--admin-password", "0815"}
-                                          << QStringList{"--password", "0042"} << "99\n"
-                                          << QStringList{"0815", "0042"} << true;
-}
-
 void TestVelkoUsers::pinFromStandardInput()
 {
-    QFETCH(QStringList, create);
-    QFETCH(QStringList, add);
-    QFETCH(QString, input);
-    QFETCH(QStringList, pins);
-    QFETCH(bool, warned);
-    TestSupport::Sandbox sb;
-    const QString file = sb.dir.path() + "/school.db";
-    const ToolRun c = Tool(QStringList{"create", file} + create, input);
-    const ToolRun a = Tool(QStringList{"add", file, "--name", "Eva", "--language", "de", "--category", "C", "--book",
-                                       "1"} + add, input);
-    QCOMPARE(c.code, 0);
-    QCOMPARE(a.code, 0);
-    for (const ToolRun &r : {c, a}) {
-        QCOMPARE(r.err.contains("warning:"), warned);
-        QCOMPARE(r.err.contains("--password-stdin"), warned);
+    const QStringList stdinPin = {"--password-stdin"};
+    const struct { QStringList create, add; QString input; QStringList pins; bool warned; } cases[] = {
+        {stdinPin, stdinPin, "4711\n", {"4711", "4711"}, false},
+        {stdinPin, stdinPin, "0007", {"0007", "0007"}, false},   // last line without line end
+        {{"--admin-password", "0815"}, {"--password", "0042"}, "99\n", {"0815", "0042"}, true}};
+    for (const auto &c : cases) {
+        TestSupport::Sandbox sb;
+        const QString file = sb.dir.path() + "/school.db";
+        const ToolRun created = Tool(QStringList{"create", file} + c.create, c.input);
+        const ToolRun added = Tool(QStringList{"add", file, "--name", "Eva", "--language", "de", "--category", "C",
+                                               "--book", "1"} + c.add, c.input);
+        QVERIFY(created.code == 0 && added.code == 0);
+        for (const ToolRun &r : {created, added})
+            QVERIFY2(r.err.contains("warning:") == c.warned && r.err.contains("--password-stdin") == c.warned,
+                     qPrintable(r.err));
+        QCOMPARE(Stored(sb.dir.path()), QStringList({"_Vestr/" + c.pins[0] + "/0/0/1/0/", "Eva/" + c.pins[1] + "/0/0/1/0/"}));
     }
-    clsUser u;
-    u.setDbPath(sb.dir.path());
-    u.setDbFileName("school.db");
-    u.DbOpen();
-    u.FirstUser();
-    const QString admin = u.Password;
-    u.NextUser();
-    QCOMPARE(QStringList({admin, u.Password}), pins);
 }
 
 QTEST_MAIN(TestVelkoUsers)

@@ -43,10 +43,8 @@ int Lock(const QString &file, int ms, bool exclusive)
 int Grade(const QString &file, const QString &userName, int ms)
 {
     clsUser u;
-    u.setDbPath(QFileInfo(file).absolutePath());
-    u.setDbFileName(QFileInfo(file).fileName());
-    u.setRSCursorType("2");
-    u.setRSLockType("2");
+    u.setDbPath(QFileInfo(file).absolutePath()), u.setDbFileName(QFileInfo(file).fileName());
+    u.setRSCursorType("2"), u.setRSLockType("2");
     u.DbOpen();
     u.UserNameSeek(userName);
     if (u.UserID() == 0 || !u.GradingBegin())
@@ -54,15 +52,13 @@ int Grade(const QString &file, const QString &userName, int ms)
     const QDateTime when(QDate(2026, 5, 4), QTime(10, 0, 0));
     u.QuestionnaireStatOpen();
     u.QuestionnaireStatAdd();
-    u.QuestionnaireNr = 1;
-    u.QuestionnaireDateTime = when;
+    u.QuestionnaireNr = 1, u.QuestionnaireDateTime = when;
     u.QuestionnaireStatUpdate();
     u.QuestionnaireStatClose();
     u.QuestionStatOpen();
     for (int i = 1; i <= 40; ++i) {
         u.QuestionStatAdd();
-        u.QuestionNr = 100 + i;
-        u.QuestionDateTime = when;
+        u.QuestionNr = 100 + i, u.QuestionDateTime = when;
         u.QuestionStatUpdate();
         Say(QString("row %1").arg(i));
         QThread::msleep(ms);
