@@ -98,30 +98,16 @@ public:
         q.setDbFileName(QStringLiteral("Bank.sqlite"));
         QString error;
         QVERIFY2(q.DbCreate(error), qPrintable(error));
-        q.setRSLockType(QStringLiteral("2"));
-        q.DbOpen();
-        q.DbTransactionBegin();
-        q.QuestionOpen();
-        q.BookOpen();
-        for (int16_t cat = 0; cat < 4; ++cat) {
-            for (int32_t nr = 1; nr <= 50; ++nr) {
-                q.QuestionAdd();
-                q.CategoryNr = cat;
-                q.QuestionNr = nr;
-                q.ThemeNr = static_cast<int16_t>(4 + nr % 3);
-                q.Answer = QStringLiteral("b");
-                q.QuestionUpdate();
-            }
-            for (int16_t book = 1; book <= 2; ++book) {
-                q.BookAdd();
-                q.CategoryNr = cat;
-                q.BookNr = book;
-                q.BookTitle = QStringLiteral("Handbuch");
-                q.BookUpdate();
-            }
-        }
-        q.DbTransactionCommit();
-        q.DbClose();
+        // Questions 1..50 of theme 4 + nr % 3 with answer b, books 1 and 2, in every category.
+        const QString bank = m_dir.filePath(QStringLiteral("Bank.sqlite"));
+        query(bank, QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 50) "
+                                   "INSERT INTO Question SELECT c.x - 1, n.x, 0, 4 + n.x % 3, 'b' FROM n AS c, n "
+                                   "WHERE c.x <= 4 ORDER BY c.x, n.x"));
+        query(bank, QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 4) "
+                                   "INSERT INTO Book SELECT c.x - 1, b.x, 'Handbuch', '' FROM n AS c, n AS b "
+                                   "WHERE b.x <= 2 ORDER BY c.x, b.x"));
+        QCOMPARE(query(bank, QStringLiteral("SELECT COUNT(*) FROM Question UNION ALL SELECT COUNT(*) FROM Book")),
+                 (QStringList{"200", "8"}));
 
         clsUser u;
         u.setDbPath(m_dir.path() + QLatin1Char('/'));

@@ -2,8 +2,6 @@
 // sign in, take an examination, answer every question, grade, read the grade
 // screen, review a question, leave, and find the records in the user database.
 #include "ShellFixture.h"
-#include "core/Screens.h"
-#include "shell/formMain.h"
 #include "training/QuestionSet.h"
 
 #include <QLineEdit>
@@ -61,11 +59,8 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     QVERIFY(row >= 0);
     const int userId = list->item(row)->data(Qt::UserRole).toInt();
     const QString password = scalar(users, QStringLiteral("SELECT Password FROM User WHERE UserID = ?"), {userId}).toString();
-    list->setCurrentRow(row);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    for (const QChar digit : password)
-        click(QStringLiteral("cmdLoginNumber_%1").arg(digit));
-    QCoreApplication::processEvents();
+    ShellFixture::select(&w, list->item(row)->text());
+    ShellFixture::typeDigits(&w, password);
     QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtLoginPassword"))->text(), password);
     click(QStringLiteral("cmdLoginOK"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));

@@ -20,20 +20,15 @@ QString lines(const QStringList &parts) { return parts.join(NewLine); }
 // A widget of the kind the control's prefix names.
 void makeControl(const QString &name, QWidget *parent)
 {
-    QWidget *w;
-    if (name == QLatin1String("tabAdmin")) {
-        auto *tabs = new QTabWidget(parent);
+    QWidget *w = name.startsWith(QLatin1String("cmd"))   ? static_cast<QWidget *>(new QPushButton(parent))
+                 : name.startsWith(QLatin1String("chk")) ? new QRadioButton(parent)
+                 : name == QLatin1String("tabAdmin")     ? new QTabWidget(parent)
+                 : name.startsWith(QLatin1String("frame")) ? static_cast<QWidget *>(new QGroupBox(parent))
+                                                           : new QLabel(parent);   // labels and picture areas
+    if (auto *tabs = qobject_cast<QTabWidget *>(w)) {
         tabs->addTab(new QWidget, QStringLiteral("one"));
         tabs->addTab(new QWidget, QStringLiteral("two"));
-        w = tabs;
-    } else if (name.startsWith(QLatin1String("frame")))
-        w = new QGroupBox(parent);
-    else if (name.startsWith(QLatin1String("cmd")))
-        w = new QPushButton(parent);
-    else if (name.startsWith(QLatin1String("chk")))
-        w = new QRadioButton(parent);
-    else
-        w = new QLabel(parent);   // labels and picture areas
+    }
     w->setObjectName(name);
 }
 
@@ -85,53 +80,45 @@ class TestFormTextUpdate : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void everyRowReachesItsControl_data();
     void everyRowReachesItsControl();
     void titleUnknownLanguageAndMissingControls();
 };
 
-void TestFormTextUpdate::everyRowReachesItsControl_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::newRow("German") << 0;
-    QTest::newRow("French") << 1;
-    QTest::newRow("Italian") << 2;
-}
-
 void TestFormTextUpdate::everyRowReachesItsControl()
 {
-    QFETCH(int, language);
     TestSupport::Sandbox sb;
     auto window = buildFullWindow();
-    apply(window.get(), (language + 1) % 3);   // start elsewhere: every text has to change
-    apply(window.get(), language);
-    int rows = 0;
-    for (const CaptionTable *table : CaptionTables())
-        for (std::size_t i = 0; i < table->count; ++i, ++rows) {
-            const CaptionRow &row = table->rows[i];
-            const QString expected = CaptionRowText(row, language);
-            QVERIFY2(!expected.isEmpty(), row.control);
-            QCOMPARE(shown(window.get(), QString::fromLatin1(row.control), row.property, row.tab), expected);
-        }
-    QCOMPARE(rows, 69);   // 68 screen rows and the language screen's title
-    // Known texts, the multi-line captions among them.
-    using P = CaptionProperty;
-    const struct { int language; const char *control; P property; int tab; QString text; } spots[] = {
-        {0, "cmdPracticeHistory", P::Caption, 0, lines({"FRAGE-", "BÖGEN", "ARCHIV"})},
-        {0, "lblQAQuestionNr", P::Tag, 0, "Frage"},
-        {0, "tabAdmin", P::Tab, 1, "Benützer Verwaltung"},
-        {1, "cmdUserHistory", P::Caption, 0, lines({"HISTORIQUE", "QUESTION-", "NAIRES"})},
-        {2, "cmdAdminQuit", P::Caption, 0, lines({"USCIRE DAL", "PROGRAMMA"})},
-        {2, "IHImgQAPicture", P::ToolTip, 0, "Clic = immagine grande"}};
-    for (const auto &c : spots)
-        if (c.language == language)
-            QCOMPARE(shown(window.get(), QString::fromLatin1(c.control), c.property, c.tab), c.text);
-    // The language buttons keep their three-line caption; the strip's tool tips follow.
-    for (int i = 0; i < 7; ++i)
-        QCOMPARE(shown(window.get(), QStringLiteral("cmdLanguage_%1").arg(i)), lines({"SPRACHE", "LANGUE", "LINGUA"}));
-    for (int i = 0; i < 40; ++i)
-        QCOMPARE(shown(window.get(), QStringLiteral("chkQuestion_%1").arg(i), CaptionProperty::ToolTip),
-                 QStringList({"Frage ", "Question ", "Domanda "})[language] + QString::number(i + 1));
+    for (const int language : {0, 1, 2}) {
+        apply(window.get(), (language + 1) % 3);   // start elsewhere: every text has to change
+        apply(window.get(), language);
+        int rows = 0;
+        for (const CaptionTable *table : CaptionTables())
+            for (std::size_t i = 0; i < table->count; ++i, ++rows) {
+                const CaptionRow &row = table->rows[i];
+                const QString expected = CaptionRowText(row, language);
+                QVERIFY2(!expected.isEmpty(), row.control);
+                QCOMPARE(shown(window.get(), QString::fromLatin1(row.control), row.property, row.tab), expected);
+            }
+        QCOMPARE(rows, 69);   // 68 screen rows and the language screen's title
+        // Known texts, the multi-line captions among them.
+        using P = CaptionProperty;
+        const struct { int language; const char *control; P property; int tab; QString text; } spots[] = {
+            {0, "cmdPracticeHistory", P::Caption, 0, lines({"FRAGE-", "BÖGEN", "ARCHIV"})},
+            {0, "lblQAQuestionNr", P::Tag, 0, "Frage"},
+            {0, "tabAdmin", P::Tab, 1, "Benützer Verwaltung"},
+            {1, "cmdUserHistory", P::Caption, 0, lines({"HISTORIQUE", "QUESTION-", "NAIRES"})},
+            {2, "cmdAdminQuit", P::Caption, 0, lines({"USCIRE DAL", "PROGRAMMA"})},
+            {2, "IHImgQAPicture", P::ToolTip, 0, "Clic = immagine grande"}};
+        for (const auto &c : spots)
+            if (c.language == language)
+                QCOMPARE(shown(window.get(), QString::fromLatin1(c.control), c.property, c.tab), c.text);
+        // The language buttons keep their three-line caption; the strip's tool tips follow.
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(shown(window.get(), QStringLiteral("cmdLanguage_%1").arg(i)), lines({"SPRACHE", "LANGUE", "LINGUA"}));
+        for (int i = 0; i < 40; ++i)
+            QCOMPARE(shown(window.get(), QStringLiteral("chkQuestion_%1").arg(i), CaptionProperty::ToolTip),
+                     QStringList({"Frage ", "Question ", "Domanda "})[language] + QString::number(i + 1));
+    }
 }
 
 void TestFormTextUpdate::titleUnknownLanguageAndMissingControls()

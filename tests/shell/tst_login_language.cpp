@@ -49,7 +49,13 @@ private:
     void select(const QString &name) { ShellFixture::select(m_w.get(), name); }
     void typeDigits(const QString &digits) { ShellFixture::typeDigits(m_w.get(), digits); }
     void signIn(const QString &name, const QString &password) { ShellFixture::signIn(m_w.get(), name, password); }
-    QString title(const QString &frame) { return find<QGroupBox>(frame)->title(); }
+    // A frame's title or a button's or label's text.
+    QString title(const QString &name)
+    {
+        auto *w = find<QWidget>(name);
+        auto *group = qobject_cast<QGroupBox *>(w);
+        return group ? group->title() : w->property("text").toString();
+    }
 
     std::unique_ptr<ShellFixture::Databases> m_db;
     std::unique_ptr<TestSupport::Sandbox> m_sb;
@@ -316,13 +322,10 @@ void TestLoginLanguage::languageScreenRecaptionsAndReturns()
         {"frameLoginPassword", "Introduisez votre mot de passe :"}, {"framePractice", "Apprendre"},
         {"frameThemes", "Questionnaires par Thèmes"}, {"frameQuestion", "Question"},
         {"frameGrade", "Résultats"}, {"frameHistory", "Historique des Questionnaires"},
-        {"frameAdmin", "Administration"}, {"frameLanguage", "Sprache / Langue / Lingua"}};
+        {"frameAdmin", "Administration"}, {"frameLanguage", "Sprache / Langue / Lingua"},
+        {"cmdQAGrade", "RÉSULTAT"}, {"cmdGradeQuit", "TERMINÉ"}, {"lblPracticeTitleCategoryName", "Catégorie : C - Camion"}};
     for (const auto &t : titles)
         QCOMPARE(title(QString::fromUtf8(t[0])), QString::fromUtf8(t[1]));
-    QCOMPARE(find(QStringLiteral("cmdQAGrade"))->text(), QStringLiteral("RÉSULTAT"));
-    QCOMPARE(find(QStringLiteral("cmdGradeQuit"))->text(), QStringLiteral("TERMINÉ"));
-    QCOMPARE(find<QLabel>(QStringLiteral("lblPracticeTitleCategoryName"))->text(),
-             QStringLiteral("Catégorie : C - Camion"));
     QCOMPARE(find<QWidget>(QStringLiteral("chkQuestion_39"))->toolTip(), QStringLiteral("Question 40"));
     if (caller == 1)   // the question screen's number shows the French word
         QVERIFY(find<QLabel>(QStringLiteral("lblQAQuestionNr"))->text().startsWith(QStringLiteral("Question")));
