@@ -120,5 +120,10 @@ inline void type(QDialog *d, const QString &box, const QString &text)
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
 }
+inline void typeUser(QDialog *d, const QString &name, const QString &password)
+{
+    type(d, QStringLiteral("txtUserName"), name);
+    type(d, QStringLiteral("txtUserPassword"), password);
+}
 
 } // namespace AdminFixture

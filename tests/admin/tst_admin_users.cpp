@@ -60,6 +60,16 @@ private:
             out << box(QStringLiteral("txtUser") + QLatin1String(f));
         return out.join(QLatin1Char('|'));
     }
+    // Clicks the button; fill works in the dialog it opens, which is then closed with close.
+    void withDialog(const QString &button, const std::function<void(QDialog *)> &fill, const QString &close = Ok)
+    {
+        answerDialogs({[fill, close](QDialog *d) {
+            fill(d);
+            clickIn(d, close);
+            return d->result();
+        }});
+        win().click(button);
+    }
     bool checked(int option) { return win().admin<QRadioButton>(QStringLiteral("chkUserActive_%1").arg(option))->isChecked(); }
 
     std::unique_ptr<ShellFixture::Databases> m_db;
@@ -118,25 +128,21 @@ void TestAdminUsers::createUser()
     win().pick(QStringLiteral("Giulia Rossi"));   // category 2 becomes current
     bool okAtFirst = true;
     QString title, shown;
-    answerDialogs({[&](QDialog *d) {
+    withDialog(QStringLiteral("cmdUserAdd"), [&](QDialog *d) {
         title = d->windowTitle();
         okAtFirst = in(d, Ok)->isEnabled();
         // A new user: the fields are empty, the lists filled.
         shown = QStringLiteral("%1|%2|%3").arg(in<QLineEdit>(d, QStringLiteral("txtUserName"))->text())
                     .arg(in<QComboBox>(d, QStringLiteral("cmbUserCategoryNr"))->currentIndex())
                     .arg(in<QComboBox>(d, QStringLiteral("cmbUserBookNr"))->count());
-        type(d, QStringLiteral("txtUserName"), QStringLiteral("Dora Frei"));
-        type(d, QStringLiteral("txtUserPassword"), QStringLiteral("0042"));
+        typeUser(d, QStringLiteral("Dora Frei"), QStringLiteral("0042"));
         in<QComboBox>(d, QStringLiteral("cmbUserLanguageNr"))->setCurrentIndex(1);
         in<QComboBox>(d, QStringLiteral("cmbUserCategoryNr"))->setCurrentIndex(3);
         // The books stay those of the category current when the dialog opened.
         shown += QStringLiteral("|%1").arg(in<QComboBox>(d, QStringLiteral("cmbUserBookNr"))->count());
         in<QComboBox>(d, QStringLiteral("cmbUserBookNr"))->setCurrentIndex(2);
         type(d, QStringLiteral("txtUserComment"), QStringLiteral("Abend"));
-        clickIn(d, Ok);
-        return d->result();
-    }});
-    win().click(QStringLiteral("cmdUserAdd"));
+    });
     QVERIFY(!okAtFirst);
     QCOMPARE(title, QStringLiteral("Benützer Daten :"));
     QCOMPARE(shown, QStringLiteral("|2|3|3"));   // category of the last shown user, books 0..2
@@ -149,13 +155,9 @@ void TestAdminUsers::createUser()
     QCOMPARE(box(QStringLiteral("txtUserCategoryNr")), QStringLiteral("D1 - Mini-Bus"));
 
     // Cancel writes nothing.
-    answerDialogs({[](QDialog *d) {
-        type(d, QStringLiteral("txtUserName"), QStringLiteral("Emil"));
-        type(d, QStringLiteral("txtUserPassword"), QStringLiteral("77"));
-        clickIn(d, Cancel);
-        return d->result();
-    }});
-    win().click(QStringLiteral("cmdUserAdd"));
+    withDialog(QStringLiteral("cmdUserAdd"), [](QDialog *d) {
+        typeUser(d, QStringLiteral("Emil"), QStringLiteral("77"));
+    }, Cancel);
     QCOMPARE(win().users().size(), 6);
     QCOMPARE(win().events().size(), 1);
 }
@@ -186,8 +188,7 @@ void TestAdminUsers::editChecks()
     bool stayed = false;
     QString notice;
     answerDialogs({[&](QDialog *d) {
-        type(d, QStringLiteral("txtUserName"), name);
-        type(d, QStringLiteral("txtUserPassword"), password);
+        typeUser(d, name, password);
         clickIn(d, Ok);
         stayed = d->isVisible();
         focus = d->focusWidget() ? d->focusWidget()->objectName() : QString();
@@ -222,7 +223,7 @@ void TestAdminUsers::modifyRenameAndDeactivate()
     QListWidgetItem *annaItem = win().adminList->currentItem();
     bool okAtFirst = true;
     QString shown;
-    answerDialogs({[&](QDialog *d) {
+    withDialog(QStringLiteral("cmdUserEdit"), [&](QDialog *d) {
         okAtFirst = in(d, Ok)->isEnabled();
         shown = QStringLiteral("%1|%2|%3").arg(in<QLineEdit>(d, QStringLiteral("txtUserPassword"))->text())
                     .arg(in<QComboBox>(d, QStringLiteral("cmbUserLanguageNr"))->currentIndex())
@@ -233,10 +234,7 @@ void TestAdminUsers::modifyRenameAndDeactivate()
         QTest::keyClick(password, Qt::Key_C, Qt::ControlModifier);
         QTest::keyClick(password, Qt::Key_X, Qt::ControlModifier);
         shown += QLatin1Char('|') + QApplication::clipboard()->text() + QLatin1Char('|') + password->text();
-        clickIn(d, Ok);
-        return d->result();
-    }});
-    win().click(QStringLiteral("cmdUserEdit"));
+    });
     QVERIFY(!okAtFirst);
     // The user's own language, not the interface's.
     // Copy and cut leave the clipboard and the password as they were.
@@ -264,8 +262,7 @@ void TestAdminUsers::modifyRenameAndDeactivate()
 
     // Deactivated: gone from the login list, still here, no sign-in.
     win().pick(QStringLiteral("Claire Dubois"));
-    answerDialogs({[](QDialog *d) { clickIn(d, QStringLiteral("chkUserActive_1")); clickIn(d, Ok); return 1; }});
-    win().click(QStringLiteral("cmdUserEdit"));
+    withDialog(QStringLiteral("cmdUserEdit"), [](QDialog *d) { clickIn(d, QStringLiteral("chkUserActive_1")); });
     QCOMPARE(win().users().value(3), QStringLiteral("Claire Dubois|2580|1|1|1|1| "));
     QVERIFY(checked(1));
     // A status change reads the lists again at once: Claire leaves the login list.
@@ -325,15 +322,12 @@ void TestAdminUsers::deleteAsksFirstAdministratorProtected()
 
     // Name locked, status fixed; a new language applies to the interface at once.
     bool locked = false;
-    answerDialogs({[&](QDialog *d) {
+    withDialog(QStringLiteral("cmdUserEdit"), [&](QDialog *d) {
         locked = in<QLineEdit>(d, QStringLiteral("txtUserName"))->isReadOnly()
                  && !in(d, QStringLiteral("frameUserActive"))->isEnabled();
         focusIn(d, QStringLiteral("cmbUserLanguageNr"));
         in<QComboBox>(d, QStringLiteral("cmbUserLanguageNr"))->setCurrentIndex(2);
-        clickIn(d, Ok);
-        return d->result();
-    }});
-    win().click(QStringLiteral("cmdUserEdit"));
+    });
     QVERIFY(locked);
     QCOMPARE(win().users().value(0), QStringLiteral("_Vestr|1234|2|0|1|0| "));
     QCOMPARE(CurrentLanguageNr, int16_t(2));
@@ -344,19 +338,13 @@ void TestAdminUsers::deleteAsksFirstAdministratorProtected()
 void TestAdminUsers::searchByNameAndPassword()
 {
     // A second user with Anna's password, later in the table.
-    answerDialogs({[](QDialog *d) {
-        type(d, QStringLiteral("txtUserName"), QStringLiteral("Zora"));
-        type(d, QStringLiteral("txtUserPassword"), QStringLiteral("4711"));
-        clickIn(d, Ok);
-        return 1;
-    }});
-    win().click(QStringLiteral("cmdUserAdd"));
+    withDialog(QStringLiteral("cmdUserAdd"), [](QDialog *d) { typeUser(d, QStringLiteral("Zora"), QStringLiteral("4711")); });
     QCOMPARE(win().selected(), QStringLiteral("Zora"));
 
     auto search = [&](const QString &text, int field) {
         bool okWhenEmpty = true;
         QString title;
-        answerDialogs({[&, text, field](QDialog *d) {
+        withDialog(QStringLiteral("cmdUserSearch"), [&, text, field](QDialog *d) {
             title = d->windowTitle();
             auto *byWhat = in<QComboBox>(d, QStringLiteral("cmbUserSearchByWhat"));
             if (field >= 0) {
@@ -367,10 +355,7 @@ void TestAdminUsers::searchByNameAndPassword()
             edit->clear();
             okWhenEmpty = in(d, Ok)->isEnabled();
             QTest::keyClicks(edit, text);
-            clickIn(d, Ok);
-            return d->result();
-        }});
-        win().click(QStringLiteral("cmdUserSearch"));
+        });
         QVERIFY(!okWhenEmpty);
         QCOMPARE(title, QStringLiteral("Benützer Suchen :"));
     };
@@ -379,15 +364,12 @@ void TestAdminUsers::searchByNameAndPassword()
     QCOMPARE(box(QStringLiteral("txtUserName")), QStringLiteral("Anna Keller"));
     // The field chosen stays for the next search in this run.
     QStringList fields;
-    answerDialogs({[&](QDialog *d) {
+    withDialog(QStringLiteral("cmdUserSearch"), [&](QDialog *d) {
         auto *byWhat = in<QComboBox>(d, QStringLiteral("cmbUserSearchByWhat"));
         for (int i = 0; i < byWhat->count(); ++i)
             fields << byWhat->itemText(i);
         fields << QString::number(byWhat->currentIndex());
-        clickIn(d, Cancel);
-        return d->result();
-    }});
-    win().click(QStringLiteral("cmdUserSearch"));
+    }, Cancel);
     QCOMPARE(fields, (QStringList{"Name", "Passwort", "1"}));
     QCOMPARE(win().selected(), QStringLiteral("Anna Keller"));
 
@@ -414,12 +396,9 @@ void TestAdminUsers::historyAndLanguageChange()
     QCOMPARE(win().selected(), QStringLiteral("Claire Dubois"));
     // The dialogs still work on the candidate that was shown.
     QString edited;
-    answerDialogs({[&](QDialog *d) {
+    withDialog(QStringLiteral("cmdUserEdit"), [&](QDialog *d) {
         edited = in<QLineEdit>(d, QStringLiteral("txtUserName"))->text();
-        clickIn(d, Cancel);
-        return 0;
-    }});
-    win().click(QStringLiteral("cmdUserEdit"));
+    }, Cancel);
     QCOMPARE(edited, QStringLiteral("Claire Dubois"));
 
     // A language change recaptions the screen.
@@ -435,13 +414,10 @@ void TestAdminUsers::historyAndLanguageChange()
     QCOMPARE(box(QStringLiteral("txtUserCategoryNr")), QStringLiteral("C1 - Sapeurs-Pompiers"));
     // And the dialogs speak it.
     QString title, label;
-    answerDialogs({[&](QDialog *d) {
+    withDialog(QStringLiteral("cmdUserEdit"), [&](QDialog *d) {
         title = d->windowTitle();
         label = in<QLabel>(d, QStringLiteral("lblUserPassword"))->text();
-        clickIn(d, Cancel);
-        return 0;
-    }});
-    win().click(QStringLiteral("cmdUserEdit"));
+    }, Cancel);
     QCOMPARE(title, QStringLiteral("Données de l'utilisateur :"));
     QCOMPARE(label, QStringLiteral("Mot de Passe :"));
 }
