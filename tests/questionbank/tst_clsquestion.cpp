@@ -135,10 +135,7 @@ void TestClsQuestion::settingsAndMissingBank()
 void TestClsQuestion::foreignFilesReportedWithoutCrash()
 {
     TestSupport::Sandbox sb;
-    QFile text(sb.programDir + "/notes.mdb");
-    QVERIFY(text.open(QIODevice::WriteOnly));
-    text.write(QByteArray("This is not a database, just a note.\n").repeated(100));
-    text.close();
+    TestSupport::WriteFile(sb.programDir + "/notes.mdb", QByteArray("This is not a database, just a note.\n").repeated(100));
     clsQuestion qb;
     qb.setDbFileName("notes.mdb");
     qb.DbOpen();
@@ -213,12 +210,8 @@ void TestClsQuestion::bankReplacedInPlaceReadAfresh()
     QString error;
     QVERIFY2(next.DbCreate(error), qPrintable(error));
     Exec(f.sb.programDir + "/next.mdb", {"INSERT INTO Question VALUES (0,1,77,9,'b')"});
-    QFile source(f.sb.programDir + "/next.mdb");
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    QFile target(f.file);   // copied over the open file as a plain copy does
-    QVERIFY(target.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    target.write(source.readAll());
-    target.close();
+    // Copied over the open file as a plain copy does.
+    TestSupport::WriteFile(f.file, TestSupport::ReadFile(f.sb.programDir + "/next.mdb"));
 
     QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/77/9/b"));
     QVERIFY(RuntimeErrorLines().isEmpty());
