@@ -18,7 +18,7 @@
 #include "training/framePractice.h"
 #include "training/frameQA.h"
 #include "training/frameResultsLog.h"
-#include "userdb/clsUser.h"
+#include "userdb/UserDbFixture.h"
 
 #include <QImage>
 #include <QLabel>
@@ -37,68 +37,31 @@ inline void BankBuild(clsQuestion &qb, const QString &dir, int16_t emptyCategory
     qb.setDbFileName(QStringLiteral("bank.mdb"));
     QString error;
     QVERIFY2(qb.DbCreate(error), qPrintable(error));
-    qb.setRSLockType(QStringLiteral("2"));
-    qb.DbOpen();
-    qb.DbTransactionBegin();
-    qb.QuestionOpen();
+    const QString file = dir + QStringLiteral("bank.mdb");
+    QStringList questions, texts, themes;
     const int32_t first[] = {1, 101, 1, 201}, last[] = {100, 160, 35, 212};
     for (int16_t cat = 0; cat <= 3; ++cat)
-        for (int32_t n = first[cat]; n <= last[cat] && cat != emptyCategory; ++n) {
-            qb.QuestionAdd();
-            qb.CategoryNr = cat; qb.QuestionNr = n; qb.PictureNr = cat == 0 && n == 1 ? 12 : 0;
-            qb.ThemeNr = cat != 0 ? (n <= 150 ? 4 : 5) : n == 3 ? 5 : n <= 20 ? 4 : n <= 40 ? 5 : n <= 80 ? 6 : 7;
-            qb.Answer = n % 3 == 0 ? QStringLiteral("c") : QStringLiteral("b");
-            qb.QuestionUpdate();
-        }
-    qb.QuestionClose();
-    qb.QuestionTextOpen();
-    for (int n = 1; n <= 100; ++n) {
-        qb.QuestionTextAdd();
-        qb.CategoryNr = 0; qb.QuestionNr = n; qb.LanguageNr = 0;
-        qb.QuestionText = n == 2 ? QString() : QStringLiteral("Text der Frage %1").arg(n);
-        qb.AnsweraText = QStringLiteral("Antwort a %1").arg(n); qb.AnswerbText = QStringLiteral("Antwort b %1").arg(n);
-        qb.AnswercText = QStringLiteral("Antwort c %1").arg(n);
-        qb.QuestionTextUpdate();
-    }
-    qb.QuestionTextClose();
-    qb.ThemeNameOpen();
-    for (int16_t t = 0; t <= 7; ++t)
-        for (int16_t cat = 0; cat <= 3; ++cat)
-            for (int16_t l = 0; l <= 2; ++l) {
-                qb.ThemeNameAdd();
-                qb.CategoryNr = cat; qb.ThemeNr = t; qb.LanguageNr = l;
-                qb.ThemeName = QStringLiteral("T%1-%2-%3").arg(t).arg(cat).arg(l);
-                qb.ThemeNameUpdate();
-            }
-    qb.ThemeNameClose();
-    qb.QuestionnaireOpen();
-    const struct { int16_t cat; int16_t nr; const char *list; } lessons[] = {
-        {0, 1, "00010002"}, {0, 3, "000A00140001006300320005004100020050000F"}, {1, 2, "0065"}};
-    for (const auto &q : lessons) {
-        qb.QuestionnaireAdd();
-        qb.CategoryNr = q.cat; qb.ThemeNr = q.cat; qb.QuestionnaireNr = q.nr; qb.QuestionnaireQuestions = q.list;
-        qb.QuestionnaireUpdate();
-    }
-    qb.QuestionnaireClose();
-    qb.BookOpen();
-    for (int16_t b : {1, 2}) {
-        qb.BookAdd();
-        qb.CategoryNr = 0; qb.BookNr = b; qb.BookPictureNr = QString::number(b + 6);
-        qb.BookTitle = b == 1 ? QStringLiteral("Buch Eins") : QStringLiteral("Buch Zwei");
-        qb.BookUpdate();
-    }
-    qb.BookClose();
-    qb.BookPageOpen();
-    const struct { int16_t book; int32_t question; const char *page; } pages[] = {{1, 1, "12"}, {1, 2, "?"}, {2, 1, "99"}};
-    for (const auto &p : pages) {
-        qb.BookPageAdd();
-        qb.CategoryNr = 0; qb.BookNr = p.book; qb.QuestionNr = p.question; qb.BookPageNr = QString::fromLatin1(p.page);
-        qb.BookPageUpdate();
-    }
-    qb.BookPageClose();
-    qb.DbTransactionCommit();
-    qb.DbClose();   // reopened read-only, as the program uses it
-    qb.setRSLockType(QStringLiteral("1"));
+        for (int32_t n = first[cat]; n <= last[cat] && cat != emptyCategory; ++n)
+            questions << QStringLiteral("(%1,%2,%3,%4,'%5')").arg(cat).arg(n).arg(cat == 0 && n == 1 ? 12 : 0)
+                             .arg(cat != 0 ? (n <= 150 ? 4 : 5) : n == 3 ? 5 : n <= 20 ? 4 : n <= 40 ? 5 : n <= 80 ? 6 : 7)
+                             .arg(n % 3 == 0 ? QLatin1Char('c') : QLatin1Char('b'));
+    for (int n = 1; n <= 100; ++n)
+        texts << QStringLiteral("(0,%1,0,%2,'Antwort a %1','Antwort b %1','Antwort c %1')")
+                     .arg(n).arg(n == 2 ? QStringLiteral("NULL") : QStringLiteral("'Text der Frage %1'").arg(n));
+    for (int t = 0; t <= 7; ++t)
+        for (int cat = 0; cat <= 3; ++cat)
+            for (int l = 0; l <= 2; ++l)
+                themes << QStringLiteral("(%2,%1,%3,'T%1-%2-%3')").arg(t).arg(cat).arg(l);
+    for (const QString &sql : {"INSERT INTO Question VALUES " + questions.join(','),
+                               "INSERT INTO QuestionText VALUES " + texts.join(','),
+                               "INSERT INTO Theme VALUES " + themes.join(','),
+                               QStringLiteral("INSERT INTO Questionnaire VALUES (0,0,1,'00010002'),"
+                                              "(0,0,3,'000A00140001006300320005004100020050000F'),(1,1,2,'0065')"),
+                               QStringLiteral("INSERT INTO Book VALUES (0,1,'Buch Eins','7'),(0,2,'Buch Zwei','8')"),
+                               QStringLiteral("INSERT INTO BookPage VALUES (0,1,1,'12'),(0,1,2,'?'),(0,2,1,'99')")})
+        if (!sql.endsWith(QLatin1String("VALUES ")))   // category of no question
+            UserDbTest::SqlExec(file, sql);
+    qb.setRSLockType(QStringLiteral("1"));   // read-only, as the program uses it
     qb.DbOpen();
     qb.ThemeNameGetAll();
 }
@@ -144,16 +107,14 @@ struct Env {
     explicit Env(int16_t emptyCategory = -1)
     {
         BankBuild(bank, sb.programDir + QStringLiteral("/"), emptyCategory);
-        objQuestion = &bank;
-        objUser = &user;
+        objQuestion = &bank, objUser = &user;
         user.QuestionnaireAnswers = QStringLiteral("answers");
         ExamQuestionCount = {40, 40, 30, 30};
         AnswerLetters = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
         LocalisedTextsFill(0);
         SetRecord = QuestionSet();
         CurrentCategoryNr = CurrentLanguageNr = 0;
-        CurrentBookNr = 1;
-        CurrentBookNrMax = 2;
+        CurrentBookNr = 1, CurrentBookNrMax = 2;
         QDir(sb.dir.path()).mkpath(QStringLiteral("pictures"));
         PicturePath = sb.dir.path() + QStringLiteral("/pictures/");
         SetPrinterNamesOverride([] { return QStringList(); });
@@ -171,8 +132,7 @@ struct Env {
         practice->LessonButtonsLoad();
         qa->QuestionButtonsLoad();
         qa->BookDisplay();
-        window.show();
-        window.activateWindow();
+        window.show(), window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 
@@ -185,24 +145,16 @@ struct Env {
         SetPrinterNamesOverride({});
         for (Screen s : AllScreens)
             ScreenRegister(s, nullptr);
-        objQuestion = nullptr;
-        objUser = nullptr;
-        Seams::SetRandom({});
-        Seams::SetClock({});
+        objQuestion = nullptr, objUser = nullptr;
+        Seams::SetRandom({}), Seams::SetClock({});
     }
 
     // A user database with the signed-in user "Anna".
     void makeUsers()
     {
-        QString error;
-        QVERIFY2(user.DbCreate(error), qPrintable(error));
         user.ProgramVersion = ProgramVersionText;
-        user.setRSCursorType(QStringLiteral("2")), user.setRSLockType(QStringLiteral("2"));
-        user.DbOpen();
-        user.NewUser();
-        user.UserName = QStringLiteral("Anna"), user.Password = QStringLiteral("1234");
-        user.CategoryNr = CurrentCategoryNr, user.BookNr = 1;
-        user.UpdateUser();
+        UserDbTest::UserDbOpen(user);
+        UserDbTest::UserAdd(user, QStringLiteral("Anna"), QStringLiteral("1234"), CurrentCategoryNr);
     }
 
     // The first column of a user-database query, read through its own connection.

@@ -44,10 +44,8 @@ class TestGradeScreen : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void gridOfAGradedSet();
-    void recordWithoutAnswersHidesResultAndHelp();
     void noTextElidedInAnyLanguage();
-    void bookChangeDuringReview();
-    void reopeningQuestions();
+    void bookChangeAndReopeningInReview();
     void leavingByMode();
 };
 
@@ -88,6 +86,18 @@ void TestGradeScreen::gridOfAGradedSet()
     QCOMPARE(Text(grid, 2, 2), QStringLiteral("faux"));
     QCOMPARE(grid->item(2, 2)->background().color(), QColor(255, 0, 0));
     QCOMPARE(Text(grid, 2, 5), QStringLiteral("0999"));
+
+    // A record without answers hides the result and help columns.
+    GradedSet(env, QString());
+    for (int c = 0; c < 8; ++c)
+        QCOMPARE(grid->isColumnHidden(c), c == 2 || c == 4);
+    QCOMPARE(Text(grid, 2, 2), QString());
+    QCOMPARE(grid->item(2, 2)->background().style(), Qt::NoBrush);
+    // With answers again the columns come back.
+    env.user.QuestionnaireAnswers = QStringLiteral("b aJ L");
+    env.grade->GradeGridFill();
+    QVERIFY(!grid->isColumnHidden(2) && !grid->isColumnHidden(4));
+    QCOMPARE(grid->columnWidth(4), 33);
 }
 
 // At the design size every title and every cell is shown whole, in the
@@ -114,22 +124,7 @@ void TestGradeScreen::noTextElidedInAnyLanguage()
     }
 }
 
-void TestGradeScreen::recordWithoutAnswersHidesResultAndHelp()
-{
-    Env env;
-    QTableWidget *grid = GradedSet(env, QString());
-    for (int c = 0; c < 8; ++c)
-        QCOMPARE(grid->isColumnHidden(c), c == 2 || c == 4);
-    QCOMPARE(Text(grid, 2, 2), QString());
-    QCOMPARE(grid->item(2, 2)->background().style(), Qt::NoBrush);
-    // With answers again the columns come back.
-    env.user.QuestionnaireAnswers = QStringLiteral("b aJ L");
-    env.grade->GradeGridFill();
-    QVERIFY(!grid->isColumnHidden(2) && !grid->isColumnHidden(4));
-    QCOMPARE(grid->columnWidth(4), 33);
-}
-
-void TestGradeScreen::bookChangeDuringReview()
+void TestGradeScreen::bookChangeAndReopeningInReview()
 {
     Env env;
     QTableWidget *grid = GradedSet(env);
@@ -148,12 +143,10 @@ void TestGradeScreen::bookChangeDuringReview()
     SetRecord.QuestionMode = QuestionModePractice;
     env.click("lblQABookTitle");
     QCOMPARE(Text(grid, 0, 6), QStringLiteral("Buch Eins"));
-}
 
-void TestGradeScreen::reopeningQuestions()
-{
-    Env env;
-    QTableWidget *grid = GradedSet(env);
+    // Reopening questions from the grid.
+    SetRecord.QuestionMode = QuestionModeGraded;
+    Frame_OnTop(env.grade, true);
     SetRecord.CurrentIndex = 3;
     // The title row does nothing.
     grid->setFocus();

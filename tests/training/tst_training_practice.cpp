@@ -18,6 +18,13 @@ bool LessonsShown(const Env &env, std::initializer_list<int> shown)
             return false;
     return true;
 }
+
+// The notice shown on the menu, empty when there is none.
+QString Notice(const Env &env)
+{
+    const QLabel *l = NoticeLabel(env.practice);
+    return l && l->isVisibleTo(env.practice) ? l->text() : QString();
+}
 } // namespace
 
 class TestTrainingPractice : public QObject
@@ -113,8 +120,7 @@ void TestTrainingPractice::emptyCategoryStaysOnMenu()
     QVERIFY(env.practice->isEnabled() && !QApplication::overrideCursor());
     QVERIFY(!env.get<QProgressBar>(env.practice, "pbPractice")->isVisibleTo(env.practice));
     // Not only a beep: the reason is shown on the menu.
-    QVERIFY(NoticeLabel(env.practice) && NoticeLabel(env.practice)->isVisibleTo(env.practice));
-    QCOMPARE(NoticeLabel(env.practice)->text(), QStringLiteral("Ihre Kategorie enthält keine Fragen !"));
+    QCOMPARE(Notice(env), QStringLiteral("Ihre Kategorie enthält keine Fragen !"));
 }
 
 void TestTrainingPractice::singleQuestionAndKeypad()
@@ -140,7 +146,7 @@ void TestTrainingPractice::singleQuestionAndKeypad()
     QCOMPARE(Seams::BeepCount(), 1);
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
     QCOMPARE(SetRecord.QList, QVector<int32_t>({0, 7, 8}));
-    QCOMPARE(NoticeLabel(env.practice)->text(), QStringLiteral("Diese Frage gibt es in Ihrer Kategorie nicht !"));
+    QCOMPARE(Notice(env), QStringLiteral("Diese Frage gibt es in Ihrer Kategorie nicht !"));
 
     txt->setText(QStringLiteral("42"));
     env.button(env.practice, "cmdPracticeQuestion")->click();
@@ -176,7 +182,7 @@ void TestTrainingPractice::lessonStart()
     QCOMPARE(SetRecord.QuestionCount, 0);
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
     QCOMPARE(Seams::BeepCount(), 1);
-    QCOMPARE(NoticeLabel(env.practice)->text(), QStringLiteral("Diese Lektion enthält keine Fragen !"));
+    QCOMPARE(Notice(env), QStringLiteral("Diese Lektion enthält keine Fragen !"));
 }
 
 void TestTrainingPractice::themesAndQuit()
@@ -206,14 +212,8 @@ void TestTrainingPractice::lessonColoursByBestResult()
     env.makeUsers();
     env.practice->framePracticeInit();   // lessons 1 and 3 shown, 2 hidden
     const auto store = [&](int16_t theme, int16_t nr, float percent) {
-        env.user.setRSCursorType("2"), env.user.setRSLockType("2");
-        env.user.QuestionnaireStatOpen();
-        env.user.QuestionnaireStatAdd();
-        env.user.QuestionnaireThemeNr = theme, env.user.QuestionnaireNr = nr;
-        env.user.QuestionnaireDateTime = QDateTime(QDate(2026, 5, 1), QTime(8, nr, 0));
-        env.user.QuestionnaireResultPercent = percent;
-        env.user.QuestionnaireStatUpdate();
-        env.user.QuestionnaireStatClose();
+        env.user.setRSCursorType("2"), env.user.setRSLockType("2");   // the statistics leave them read-only
+        UserDbTest::QuestionnaireAdd(env.user, theme, nr, percent, QDateTime(QDate(2026, 5, 1), QTime(8, nr, 0)));
     };
     for (float p : {60.0f, 89.96f, 70.0f})
         store(0, 1, p);     // lesson 1: best 89.96, shown as 90 but orange

@@ -3,10 +3,6 @@
 #include "TrainingFixture.h"
 #include "training/QuestionSetBuild.h"
 #include "training/QuestionnaireTitle.h"
-#include "core/SqlSupport.h"
-
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <QSet>
 #include <algorithm>
@@ -41,8 +37,7 @@ class TestTrainingSets : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void storedListsAndNumbers();
-    void maxqptQuotas();
+    void storedListsAndQuotas();
     void examinationDrawKeepsDrawingOrder();
     void mixedSetSizesPerCategory();
     void quotasLimitThemes();
@@ -53,7 +48,7 @@ private Q_SLOTS:
     void titles();
 };
 
-void TestTrainingSets::storedListsAndNumbers()
+void TestTrainingSets::storedListsAndQuotas()
 {
     QCOMPARE(QuestionListParse(QStringLiteral("000A01F4")), QVector<int32_t>({10, 500}));
     // Length / 4 with halves to even: 6 characters give 2 questions, 10 give 2.
@@ -63,10 +58,7 @@ void TestTrainingSets::storedListsAndNumbers()
     QCOMPARE(QuestionListParse(QStringLiteral("00ffFFFF8000")), QVector<int32_t>({255, 65535, 32768}));
     QCOMPARE(TextLeadingNumber(QStringLiteral(" 1 2 ")), 12.0);
     QCOMPARE(RoundToInt16(70000), int16_t(32767));
-}
 
-void TestTrainingSets::maxqptQuotas()
-{
     const QVector<int16_t> a = MaxqptParse(QStringLiteral("5;3"), 7, 40);
     QCOMPARE(a, QVector<int16_t>({40, 40, 40, 40, 5, 3, 40, 40}));
     QCOMPARE(MaxqptParse(QStringLiteral("5;3;"), 7, 40), a);
@@ -168,23 +160,12 @@ void TestTrainingSets::categoryWithTooFewQuestions()
 static void SparseCategoryWrite(clsQuestion &bank, int size)
 {
     bank.DbClose();
-    {
-        QSqlDatabase db = Sql::Open(bank.DbPath() + bank.DbFileName(), false, 5000);
-        QSqlQuery q(db);
-        QVERIFY(q.exec(QStringLiteral("DELETE FROM \"Question\" WHERE CategoryNr = 3")));
-        QVERIFY(q.prepare(QStringLiteral("INSERT INTO \"Question\" (CategoryNr, QuestionNr, PictureNr, ThemeNr, Answer) "
-                                         "VALUES (3, ?, 0, 4, 'a')")));
-        for (int k = 0; k < size; ++k) {
-            q.addBindValue(300 + k * 167);
-            QVERIFY(q.exec());
-        }
-        // The highest number of the bank stays the same for every size.
-        QVERIFY(q.exec(QStringLiteral("DELETE FROM \"Question\" WHERE QuestionNr = 9999")));
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO \"Question\" (CategoryNr, QuestionNr, PictureNr, ThemeNr, Answer) "
-                                      "VALUES (1, 9999, 0, 4, 'a')")));
-        q.finish();
-        Sql::Close(db);
-    }
+    const QString file = bank.DbPath() + bank.DbFileName();
+    QStringList rows = {QStringLiteral("(1,9999,0,4,'a')")};   // the highest number stays the same for every size
+    for (int k = 0; k < size; ++k)
+        rows << QStringLiteral("(3,%1,0,4,'a')").arg(300 + k * 167);
+    UserDbTest::SqlExec(file, QStringLiteral("DELETE FROM Question WHERE CategoryNr = 3 OR QuestionNr = 9999"));
+    UserDbTest::SqlExec(file, "INSERT INTO Question VALUES " + rows.join(','));
     bank.DbOpen();
 }
 
