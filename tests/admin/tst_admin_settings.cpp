@@ -30,7 +30,6 @@ private Q_SLOTS:
 
     void tabsShowTheirPage();
     void userDatabaseDirectory();
-    void directoryWithoutTheFile();
     void questionBankAndPictureDirectories();
     void settingsFileNotWritable();
 
@@ -103,7 +102,7 @@ void TestAdminSettings::tabsShowTheirPage()
 
 void TestAdminSettings::userDatabaseDirectory()
 {
-    const QByteArray before = iniBytes();
+    QByteArray before = iniBytes();
     auto *box = win().admin<QLineEdit>(QStringLiteral("txtUserDBPath"));
     const QString oldDir = box->text();
 
@@ -130,11 +129,10 @@ void TestAdminSettings::userDatabaseDirectory()
     // The open user database stays the one of the start until the next start.
     QCOMPARE(objUser->DbPath(), oldDir);
     QVERIFY(objUser->IsOpen());
-}
 
-void TestAdminSettings::directoryWithoutTheFile()
-{
-    const QByteArray before = iniBytes();
+    // A directory without the database file: asked first, cancelled.
+    Dialogs::ClearShown();
+    before = iniBytes();
     const QString dir = makeDir(QStringLiteral("typo"), QStringLiteral("Other.sqlite"));
     const QString question = QStringLiteral("Die Datei '") + dir
                              + QStringLiteral("Users.sqlite' gibt es nicht ! Wollen Sie dieses Verzeichnis "
@@ -145,7 +143,7 @@ void TestAdminSettings::directoryWithoutTheFile()
     QCOMPARE(Dialogs::Shown().size(), 1);
     QCOMPARE(Dialogs::Shown()[0].text, question);
     QCOMPARE(iniBytes(), before);
-    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtUserDBPath"))->text(), ShellFixture::dataDir(win().sb));
+    QCOMPARE(box->text(), newDir);
 
     // Confirmed: written, then the restart warning.
     Dialogs::ClearShown();
