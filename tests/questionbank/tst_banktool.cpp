@@ -48,17 +48,11 @@ struct Source {
                 lines.removeAt(line - 1);
             else if (it.key() == file)
                 lines[line - 1] = text;
-            Write(src + "/" + it.key(), (lines.join("\r\n") + "\r\n").toUtf8());
+            TestSupport::WriteFile(src + "/" + it.key(), (lines.join("\r\n") + "\r\n").toUtf8());
         }
-        Write(pics + "/0012.jpg", "picture");
-        Write(pics + "/0007.bmp", "picture");
-        Write(out, "OLD BANK");
-    }
-    static void Write(const QString &path, const QByteArray &data)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(data);
+        TestSupport::WriteFile(pics + "/0012.jpg", "picture");
+        TestSupport::WriteFile(pics + "/0007.bmp", "picture");
+        TestSupport::WriteFile(out, "OLD BANK");
     }
 };
 
@@ -167,9 +161,7 @@ void TestBankTool::badSourceRefused()
     QStringList errors;
     QVERIFY(!BankTool::Build(f.src, f.pics, f.out, errors));
     QVERIFY2(errors.join('\n').contains(expected), qPrintable(errors.join('\n')));
-    QFile old(f.out);
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), QByteArray("OLD BANK"));
+    QCOMPARE(TestSupport::ReadFile(f.out), QByteArray("OLD BANK"));
     QCOMPARE(QDir(f.sb.programDir).entryList(QDir::Files), QStringList{"bank.mdb"});
 }
 
