@@ -30,9 +30,7 @@ private:
     void touch(const QString &file, const QByteArray &text = "[Config]\n")
     {
         QDir().mkpath(QFileInfo(file).absolutePath());
-        QFile f(file);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(text);
+        TestSupport::WriteFile(file, text);
     }
     // An installation: <root>/bin/velko and <root>/share/velko with a bank.
     void install()
