@@ -39,7 +39,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void reportLineAndLogBlockBeforeDialog();
-    void captionsByLanguage_data();
     void captionsByLanguage();
     void quitCleansTempThenEndsProgram();
     void trappedIniErrorsAreReportedAndSkipped();
@@ -121,40 +120,27 @@ void TestRuntimeError::reportLineAndLogBlockBeforeDialog()
     QCOMPARE(sb.logText(), seen[0].log + block("clsQuestion", "QuestionNrSeek", 3704, "closed"));
 }
 
-void TestRuntimeError::captionsByLanguage_data()
-{
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("label0");
-    QTest::addColumn<QString>("label1");
-    QTest::addColumn<QString>("quit");
-    const QString v = ProgramVersionBuild();
-    QTest::newRow("German") << 0 << v + " - Laufzeit Fehler :"
-                            << "Alle Fehlermeldungen werden automatisch im Windows Clipboard kopiert !"
-                            << "Sie werden auch im folgenden Protokolldatei ausgegeben :"
-                            << "PROGRAMM" + NewLine + "VERLASSEN";
-    QTest::newRow("French") << 1 << v + QString::fromUtf8(" - Erreur d'exécution :")
-                            << QString::fromUtf8("Tous les messages d'erreur sont automatiquement copiés dans le Clipboard !")
-                            << QString::fromUtf8("Ils sont également protocolés dans le fichier :")
-                            << "QUITTER LE" + NewLine + "PROGRAMME";
-    QTest::newRow("Italian") << 2 << v + " - Errore runtime :"
-                             << "Tutti gli errori sono copiati automaticamente nel clipboard di Windows !"
-                             << "Sono anche scritti al seguente logfile :" << "USCIRE DAL" + NewLine + "PROGRAMMA";
-}
-
 void TestRuntimeError::captionsByLanguage()
 {
-    QFETCH(int, language);
-    TestSupport::Sandbox sb;
-    CurrentLanguageNr = int16_t(language);
-    answerWith(sb, nullptr);
-    RuntimeErrorReport("formMain", "cmdLoginOK_Click", 13, "Type mismatch");
-    QCOMPARE(seen.size(), 1);
-    QTEST(seen[0].title, "title");
-    QTEST(seen[0].label0, "label0");
-    QTEST(seen[0].label1, "label1");
-    QTEST(seen[0].quit, "quit");
-    QCOMPARE(seen[0].ok, QString("OK"));
+    const QString v = ProgramVersionBuild();
+    const QStringList captions[] = {
+        {v + " - Laufzeit Fehler :", "Alle Fehlermeldungen werden automatisch im Windows Clipboard kopiert !",
+         "Sie werden auch im folgenden Protokolldatei ausgegeben :", "PROGRAMM" + NewLine + "VERLASSEN", "OK"},
+        {v + QString::fromUtf8(" - Erreur d'exécution :"),
+         QString::fromUtf8("Tous les messages d'erreur sont automatiquement copiés dans le Clipboard !"),
+         QString::fromUtf8("Ils sont également protocolés dans le fichier :"), "QUITTER LE" + NewLine + "PROGRAMME", "OK"},
+        {v + " - Errore runtime :", "Tutti gli errori sono copiati automaticamente nel clipboard di Windows !",
+         "Sono anche scritti al seguente logfile :", "USCIRE DAL" + NewLine + "PROGRAMMA", "OK"}};
+    for (int language = 0; language < 3; ++language) {
+        init();
+        TestSupport::Sandbox sb;
+        CurrentLanguageNr = int16_t(language);
+        answerWith(sb, nullptr);
+        RuntimeErrorReport("formMain", "cmdLoginOK_Click", 13, "Type mismatch");
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(QStringList({seen[0].title, seen[0].label0, seen[0].label1, seen[0].quit, seen[0].ok}),
+                 captions[language]);
+    }
 }
 
 void TestRuntimeError::quitCleansTempThenEndsProgram()
