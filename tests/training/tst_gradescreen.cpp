@@ -44,9 +44,8 @@ class TestGradeScreen : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void gridOfAGradedSet();
-    void noTextElidedInAnyLanguage();
+    void noTextElidedAndLeavingByMode();
     void bookChangeAndReopeningInReview();
-    void leavingByMode();
 };
 
 void TestGradeScreen::gridOfAGradedSet()
@@ -102,7 +101,7 @@ void TestGradeScreen::gridOfAGradedSet()
 
 // At the design size every title and every cell is shown whole, in the
 // three languages, in the faces that stand in for the design fonts.
-void TestGradeScreen::noTextElidedInAnyLanguage()
+void TestGradeScreen::noTextElidedAndLeavingByMode()
 {
     Env env;
     for (int language = 0; language <= 2; ++language) {
@@ -122,6 +121,25 @@ void TestGradeScreen::noTextElidedInAnyLanguage()
                          qPrintable(QStringLiteral("'%1' needs %2 of %3").arg(item->text()).arg(need).arg(grid->columnWidth(c))));
             }
     }
+
+    // Leaving, by mode.
+    GradedSet(env);
+    auto *quit = env.button(env.grade, "cmdGradeQuit");
+    // After grading: back to the practice menu.
+    env.get<QLineEdit>(env.practice, "txtPracticeQuestion")->setText(QStringLiteral("12"));
+    const QString scratch = TempFileCreate();
+    env.click(quit);
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
+    QVERIFY(env.get<QLineEdit>(env.practice, "txtPracticeQuestion")->text().isEmpty());
+    QCOMPARE(env.statsCalls, 2);
+    QVERIFY(!QFile::exists(scratch));
+
+    // From the history: the grade screen goes behind the others.
+    SetRecord.QuestionMode = QuestionModeHistory;
+    Frame_OnTop(env.grade, true);
+    env.click(quit);
+    QCOMPARE(env.window.children().first(), static_cast<QObject *>(env.grade));
+    QCOMPARE(env.statsCalls, 2);
 }
 
 void TestGradeScreen::bookChangeAndReopeningInReview()
@@ -181,27 +199,6 @@ void TestGradeScreen::bookChangeAndReopeningInReview()
     }
 }
 
-void TestGradeScreen::leavingByMode()
-{
-    Env env;
-    GradedSet(env);
-    auto *quit = env.button(env.grade, "cmdGradeQuit");
-    // After grading: back to the practice menu.
-    env.get<QLineEdit>(env.practice, "txtPracticeQuestion")->setText(QStringLiteral("12"));
-    const QString scratch = TempFileCreate();
-    env.click(quit);
-    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
-    QVERIFY(env.get<QLineEdit>(env.practice, "txtPracticeQuestion")->text().isEmpty());
-    QCOMPARE(env.statsCalls, 2);
-    QVERIFY(!QFile::exists(scratch));
-
-    // From the history: the grade screen goes behind the others.
-    SetRecord.QuestionMode = QuestionModeHistory;
-    Frame_OnTop(env.grade, true);
-    env.click(quit);
-    QCOMPARE(env.window.children().first(), static_cast<QObject *>(env.grade));
-    QCOMPARE(env.statsCalls, 2);
-}
 
 QTEST_MAIN(TestGradeScreen)
 #include "tst_gradescreen.moc"

@@ -21,8 +21,7 @@ class TestQuestionScreen : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void revealTransitions();
-    void answeringByEveryControl();
+    void revealAndAnswering();
     void buttonsByModeAndReview();
     void gradingRefusedOrOpeningTheGradeScreen();
     void inputDuringGradingIsDropped();
@@ -31,7 +30,7 @@ private Q_SLOTS:
     void invalidModesReportedAndEnd();
 };
 
-void TestQuestionScreen::revealTransitions()
+void TestQuestionScreen::revealAndAnswering()
 {
     Env env;
     env.SetStart(QuestionModePractice, 4);
@@ -78,11 +77,8 @@ void TestQuestionScreen::revealTransitions()
     env.qa->frameQAQuestion_Display();
     QCOMPARE(Back(env.q("frameAnswer_1")), Green);
     QVERIFY(env.q<QRadioButton>("chkAnswer_1")->isChecked());
-}
 
-void TestQuestionScreen::answeringByEveryControl()
-{
-    Env env;
+    // Answering an examination through every control.
     env.SetStart(QuestionModeExam, 4);
     QVERIFY(env.q<QToolButton>("chkQuestion_0")->icon().isNull());
     // The answer text, the answer row and the option itself all answer; the options stay exclusive.
@@ -122,6 +118,7 @@ void TestQuestionScreen::answeringByEveryControl()
     QVERIFY(optionB->isChecked());
     QCOMPARE(SetRecord.UserAnswers[3], QStringLiteral("b"));
 }
+
 
 void TestQuestionScreen::buttonsByModeAndReview()
 {

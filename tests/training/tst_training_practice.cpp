@@ -31,16 +31,14 @@ class TestTrainingPractice : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void lessonGridAndInitForUser();
+    void lessonGridInitThemesAndQuit();
     void drawWithProgressAndExamination();
     void emptyCategoryStaysOnMenu();
-    void singleQuestionAndKeypad();
-    void lessonStart();
-    void themesAndQuit();
+    void lessonAndSingleQuestion();
     void lessonColoursByBestResult();
 };
 
-void TestTrainingPractice::lessonGridAndInitForUser()
+void TestTrainingPractice::lessonGridInitThemesAndQuit()
 {
     Env env;
     // 4 rows of 6, 24 buttons in all, hidden until a lesson is stored.
@@ -71,6 +69,23 @@ void TestTrainingPractice::lessonGridAndInitForUser()
     env.practice->framePracticeInit();
     QVERIFY(LessonsShown(env, {1}));
     QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleCategoryName")->text(), QStringLiteral("Kategorie : D - Autobus"));
+
+    // THEMEN re-captions the theme rows, then shows the theme screen; quitting signs out.
+    QStringList calls;
+    MainProcs::frameThemesLabelsUpdate = [&] { calls << "labels"; };
+    MainProcs::frameLoginClose = [&] { calls << "close"; };
+    MainProcs::frameLoginInit = [&] { calls << "init"; };
+    env.practice->framePracticeInit();
+    Frame_OnTop(env.practice, true);
+    QPushButton *themes = env.button(env.practice, "cmdPracticeThemes");
+    QVERIFY(themes->isEnabled());
+    themes->click();
+    QCOMPARE(ScreenOnTop(), env.themes);
+    QCOMPARE(calls, QStringList({"labels"}));
+    Frame_OnTop(env.practice, true);
+    env.button(env.practice, "cmdPracticeQuit")->click();
+    QCOMPARE(ScreenOnTop(), env.login);
+    QCOMPARE(calls, QStringList({"labels", "close", "init"}));
 }
 
 void TestTrainingPractice::drawWithProgressAndExamination()
@@ -123,9 +138,32 @@ void TestTrainingPractice::emptyCategoryStaysOnMenu()
     QCOMPARE(Notice(env), QStringLiteral("Ihre Kategorie enthält keine Fragen !"));
 }
 
-void TestTrainingPractice::singleQuestionAndKeypad()
+
+void TestTrainingPractice::lessonAndSingleQuestion()
 {
     Env env;
+    env.practice->framePracticeInit();
+    env.practice->raise();
+    SetRecord.QuestionMode = QuestionModeGraded;
+    env.button(env.practice, "cmdPracticeLesson_2")->click();
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
+    // A 40-character list: 10 questions in stored order.
+    QCOMPARE(SetRecord.QList, QVector<int32_t>({0, 10, 20, 1, 99, 50, 5, 65, 2, 80, 15}));
+    QCOMPARE(SetRecord.UserAnswers, QVector<QString>(11));
+    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModePractice));
+    QCOMPARE(CurrentQuestionnaireNr, int16_t(3));
+    QCOMPARE(env.qa->title(), QStringLiteral("Fragebogen : 3"));
+    QCOMPARE(CurrentQuestionNr, 10);
+    // A lesson that is not stored gives no set, a beep and the reason.
+    Frame_OnTop(env.practice, true);
+    env.practice->cmdPracticeLesson_Click(5);
+    QCOMPARE(SetRecord.QuestionCount, 0);
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
+    QCOMPARE(Seams::BeepCount(), 1);
+    QCOMPARE(Notice(env), QStringLiteral("Diese Lektion enthält keine Fragen !"));
+
+    // A single question typed on the keypad.
+    Seams::ResetBeepCount();
     env.practice->raise();
     auto *txt = env.get<QLineEdit>(env.practice, "txtPracticeQuestion");
     for (const char *key : {"cmdPracticeQuestionNumber_1", "cmdPracticeQuestionNumber_5", "cmdPracticeQuestionNumber_9",
@@ -161,50 +199,6 @@ void TestTrainingPractice::singleQuestionAndKeypad()
     QVERIFY(!SingleQuestionSetBuild(QStringLiteral("42")));
 }
 
-void TestTrainingPractice::lessonStart()
-{
-    Env env;
-    env.practice->framePracticeInit();
-    env.practice->raise();
-    SetRecord.QuestionMode = QuestionModeGraded;
-    env.button(env.practice, "cmdPracticeLesson_2")->click();
-    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
-    // A 40-character list: 10 questions in stored order.
-    QCOMPARE(SetRecord.QList, QVector<int32_t>({0, 10, 20, 1, 99, 50, 5, 65, 2, 80, 15}));
-    QCOMPARE(SetRecord.UserAnswers, QVector<QString>(11));
-    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModePractice));
-    QCOMPARE(CurrentQuestionnaireNr, int16_t(3));
-    QCOMPARE(env.qa->title(), QStringLiteral("Fragebogen : 3"));
-    QCOMPARE(CurrentQuestionNr, 10);
-    // A lesson that is not stored gives no set, a beep and the reason.
-    Frame_OnTop(env.practice, true);
-    env.practice->cmdPracticeLesson_Click(5);
-    QCOMPARE(SetRecord.QuestionCount, 0);
-    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
-    QCOMPARE(Seams::BeepCount(), 1);
-    QCOMPARE(Notice(env), QStringLiteral("Diese Lektion enthält keine Fragen !"));
-}
-
-void TestTrainingPractice::themesAndQuit()
-{
-    Env env;
-    QStringList calls;
-    MainProcs::frameThemesLabelsUpdate = [&] { calls << "labels"; };
-    MainProcs::frameLoginClose = [&] { calls << "close"; };
-    MainProcs::frameLoginInit = [&] { calls << "init"; };
-    env.practice->framePracticeInit();
-    Frame_OnTop(env.practice, true);
-    // THEMEN re-captions the theme rows, then shows the theme screen.
-    QPushButton *themes = env.button(env.practice, "cmdPracticeThemes");
-    QVERIFY(themes->isEnabled());
-    themes->click();
-    QCOMPARE(ScreenOnTop(), env.themes);
-    QCOMPARE(calls, QStringList({"labels"}));
-    Frame_OnTop(env.practice, true);
-    env.button(env.practice, "cmdPracticeQuit")->click();
-    QCOMPARE(ScreenOnTop(), env.login);
-    QCOMPARE(calls, QStringList({"labels", "close", "init"}));
-}
 
 void TestTrainingPractice::lessonColoursByBestResult()
 {

@@ -31,6 +31,21 @@ void VerifyDistinctInCategory(int expectedCount)
     }
 }
 
+// Category 3 rebuilt with `size` questions whose numbers are spread up to the
+// thousands, so that random draws mostly miss and the draw has to list the
+// category. The bank is closed for the change and reopened read-only.
+void SparseCategoryWrite(clsQuestion &bank, int size)
+{
+    bank.DbClose();
+    const QString file = bank.DbPath() + bank.DbFileName();
+    QStringList rows = {QStringLiteral("(1,9999,0,4,'a')")};   // the highest number stays the same for every size
+    for (int k = 0; k < size; ++k)
+        rows << QStringLiteral("(3,%1,0,4,'a')").arg(300 + k * 167);
+    UserDbTest::SqlExec(file, QStringLiteral("DELETE FROM Question WHERE CategoryNr = 3 OR QuestionNr = 9999"));
+    UserDbTest::SqlExec(file, "INSERT INTO Question VALUES " + rows.join(','));
+    bank.DbOpen();
+}
+
 } // namespace
 
 class TestTrainingSets : public QObject
@@ -42,8 +57,7 @@ private Q_SLOTS:
     void mixedSetSizesPerCategory();
     void quotasLimitThemes();
     void quotasThatCannotBeMet();
-    void categoryWithTooFewQuestions();
-    void sparseCategoryOfEverySize();
+    void categoriesWithTooFewQuestions();
     void quotasHoldUpToTheGiveUpDraw();
     void titles();
 };
@@ -139,7 +153,7 @@ void TestTrainingSets::quotasThatCannotBeMet()
     QCOMPARE(env.sb.logText().count(MaxqptWarning + INIFileName() + QStringLiteral(" is not correctly set !")), 1);
 }
 
-void TestTrainingSets::categoryWithTooFewQuestions()
+void TestTrainingSets::categoriesWithTooFewQuestions()
 {
     Env env;
     CurrentCategoryNr = 3;   // 12 questions, 30 needed
@@ -152,27 +166,8 @@ void TestTrainingSets::categoryWithTooFewQuestions()
     QCOMPARE(numbers.last(), 212);
     QVERIFY(env.sb.logText().contains(QStringLiteral("Warning : Category 3 holds only 12 questions, the set has 12 questions !")));
     QCOMPARE(Seams::BeepCount(), 0);
-}
 
-// Category 3 rebuilt with `size` questions whose numbers are spread up to the
-// thousands, so that random draws mostly miss and the draw has to list the
-// category. The bank is closed for the change and reopened read-only.
-static void SparseCategoryWrite(clsQuestion &bank, int size)
-{
-    bank.DbClose();
-    const QString file = bank.DbPath() + bank.DbFileName();
-    QStringList rows = {QStringLiteral("(1,9999,0,4,'a')")};   // the highest number stays the same for every size
-    for (int k = 0; k < size; ++k)
-        rows << QStringLiteral("(3,%1,0,4,'a')").arg(300 + k * 167);
-    UserDbTest::SqlExec(file, QStringLiteral("DELETE FROM Question WHERE CategoryNr = 3 OR QuestionNr = 9999"));
-    UserDbTest::SqlExec(file, "INSERT INTO Question VALUES " + rows.join(','));
-    bank.DbOpen();
-}
-
-void TestTrainingSets::sparseCategoryOfEverySize()
-{
-    Env env;
-    CurrentCategoryNr = 3;
+    // Sparse numbering: category 3 of every size up to one more than a set.
     const int setSize = ExamQuestionCount[3];
     for (int size = 0; size <= setSize + 1; ++size) {
         SparseCategoryWrite(env.bank, size);
@@ -198,6 +193,8 @@ void TestTrainingSets::sparseCategoryOfEverySize()
         }
     }
 }
+
+
 
 // The quotas decide every draw up to and including draw MaxDrawAttempts + 1;
 // only then are they dropped. Theme 4 (questions 1..20 but 3) may give one.
