@@ -16,26 +16,13 @@
 #include "TestSupport.h"
 #include "questionbank/clsQuestion.h"
 #include "shell/ShellFixture.h"
-#include "userdb/clsUser.h"
+#include "userdb/UserDbFixture.h"
 
 #include <QSqlQuery>
 
 namespace StatsFixture {
 
-inline void Exec(const QString &file, const QString &sql, const QVariantList &values = {})
-{
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("statsfill"));
-        db.setDatabaseName(file);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY2(q.prepare(sql), qPrintable(sql));
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        QVERIFY2(q.exec(), qPrintable(sql + " " + q.lastError().text()));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("statsfill"));
-}
+using UserDbTest::SqlExec;
 
 inline QString List(int first, int last)
 {
@@ -60,7 +47,7 @@ public:
         for (int cat = 0; cat <= 1; ++cat)
             for (int n = 1; n <= 60; ++n)
                 rows << QStringLiteral("(%1,%2,0,%3,'b')").arg(cat).arg(n).arg(4 + n % 14);
-        Exec(bank, QStringLiteral("INSERT INTO Question VALUES ") + rows.join(','));
+        SqlExec(bank, QStringLiteral("INSERT INTO Question VALUES ") + rows.join(','));
         rows.clear();
         const char *words[3] = {"Thema", "Thème", "Tema"};
         for (int t = 4; t <= 17; ++t)
@@ -70,35 +57,26 @@ public:
                 if (t <= 5)
                     rows << QStringLiteral("(1,%1,%2,'%3 %1')").arg(t).arg(l).arg(QString::fromUtf8(words[l]));
             }
-        Exec(bank, QStringLiteral("INSERT INTO Theme VALUES ") + rows.join(','));
-        Exec(bank, QStringLiteral("INSERT INTO Questionnaire VALUES (1,4,1,'0020'),(0,0,1,?),(0,0,2,?),(1,1,1,'0001'),"
+        SqlExec(bank, QStringLiteral("INSERT INTO Theme VALUES ") + rows.join(','));
+        SqlExec(bank, QStringLiteral("INSERT INTO Questionnaire VALUES (1,4,1,'0020'),(0,0,1,?),(0,0,2,?),(1,1,1,'0001'),"
                                   "(0,4,1,'000F0010'),(0,4,2,'0011'),(0,4,4,'0012'),(0,5,1,'0013')"),
              {List(1, 10), List(11, 20)});
-        Exec(bank, QStringLiteral("INSERT INTO Book VALUES (0,1,'Handbuch',''),(1,1,'Handbuch','')"));
+        SqlExec(bank, QStringLiteral("INSERT INTO Book VALUES (0,1,'Handbuch',''),(1,1,'Handbuch','')"));
 
         clsUser u;
         u.setDbPath(m_dir.path() + QLatin1Char('/'));
         u.setDbFileName(QStringLiteral("Users.sqlite"));
-        QVERIFY2(u.DbCreate(error), qPrintable(error));
-        u.setRSCursorType(QStringLiteral("2"));
-        u.setRSLockType(QStringLiteral("2"));
-        u.DbOpen();
-        const struct { const char *name, *password; int16_t category; } users[] = {
-            {"_Vestr", "1234", 0}, {"Anna Keller", "4711", 0}, {"Bruno Meier", "1111", 1}, {"Eva Leer", "2222", 0}};
-        for (const auto &c : users) {
-            u.NewUser();
-            u.UserName = QString::fromUtf8(c.name);
-            u.Password = QString::fromUtf8(c.password);
-            u.CategoryNr = c.category;
-            u.BookNr = 1;
-            u.UpdateUser();
-        }
+        UserDbTest::UserDbOpen(u);
+        UserDbTest::UserAdd(u, "_Vestr", "1234");
+        UserDbTest::UserAdd(u, "Anna Keller", "4711");
+        UserDbTest::UserAdd(u, "Bruno Meier", "1111", 1);
+        UserDbTest::UserAdd(u, "Eva Leer", "2222");
         u.DbClose();
 
         const QString users_ = m_dir.path() + QStringLiteral("/Users.sqlite");
         const auto questionnaire = [&](int category, const char *version, int theme, int nr, const char *when,
                                        double percent, const QString &answers) {
-            Exec(users_, QStringLiteral("INSERT INTO QuestionnaireStat (UserID, CategoryNr, ProgramVersion, "
+            SqlExec(users_, QStringLiteral("INSERT INTO QuestionnaireStat (UserID, CategoryNr, ProgramVersion, "
                                         "QuestionnaireThemeNr, QuestionnaireNr, QuestionnaireDateTime, "
                                         "QuestionnaireResultPercent, QuestionnaireAnswers, QuestionnaireDuration) "
                                         "VALUES (2, ?, ?, ?, ?, ?, ?, ?, 0)"),
@@ -106,7 +84,7 @@ public:
         };
         const auto questions = [&](const char *when, int first, int last) {
             for (int n = first; n <= last; ++n)
-                Exec(users_, QStringLiteral("INSERT INTO QuestionStat (UserID, CategoryNr, ProgramVersion, "
+                SqlExec(users_, QStringLiteral("INSERT INTO QuestionStat (UserID, CategoryNr, ProgramVersion, "
                                             "QuestionThemeNr, QuestionNr, QuestionDateTime, QuestionAnswer, "
                                             "QuestionDuration) VALUES (2, 0, 'Velko 1.10.0', ?, ?, ?, ?, 0)"),
                      {4 + n % 14, n, QString::fromLatin1(when), n % 4 != 0});

@@ -36,11 +36,9 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void everyHookWired();
-    void lessonColouredAfterGrading();
+    void emptyHistoryAndLessonColouredAfterGrading();
     void themeScreenRowsAndQuestionnaires();
-    void historyWithoutRecords();
-    void historyRowsAndReopening();
-    void languageChangeRefreshesStatisticsScreens();
+    void historyRowsReopeningAndLanguages();
     void historyOfAUserOpenedByTheAdministrator();
 
 private:
@@ -51,7 +49,7 @@ private:
         QVERIFY2(b->isEnabled() && b->isVisible(), qPrintable(name));
         b->click();
     }
-    void signIn(const QString &name, const QString &password)
+    void signIn(const QString &name, const QString &password, Screen to = Screen::Practice)
     {
         auto *list = find<QListWidget>("listLoginUsers");
         QListWidgetItem *item = list->findItems(name, Qt::MatchExactly).value(0);
@@ -59,13 +57,17 @@ private:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
         for (const QChar d : password)
             click(QStringLiteral("cmdLoginNumber_%1").arg(d));
-        click("cmdLoginOK");
-        QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+        go("cmdLoginOK", to);
     }
-    void language(int caller, int choice)
+    void go(const QString &name, Screen to)
+    {
+        click(name);
+        QCOMPARE(ScreenOnTop(), ScreenFrame(to));
+    }
+    void language(int caller, int choice, Screen back)
     {
         click(QStringLiteral("cmdLanguage_%1").arg(caller));
-        click(QStringLiteral("cmdLanguageChoice_%1").arg(choice));
+        go(QStringLiteral("cmdLanguageChoice_%1").arg(choice), back);
     }
     frameHistory *history() { return m_w->m_frameHistory; }
     frameThemes *themes() { return m_w->m_frameThemes; }
@@ -74,10 +76,10 @@ private:
         HistoryModel *m = history()->Model();
         return m->data(m->index(row, column)).toString();
     }
-    void reviewRow(int row)
+    void reviewRow(int row, Screen to = Screen::Grade)
     {
         history()->CurrentRowSet(row);
-        click("cmdHistoryReview");
+        go("cmdHistoryReview", to);
     }
 
     std::unique_ptr<StatsFixture::Databases> m_db;
@@ -120,32 +122,39 @@ void TestStatsJourney::everyHookWired()
         QVERIFY2(!find(QString::fromLatin1(name))->isEnabled(), name);
 }
 
-void TestStatsJourney::lessonColouredAfterGrading()
+void TestStatsJourney::emptyHistoryAndLessonColouredAfterGrading()
 {
     signIn("Eva Leer", "2222");
+    // No record yet: an empty history, nothing to reopen.
+    go("cmdPracticeHistory", Screen::History);
+    QCOMPARE(find<QLineEdit>("txtHistoryName")->text(), QString("Eva Leer"));
+    QCOMPARE(find<QLineEdit>("txtHistoryCategoryNr")->text(), QString("C - Lastwagen"));
+    QCOMPARE(history()->Model()->rowCount(), 1);
+    QCOMPARE(cell(0, 0), QString());
+    QVERIFY(!history()->gridHistory->isEnabled());
+    QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Resultat"));
+    QVERIFY(history()->gridHistory->isColumnHidden(HistoryModel::StatIdColumn));
+    go("cmdHistoryReview", Screen::History);   // nothing to reopen
+    go("cmdHistoryQuit", Screen::Practice);
     QPushButton *lesson = find("cmdPracticeLesson_0");
     QCOMPARE(lesson->toolTip(), QString("Nie gemacht !"));
     QCOMPARE(QAState::BackColor(lesson), QAState::ButtonFace());
 
     // Lesson 1: 9 of 10 right gives 90 %.
-    click("cmdPracticeLesson_0");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
+    go("cmdPracticeLesson_0", Screen::QA);
     QCOMPARE(SetRecord.QuestionCount, 10);
     for (int i = 1; i <= 10; ++i)
         SetRecord.UserAnswers[i] = i == 4 ? "a" : "b";
-    click("cmdQAGrade");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    go("cmdQAGrade", Screen::Grade);
     QCOMPARE(SetRecord.ResultPercent, int16_t(90));
-    click("cmdGradeQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+    go("cmdGradeQuit", Screen::Practice);
     QCOMPARE(QAState::BackColor(lesson), QColor(0, 255, 0));
     QCOMPARE(lesson->toolTip(), QString("1 mal gemacht, bestes Resultat: 90%"));
     QCOMPARE(lesson->property("Tag").toString(), QString("90"));
 
     // Lesson 2 abandoned: the colours are current, nothing stored.
     click("cmdPracticeLesson_1");
-    click("cmdQAQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+    go("cmdQAQuit", Screen::Practice);
     QCOMPARE(find("cmdPracticeLesson_1")->toolTip(), QString("Nie gemacht !"));
     QCOMPARE(CurrentThemeNr, int16_t(0));
 }
@@ -153,8 +162,7 @@ void TestStatsJourney::lessonColouredAfterGrading()
 void TestStatsJourney::themeScreenRowsAndQuestionnaires()
 {
     signIn("Anna Keller", "4711");
-    click("cmdPracticeThemes");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Themes));
+    go("cmdPracticeThemes", Screen::Themes);
     // 13 named themes: the first 11 by number, theme 6 has no name.
     QCOMPARE(themes()->ThemeRowCount(), 11);
     QStringList labels;
@@ -185,11 +193,9 @@ void TestStatsJourney::themeScreenRowsAndQuestionnaires()
     QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({15, 16}));
     QCOMPARE(SetRecord.QuestionMode, QuestionModePractice);
     QCOMPARE(find<QGroupBox>("frameQA")->title(), QString("Fragebogen : 1, Thema : Thema 4"));
-    click("cmdQAQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+    go("cmdQAQuit", Screen::Practice);
     click("cmdPracticeThemes");
-    click("cmdThemesQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
+    go("cmdThemesQuit", Screen::Practice);
 
     // Bruno (D) gets D's rows and D's questionnaire.
     click("cmdPracticeQuit");
@@ -201,29 +207,11 @@ void TestStatsJourney::themeScreenRowsAndQuestionnaires()
     QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({32}));
 }
 
-void TestStatsJourney::historyWithoutRecords()
-{
-    signIn("Eva Leer", "2222");
-    click("cmdPracticeHistory");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
-    QCOMPARE(find<QLineEdit>("txtHistoryName")->text(), QString("Eva Leer"));
-    QCOMPARE(find<QLineEdit>("txtHistoryCategoryNr")->text(), QString("C - Lastwagen"));
-    QCOMPARE(history()->Model()->rowCount(), 1);
-    QCOMPARE(cell(0, 0), QString());
-    QVERIFY(!history()->gridHistory->isEnabled());
-    QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Resultat"));
-    QVERIFY(history()->gridHistory->isColumnHidden(HistoryModel::StatIdColumn));
-    click("cmdHistoryReview");   // nothing to reopen
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
-    click("cmdHistoryQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
-}
 
-void TestStatsJourney::historyRowsAndReopening()
+void TestStatsJourney::historyRowsReopeningAndLanguages()
 {
     signIn("Anna Keller", "4711");
-    click("cmdPracticeHistory");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    go("cmdPracticeHistory", Screen::History);
     QCOMPARE(SetRecord.QuestionMode, QuestionModeHistory);
     HistoryModel *m = history()->Model();
     QCOMPARE(m->rowCount(), 5);
@@ -241,18 +229,15 @@ void TestStatsJourney::historyRowsAndReopening()
     QCOMPARE(m->data(m->index(4, 2), Qt::BackgroundRole).value<QColor>(), QColor(0, 255, 0));
 
     // Review without a selected row: the first one (theme 4, questionnaire 2).
-    click("cmdHistoryReview");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    go("cmdHistoryReview", Screen::Grade);
     QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({17}));
     QCOMPARE(SetRecord.UserAnswers.mid(1), QVector<QString>({"a"}));
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(1));
-    click("cmdGradeQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    go("cmdGradeQuit", Screen::History);
 
     // The examination of "Velko 1.10.0": 40 questions, answers and marks as
     // given, 75 % of 40 is 30 right.
-    reviewRow(2);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    reviewRow(2, Screen::Grade);
     QCOMPARE(SetRecord.QuestionCount, 40);
     QCOMPARE(SetRecord.QList[1], 1);
     QCOMPARE(SetRecord.QList[40], 40);
@@ -265,22 +250,17 @@ void TestStatsJourney::historyRowsAndReopening()
     QCOMPARE(find<QTableWidget>("gridGrade")->rowCount(), 41);
     QCOMPARE(find<QLabel>("lblGradeQName")->text(), QString("Fragebogen : PRÜFUNG"));
     // Each question can be looked at again; the grade button comes back.
-    click("cmdGradeReview");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
-    click("cmdQAGrade");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
-    click("cmdGradeQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    go("cmdGradeReview", Screen::QA);
+    go("cmdQAGrade", Screen::Grade);
+    go("cmdGradeQuit", Screen::History);
 
     // The examination of "Velko 1.3.15" cannot be rebuilt.
     SetRecord.QuestionCount = 0;
-    reviewRow(3);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    reviewRow(3, Screen::History);
     QCOMPARE(SetRecord.QuestionCount, 0);
 
     // The mixed set: 83 % of 30 is 25 right.
-    reviewRow(4);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    reviewRow(4, Screen::Grade);
     QCOMPARE(SetRecord.QuestionCount, 30);
     QCOMPARE(SetRecord.QList[1], 21);
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(25));
@@ -295,52 +275,38 @@ void TestStatsJourney::historyRowsAndReopening()
     QCOMPARE(SetRecord.RevealState[1], uint8_t(1));
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(9));
     QCOMPARE(CurrentThemeNr, int16_t(0));
-    click("cmdGradeQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
-    click("cmdHistoryQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
-}
+    go("cmdGradeQuit", Screen::History);
+    go("cmdHistoryQuit", Screen::Practice);
 
-void TestStatsJourney::languageChangeRefreshesStatisticsScreens()
-{
-    signIn("Anna Keller", "4711");
+    // A language change refreshes the theme, history and grade screens.
     click("cmdPracticeThemes");
-    language(5, 1);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Themes));
+    language(5, 1, Screen::Themes);
     QCOMPARE(themes()->lblThemesQuestionnaire[0]->text(), QString("Thème 4"));
     QCOMPARE(themes()->cmdThemesQuestionnaire[1]->toolTip(), QString("Fait 1 x, meilleur score: 89%"));
     click("cmdThemesQuit");
 
     click("cmdPracticeHistory");
-    language(6, 2);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    language(6, 2, Screen::History);
     QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Risultato"));
     QCOMPARE(find<QLineEdit>("txtHistoryCategoryNr")->text(), QString("C - Autocarri"));
     QCOMPARE(cell(1, 3), QString("ESAMI"));
     QCOMPARE(cell(0, 4), QString("Tema 4"));
 
     reviewRow(2);
-    language(4, 0);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
+    language(4, 0, Screen::Grade);
     QCOMPARE(find<QLabel>("lblGradeQName")->text(), QString("Fragebogen : PRÜFUNG"));
     QCOMPARE(find<QTableWidget>("gridGrade")->item(0, 1)->text(), QString("Antwort"));
     QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Resultat"));
     QCOMPARE(history()->CurrentRow(), 2);
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(30));
-    click("cmdGradeQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    go("cmdGradeQuit", Screen::History);
     QCOMPARE(cell(1, 3), QString("PRÜFUNG"));
 }
 
+
 void TestStatsJourney::historyOfAUserOpenedByTheAdministrator()
 {
-    auto *list = find<QListWidget>("listLoginUsers");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->findItems("_Vestr", Qt::MatchExactly).value(0)).center());
-    for (const QChar d : QString("1234"))
-        click(QStringLiteral("cmdLoginNumber_%1").arg(d));
-    click("cmdLoginOK");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    signIn("_Vestr", "1234", Screen::Admin);
     // The administration's user-records object with the selected user.
     std::unique_ptr<clsUser> own;
     if (!objUser) {
@@ -358,10 +324,8 @@ void TestStatsJourney::historyOfAUserOpenedByTheAdministrator()
     QCOMPARE(cell(0, 4), QString("Thema 4"));
     reviewRow(5);
     QCOMPARE(SetRecord.QList.mid(1, 2), QVector<int32_t>({1, 2}));
-    click("cmdGradeQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
-    click("cmdHistoryQuit");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    go("cmdGradeQuit", Screen::History);
+    go("cmdHistoryQuit", Screen::Admin);
     m_w.reset();
 }
 

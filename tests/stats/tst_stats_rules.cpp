@@ -9,7 +9,7 @@
 #include "stats/StatsRules.h"
 #include "stats/dialogQuestionStats.h"
 #include "training/QuestionSet.h"
-#include "userdb/clsUser.h"
+#include "userdb/UserDbFixture.h"
 
 #include <QLabel>
 #include <QLocale>
@@ -21,83 +21,53 @@ class TestStatsRules : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void init() { LocalisedTextsFill(0); }
-    void bestResultTextColourAndToolTip_data();
     void bestResultTextColourAndToolTip();
-    void versionsComparedByTheirNumbers_data();
     void versionsComparedByTheirNumbers();
     void storedAnswersAndRightCount();
     void historyTexts();
     void questionStatisticsOrderAndEmptyDialog();
 };
 
-void TestStatsRules::bestResultTextColourAndToolTip_data()
-{
-    QTest::addColumn<int>("count");
-    QTest::addColumn<float>("best");
-    QTest::addColumn<QString>("tag");
-    QTest::addColumn<int>("colour");
-    QTest::addColumn<QString>("comment");
-    const int plain = int(BestResultColour::Plain), green = int(BestResultColour::Green),
-              orange = int(BestResultColour::Orange), red = int(BestResultColour::Red);
-    // The colour takes the unformatted best result, the comment the shown one.
-    QTest::newRow("89.96 shows 90 but is orange") << 3 << 89.96f << "90" << orange << "OK !";
-    QTest::newRow("90 exactly") << 1 << 90.0f << "90" << green << "OK !";
-    QTest::newRow("85") << 3 << 85.0f << "85" << orange << "Fast OK ...";
-    QTest::newRow("79.99 shows 80 but is red") << 2 << 79.99f << "80" << red << "Fast OK ...";
-    QTest::newRow("0 done once") << 1 << 0.0f << "0" << red << "Ungenügend ...";
-    QTest::newRow("never done") << 0 << 0.0f << "" << plain << "-";
-    const QString half = QLocale::system().toString(85.5, 'f', 1);
-    QTest::newRow("85.5 keeps its decimal") << 1 << 85.5f << half << orange << "Fast OK ...";
-}
-
+// The colour takes the unformatted best result, the comment the shown one.
 void TestStatsRules::bestResultTextColourAndToolTip()
 {
-    QFETCH(int, count);
-    QFETCH(float, best);
-    QFETCH(QString, tag);
-    QFETCH(int, colour);
-    QFETCH(QString, comment);
-    const BestResultFace face = BestResultFaceOf(count, best);
-    QCOMPARE(face.tag, tag);
-    QCOMPARE(int(face.colour), colour);
-    QCOMPARE(BestResultComment(face.tag), comment);
-    QCOMPARE(face.toolTip, count ? QString::number(count) + " mal gemacht, bestes Resultat: " + tag + "%"
-                                 : QString("Nie gemacht !"));
-    LocalisedTextsFill(2);
-    QCOMPARE(BestResultFaceOf(count, best).toolTip,
-             count ? "Fatto " + QString::number(count) + " volte, risultato migliore: " + tag + "%"
-                   : QString("Non fatto mai !"));
+    using C = BestResultColour;
+    const QString half = QLocale::system().toString(85.5, 'f', 1);
+    const struct { int count; float best; QString tag; C colour; const char *comment; } cases[] = {
+        {3, 89.96f, "90", C::Orange, "OK !"}, {1, 90.0f, "90", C::Green, "OK !"},
+        {3, 85.0f, "85", C::Orange, "Fast OK ..."}, {2, 79.99f, "80", C::Red, "Fast OK ..."},
+        {1, 0.0f, "0", C::Red, "Ungenügend ..."}, {0, 0.0f, "", C::Plain, "-"}, {1, 85.5f, half, C::Orange, "Fast OK ..."}};
+    for (const auto &c : cases) {
+        LocalisedTextsFill(0);
+        const BestResultFace face = BestResultFaceOf(c.count, c.best);
+        QCOMPARE(face.tag, c.tag);
+        QVERIFY2(face.colour == c.colour, qPrintable(c.tag));
+        QCOMPARE(BestResultComment(face.tag), QString::fromUtf8(c.comment));
+        QCOMPARE(face.toolTip, c.count ? QString::number(c.count) + " mal gemacht, bestes Resultat: " + c.tag + "%"
+                                       : QString("Nie gemacht !"));
+        LocalisedTextsFill(2);
+        QCOMPARE(BestResultFaceOf(c.count, c.best).toolTip,
+                 c.count ? "Fatto " + QString::number(c.count) + " volte, risultato migliore: " + c.tag + "%"
+                         : QString("Non fatto mai !"));
+    }
     QCOMPARE(BestResultColourValue(BestResultColour::Orange), QColor(255, 128, 0));
     QCOMPARE(BestResultColourValue(BestResultColour::Green), QColor(0, 255, 0));
     QCOMPARE(BestResultColourValue(BestResultColour::Red), QColor(255, 0, 0));
 }
 
-void TestStatsRules::versionsComparedByTheirNumbers_data()
-{
-    QTest::addColumn<QString>("version");
-    QTest::addColumn<bool>("reopenable");
-    QTest::newRow("1.3.15") << "Velko 1.3.15" << false;
-    QTest::newRow("1.3.16") << "Velko 1.3.16" << true;
-    QTest::newRow("1.10.0") << "Velko 1.10.0" << true;
-    QTest::newRow("1.3.9") << "Velko 1.3.9" << false;
-    QTest::newRow("1.3") << "Velko 1.3" << false;
-    QTest::newRow("1.3.16.1") << "Velko 1.3.16.1" << true;
-    QTest::newRow("2.0.0") << "Velko 2.0.0" << true;
-    // Texts that do not parse keep the character comparison.
-    QTest::newRow("empty") << "" << false;
-    QTest::newRow("other name") << "Welko 1.0" << true;
-    QTest::newRow("no number") << "Velko beta" << true;
-}
-
+// Texts that do not parse keep the character comparison. Lessons and theme
+// questionnaires are rebuilt from the bank, whatever version stored them.
 void TestStatsRules::versionsComparedByTheirNumbers()
 {
-    QFETCH(QString, version);
-    QFETCH(bool, reopenable);
-    QCOMPARE(HistoryRecordReopenable(-1, version), reopenable);
-    QCOMPARE(ProgramVersionBefore(version, "Velko 1.3.16"), !reopenable);
-    // Lessons and theme questionnaires are rebuilt from the bank, whatever
-    // version stored them.
-    QVERIFY(HistoryRecordReopenable(0, version) && HistoryRecordReopenable(4, version));
+    const struct { const char *version; bool reopenable; } cases[] = {
+        {"Velko 1.3.15", false}, {"Velko 1.3.16", true}, {"Velko 1.10.0", true}, {"Velko 1.3.9", false},
+        {"Velko 1.3", false}, {"Velko 1.3.16.1", true}, {"Velko 2.0.0", true}, {"", false}, {"Welko 1.0", true},
+        {"Velko beta", true}};
+    for (const auto &c : cases) {
+        QVERIFY2(HistoryRecordReopenable(-1, c.version) == c.reopenable, c.version);
+        QVERIFY2(ProgramVersionBefore(c.version, "Velko 1.3.16") == !c.reopenable, c.version);
+        QVERIFY(HistoryRecordReopenable(0, c.version) && HistoryRecordReopenable(4, c.version));
+    }
 }
 
 void TestStatsRules::storedAnswersAndRightCount()
@@ -163,15 +133,9 @@ void TestStatsRules::historyTexts()
 
 void TestStatsRules::questionStatisticsOrderAndEmptyDialog()
 {
-    TestSupport::Sandbox sb;
-    clsUser user;
-    QString error;
-    QVERIFY2(user.DbCreate(error), qPrintable(error));
-    user.setRSCursorType("2"), user.setRSLockType("2");
-    user.DbOpen();
-    user.NewUser();
-    user.UserName = "Anna", user.CategoryNr = 1;
-    user.UpdateUser();
+    UserDbTest::Fixture f;
+    clsUser &user = f.user;
+    f.addUser("Anna", "1", 1);
 
     // Without records: an empty table and the line that says so.
     QStringList seen;   // what each opening of the dialog showed
@@ -200,8 +164,7 @@ void TestStatsRules::questionStatisticsOrderAndEmptyDialog()
     user.QuestionStatOpen();
     for (const auto &a : answers) {
         user.QuestionStatAdd();
-        user.QuestionNr = a.nr, user.QuestionAnswer = a.right;
-        user.QuestionDateTime = QDateTime(QDate(2026, 4, a.day), QTime(9, 0, 0));
+        user.QuestionNr = a.nr, user.QuestionAnswer = a.right, user.QuestionDateTime = QDateTime(QDate(2026, 4, a.day), QTime(9, 0, 0));
         user.QuestionStatUpdate();
     }
     user.QuestionStatClose();
