@@ -25,9 +25,8 @@ private Q_SLOTS:
     void buttonsByModeAndReview();
     void gradingRefusedOrOpeningTheGradeScreen();
     void inputDuringGradingIsDropped();
-    void stripAndNavigation();
+    void stripNavigationAndInvalidModes();
     void picturesAndBooks();
-    void invalidModesReportedAndEnd();
 };
 
 void TestQuestionScreen::revealAndAnswering()
@@ -242,7 +241,7 @@ void TestQuestionScreen::inputDuringGradingIsDropped()
     QVERIFY(ScreenOnTop() != static_cast<QWidget *>(env.grade));
 }
 
-void TestQuestionScreen::stripAndNavigation()
+void TestQuestionScreen::stripNavigationAndInvalidModes()
 {
     Env env;
     auto *strip = env.q("frameChkQuestion");
@@ -283,6 +282,29 @@ void TestQuestionScreen::stripAndNavigation()
     QCOMPARE(env.q<QLabel>("lblQAQuestionNr")->text(), NrText(7));
     QCOMPARE(Back(env.q("chkQuestion_6")), current);
     QCOMPARE(Back(first), Face());
+
+    // A question mode that does not exist is reported and ends the program.
+    env.SetStart(QuestionModePractice, 3);
+    SetRecord.QuestionMode = 9;
+    env.qa->frameQAQuestion_Display();
+    env.qa->cmdQAGrade_Click();
+    env.click(env.button(env.grade, "cmdGradeQuit"));
+    const QStringList where = {"Error 314 : Invalid QuestionMode value", "formMain -> frameQAQuestion_Display",
+                               "Error 316 : Invalid QuestionMode value", "formMain -> cmdQAGrade_Click",
+                               "Error 315 : Invalid QuestionMode value", "formMain -> frameGradeQuit"};
+    QCOMPARE(RuntimeErrorLines().size(), 3);
+    for (int i = 0; i < where.size(); ++i)
+        QVERIFY2(RuntimeErrorLines()[i / 2].contains(where[i]), qPrintable(where[i]));
+    QCOMPARE(Seams::ProgramEndRequests(), 3);
+    QVERIFY(Dialogs::Shown().isEmpty());
+
+    // A position outside the set shows nothing and reads nothing.
+    SetRecord.QuestionMode = QuestionModePractice;
+    SetRecord.CurrentIndex = 4;
+    CurrentQuestionNr = 2;
+    env.qa->frameQAQuestion_Display();
+    QCOMPARE(CurrentQuestionNr, 2);
+    QCOMPARE(RuntimeErrorLines().size(), 3);
 }
 
 void TestQuestionScreen::picturesAndBooks()
@@ -360,31 +382,6 @@ void TestQuestionScreen::picturesAndBooks()
     QCOMPARE(CurrentBookNr, int16_t(1));
 }
 
-void TestQuestionScreen::invalidModesReportedAndEnd()
-{
-    Env env;
-    env.SetStart(QuestionModePractice, 3);
-    SetRecord.QuestionMode = 9;
-    env.qa->frameQAQuestion_Display();
-    env.qa->cmdQAGrade_Click();
-    env.click(env.button(env.grade, "cmdGradeQuit"));
-    const QStringList where = {"Error 314 : Invalid QuestionMode value", "formMain -> frameQAQuestion_Display",
-                               "Error 316 : Invalid QuestionMode value", "formMain -> cmdQAGrade_Click",
-                               "Error 315 : Invalid QuestionMode value", "formMain -> frameGradeQuit"};
-    QCOMPARE(RuntimeErrorLines().size(), 3);
-    for (int i = 0; i < where.size(); ++i)
-        QVERIFY2(RuntimeErrorLines()[i / 2].contains(where[i]), qPrintable(where[i]));
-    QCOMPARE(Seams::ProgramEndRequests(), 3);
-    QVERIFY(Dialogs::Shown().isEmpty());
-
-    // A position outside the set shows nothing and reads nothing.
-    SetRecord.QuestionMode = QuestionModePractice;
-    SetRecord.CurrentIndex = 4;
-    CurrentQuestionNr = 2;
-    env.qa->frameQAQuestion_Display();
-    QCOMPARE(CurrentQuestionNr, 2);
-    QCOMPARE(RuntimeErrorLines().size(), 3);
-}
 
 QTEST_MAIN(TestQuestionScreen)
 #include "tst_questionscreen.moc"
