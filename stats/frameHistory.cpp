@@ -150,12 +150,7 @@ void frameHistory::frameHistoryReview()
         NoticeShow(this, StatsText(StatsTextId::NoticeEmptyQuestionnaire, CurrentLanguageNr));
         return;
     }
-    frameQA *qa = ScreenAs<frameQA>(Screen::QA);
-    if (qa)
-        qa->QuestionButtonsInit(SetRecord.QuestionCount);
-    SetRecord.CurrentIndex = 1;
-    if (qa)
-        qa->frameQAQuestion_Display();
+    QuestionSetShow();
     QuestionnaireTitleSet();
     if (auto *grade = ScreenAs<frameGrade>(Screen::Grade))
         grade->GradeGridFill();

@@ -183,12 +183,7 @@ void frameThemes::cmdThemesQuestionnaire_Click(int index)
         NoticeShow(this, StatsText(StatsTextId::NoticeEmptyQuestionnaire, CurrentLanguageNr));
         return;
     }
-    frameQA *qa = ScreenAs<frameQA>(Screen::QA);
-    if (qa)
-        qa->QuestionButtonsInit(SetRecord.QuestionCount);
-    SetRecord.CurrentIndex = 1;
-    if (qa)
-        qa->frameQAQuestion_Display();
+    QuestionSetShow();
     Frame_OnTop(Screen::QA, true);
 }
 

@@ -208,12 +208,7 @@ void framePractice::framePracticeInit()
 
 void framePractice::QuestionSetStart()
 {
-    frameQA *qa = ScreenAs<frameQA>(Screen::QA);
-    if (qa)
-        qa->QuestionButtonsInit(SetRecord.QuestionCount);
-    SetRecord.CurrentIndex = 1;
-    if (qa)
-        qa->frameQAQuestion_Display();
+    QuestionSetShow();
     Frame_OnTop(Screen::QA, true);
 }
 
@@ -242,14 +237,8 @@ void framePractice::ExamOrMixStart(uint8_t mode, int16_t questionnaireNr, int32_
             pbPractice->setValue(std::min(i, pbPractice->maximum()));
     });
 
-    frameQA *qa = count > 0 ? ScreenAs<frameQA>(Screen::QA) : nullptr;
-    if (count > 0) {
-        if (qa)
-            qa->QuestionButtonsInit(SetRecord.QuestionCount);
-        SetRecord.CurrentIndex = 1;
-        if (qa)
-            qa->frameQAQuestion_Display();
-    }
+    if (count > 0)
+        QuestionSetShow();
     pbPractice->setVisible(false);
     setEnabled(true);
     QApplication::restoreOverrideCursor();

@@ -259,6 +259,16 @@ void frameQA::chkQuestion_GotFocus(int index)
 
 // --- showing a question --------------------------------------------------------
 
+void QuestionSetShow()
+{
+    frameQA *qa = ScreenAs<frameQA>(Screen::QA);
+    if (qa)
+        qa->QuestionButtonsInit(SetRecord.QuestionCount);
+    SetRecord.CurrentIndex = 1;
+    if (qa)
+        qa->frameQAQuestion_Display();
+}
+
 void frameQA::frameQAQuestion_Display()
 {
     AnswerHighlight(QString());

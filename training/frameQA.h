@@ -99,3 +99,7 @@ private:
     QString m_questionAnswer;        // its right answer
     int16_t m_questionThemeNr = 0;   // its theme
 };
+
+// Shows the set record from its first question on the question screen (strip,
+// question, answers); the caller brings the screen in front.
+void QuestionSetShow();
