@@ -1,5 +1,6 @@
 #include "admin/formUserEdit.h"
 
+#include "admin/DialogCaptions.h"
 #include "admin/AdminRules.h"
 #include "admin/PasswordCopyBlock.h"
 #include "admin/frameAdmin.h"
@@ -22,12 +23,7 @@
 
 namespace {
 
-struct Caption {
-    const char *control;   // objectName; "" for the dialog title
-    const char *text[3];   // German, French, Italian
-};
-
-const Caption kCaptions[] = {
+const DialogCaption kCaptions[] = {
     {"", {"Benützer Daten :", "Données de l'utilisateur :", "Dati dell'utente :"}},
     {"lblUserName", {"Name :", "Nom :", "Cognome :"}},
     {"lblUserPassword", {"Passwort :", "Mot de Passe :", "Parola d'accesso :"}},
@@ -123,17 +119,7 @@ void formUserEdit::FormTextUpdate()
     const int language = CurrentLanguageNr;
     if (language < 0 || language > 2)
         return;
-    for (const Caption &c : kCaptions) {
-        const QString text = QString::fromUtf8(c.text[language]);
-        if (!*c.control) {
-            setWindowTitle(text);
-        } else if (QWidget *w = findChild<QWidget *>(QLatin1String(c.control))) {
-            if (auto *group = qobject_cast<QGroupBox *>(w))
-                group->setTitle(text);
-            else
-                w->setProperty("text", text);
-        }
-    }
+    DialogCaptionsApply(this, kCaptions, language);
 
     cmbUserLanguageNr->clear();
     for (const QString &name : LanguageNames)

@@ -1,5 +1,6 @@
 #include "admin/formUserSearch.h"
 
+#include "admin/DialogCaptions.h"
 #include "admin/frameAdmin.h"
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
@@ -14,12 +15,7 @@
 
 namespace {
 
-struct Caption {
-    const char *control;   // objectName; "" for the dialog title
-    const char *text[3];   // German, French, Italian
-};
-
-const Caption kCaptions[] = {
+const DialogCaption kCaptions[] = {
     {"", {"Benützer Suchen :", "Recherche d'un utilisateur :", "Ricerca di un utente :"}},
     {"lblUserSearchText", {"Suchen nach :", "Rechercher :", "Trova :"}},
     {"lblUserSearchByWhat", {"Suchen in :", "Dans :", "Cerca in :"}},
@@ -74,13 +70,7 @@ void formUserSearch::FormTextUpdate()
     const int language = CurrentLanguageNr;
     if (language < 0 || language > 2)
         return;
-    for (const Caption &c : kCaptions) {
-        const QString text = QString::fromUtf8(c.text[language]);
-        if (!*c.control)
-            setWindowTitle(text);
-        else if (QWidget *w = findChild<QWidget *>(QLatin1String(c.control)))
-            w->setProperty("text", text);
-    }
+    DialogCaptionsApply(this, kCaptions, language);
     const QSignalBlocker quiet(cmbUserSearchByWhat);
     cmbUserSearchByWhat->clear();
     for (const auto &field : kSearchFields)
