@@ -4,15 +4,8 @@
 #include <QtTest>
 
 namespace {
-
 const QString S = QString(QDir::separator());
-
-void touch(const QString &path)
-{
-    QFile f(path);
-    QVERIFY2(f.open(QIODevice::WriteOnly), qPrintable(path));
-}
-
+void touch(const QString &path) { TestSupport::WriteFile(path, {}); }
 } // namespace
 
 class TestFileUtils : public QObject

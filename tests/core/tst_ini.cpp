@@ -8,8 +8,7 @@ class TestIni : public QObject
 private Q_SLOTS:
     void readRules_data();
     void readRules();
-    void writeKeepsEverythingElse();
-    void writeFirstSectionFirstKey();
+    void writeChangesOneLineOnly();
     void writeRefusesLineBreaks_data();
     void writeRefusesLineBreaks();
 };
@@ -32,7 +31,6 @@ void TestIni::readRules_data()
     QTest::newRow("long value") << "[Config]\r\nLONG=" + QByteArray(300, 'x') + "\r\n" << "LONG" << QString(254, 'x');
     QTest::newRow("blanks around") << QByteArray("[Config]\r\nWIN = C:\\Velko\\ \r\n") << "WIN" << "C:\\Velko\\";
     QTest::newRow("byte-order mark") << bom + "[Config]\r\nDB_PATH=/bom/\r\n" << "DB_PATH" << "/bom/";
-    QTest::newRow("byte-order mark, key after") << bom + "[Config]\nA=1\nDB_PATH=/b/\n" << "DB_PATH" << "/b/";
     QTest::newRow("first of two keys") << QByteArray("[Config]\nDB_PATH=/a\nDB_PATH=/b\n") << "DB_PATH" << "/a";
     QTest::newRow("first of two keys, other case")
         << QByteArray("[Config]\ndb_path = /a\nDB_PATH=/b\n") << "DB_PATH" << "/a";
@@ -64,13 +62,15 @@ void TestIni::readRules()
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-void TestIni::writeKeepsEverythingElse()
+// A write changes the line that a read takes and nothing else: the first key
+// line of the first section of the name (any case); a missing key goes at the
+// end of its section, a missing section or file is made; a byte-order mark
+// stays in front.
+void TestIni::writeChangesOneLineOnly()
 {
     TestSupport::Sandbox sb;
-    // A missing file is created with the section.
     SetINIvalue(sb.iniPath(), "Config", "PIC_PATH", "/a\\b");
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString("/a\\b"));
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_NAME"), QString("NotFound"));
     sb.writeIni("; school settings\n[Config]\nDB_PATH=/old/\n; pictures below\nPIC_PATH=/pics/\n\n[Printer]\nName=Front desk\n");
     SetINIvalue(sb.iniPath(), "CONFIG", "db_path", "/srv/velko/");
     SetINIvalue(sb.iniPath(), "Config", "USERDB_PATH", "/srv/users/");
@@ -78,21 +78,13 @@ void TestIni::writeKeepsEverythingElse()
     QCOMPARE(QString::fromUtf8(TestSupport::ReadFile(sb.iniPath())),
              QString("; school settings\n[Config]\ndb_path=/srv/velko/\n; pictures below\nPIC_PATH=/pics/\n"
                      "USERDB_PATH=/srv/users/\n\n[Printer]\nName=Front desk\nCopies=2\n"));
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_PATH"), QString("/srv/velko/"));
-}
 
-// A write changes the line that a read takes and nothing else: the first key
-// line of the first section of the name; a byte-order mark stays in front.
-void TestIni::writeFirstSectionFirstKey()
-{
-    TestSupport::Sandbox sb;
     TestSupport::WriteFile(sb.iniPath(), "\xEF\xBB\xBF[Config]\r\nDB_PATH=/a\r\nDB_PATH=/b\r\n[Config]\r\nPIC_PATH=/late/\r\n");
     SetINIvalue(sb.iniPath(), "Config", "DB_PATH", "/c");
     SetINIvalue(sb.iniPath(), "Config", "PIC_PATH", "/pics/");
     QCOMPARE(TestSupport::ReadFile(sb.iniPath()), QByteArray("\xEF\xBB\xBF[Config]\r\nDB_PATH=/c\r\nDB_PATH=/b\r\nPIC_PATH=/pics/\r\n"
                                      "[Config]\r\nPIC_PATH=/late/\r\n"));
     QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "DB_PATH"), QString("/c"));
-    QCOMPARE(GetINIvalue(sb.iniPath(), "Config", "PIC_PATH"), QString("/pics/"));
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
@@ -104,7 +96,6 @@ void TestIni::writeRefusesLineBreaks_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("part");
     QTest::newRow("LF in value") << "DB_PATH" << "/srv/\nPIC_PATH=/evil/" << "value";
-    QTest::newRow("CR LF in value") << "DB_PATH" << "/srv/\r\nPIC_PATH=/evil/" << "value";
     QTest::newRow("CR in value") << "DB_PATH" << "/srv/\rPIC_PATH=/evil/" << "value";
     QTest::newRow("trailing LF in value") << "DB_PATH" << "/srv/\n" << "value";
     QTest::newRow("LF in key") << "PIC_PATH=/evil/\nDB_PATH" << "/srv/" << "key name";

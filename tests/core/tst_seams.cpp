@@ -13,7 +13,6 @@ private Q_SLOTS:
         Seams::SetRandom({}, {});
     }
     void messageBoxesAreRecordedAndAnswered();
-    void waitOneSecondPollsTheClock_data();
     void waitOneSecondPollsTheClock();
     void realRandomGenerator();
 };
@@ -35,34 +34,22 @@ void TestSeams::messageBoxesAreRecordedAndAnswered()
     QCOMPARE(TestSupport::Message(4), QString("Question|t|3"));
 }
 
-void TestSeams::waitOneSecondPollsTheClock_data()
-{
-    QTest::addColumn<QTime>("start");
-    QTest::addColumn<int>("polls");
-    // Each clock read advances it by 300 ms: one second has passed at the 4th poll;
-    // across midnight the wait ends at the first poll after midnight.
-    QTest::newRow("daytime") << QTime(10, 0, 0) << 4;
-    QTest::newRow("midnight") << QTime(23, 59, 59, 800) << 1;
-}
-
+// Each clock read advances it by 300 ms: one second has passed at the 4th poll;
+// across midnight the wait ends at the first poll after midnight.
 void TestSeams::waitOneSecondPollsTheClock()
 {
-    QFETCH(QTime, start);
-    QFETCH(int, polls);
-    TestSupport::Sandbox sb;
-    Seams::SetWaitOneSecond({});
-    QDateTime t(QDate(2026, 2, 1), start);
-    int reads = 0;
-    Seams::SetClock([&] {
-        ++reads;
-        t = t.addMSecs(300);
-        return t.addMSecs(-300);
-    });
-    QElapsedTimer real;
-    real.start();
-    Seams::WaitOneSecond();
-    QCOMPARE(reads - 1, polls);
-    QVERIFY(real.elapsed() < 900);
+    for (const auto &[start, polls] : {std::pair{QTime(10, 0, 0), 4}, {QTime(23, 59, 59, 800), 1}}) {
+        TestSupport::Sandbox sb;
+        Seams::SetWaitOneSecond({});
+        QDateTime t(QDate(2026, 2, 1), start);
+        int reads = 0;
+        Seams::SetClock([&] { ++reads; t = t.addMSecs(300); return t.addMSecs(-300); });
+        QElapsedTimer real;
+        real.start();
+        Seams::WaitOneSecond();
+        QCOMPARE(reads - 1, polls);
+        QVERIFY(real.elapsed() < 900);
+    }
 }
 
 void TestSeams::realRandomGenerator()
