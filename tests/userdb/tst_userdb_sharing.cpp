@@ -25,6 +25,13 @@ bool WaitForLine(QProcess &p, const QByteArray &line, int ms = 20000)
     return false;
 }
 
+// Starts the helper holding the user database's lock ("exclusive": readers kept out too).
+void LockElsewhere(QProcess &p, const Fixture &f, const QString &ms, const QString &mode = {})
+{
+    p.start(USERDB_HELPER, QStringList{"lock", f.file(), ms} + (mode.isEmpty() ? QStringList() : QStringList{mode}));
+    QVERIFY(WaitForLine(p, "locked"));
+}
+
 void WriteGrading(Fixture &f)
 {
     const QDateTime when(QDate(2026, 5, 4), QTime(9, 0, 0));
@@ -50,9 +57,7 @@ void TestUserDbSharing::gradingWaitsForAnotherWorkstation()
     Fixture f;
     f.addUser("Anna", "1");
     QProcess other;
-    other.start(USERDB_HELPER, {"lock", f.file(), "2500"});
-    QVERIFY(WaitForLine(other, "locked"));
-
+    LockElsewhere(other, f, "2500");
     QElapsedTimer waited;
     waited.start();
     QVERIFY(f.user.GradingBegin());
@@ -103,10 +108,8 @@ void TestUserDbSharing::openWaitsForALockedFile()
     Fixture f;
     f.addUser("Anna", "1");
     f.user.DbClose();
-    QProcess other;   // keeps even readers out for 10 s
-    other.start(USERDB_HELPER, {"lock", f.file(), "10000", "exclusive"});
-    QVERIFY(WaitForLine(other, "locked"));
-
+    QProcess other;
+    LockElsewhere(other, f, "10000", "exclusive");
     QElapsedTimer waited;
     waited.start();
     f.user.DbOpen();

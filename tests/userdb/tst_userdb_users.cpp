@@ -10,8 +10,7 @@ class TestUserDbUsers : public QObject
 private Q_SLOTS:
     void missingOrOtherFileNotOpened();
     void seeksPasswordsAndStoredTexts();
-    void deleteToTheLastUser();
-    void newUserStoredOnlyByUpdate();
+    void newUserStoredOnlyByUpdateDeleteToTheLast();
     void walkReachesEveryRowAndStaysFresh();
 };
 
@@ -89,22 +88,7 @@ void TestUserDbUsers::seeksPasswordsAndStoredTexts()
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-void TestUserDbUsers::deleteToTheLastUser()
-{
-    Fixture f;
-    const int32_t first = f.addUser("Zora", "4");
-    f.addUser("Adam", "5");
-    f.user.DelUser();
-    QCOMPARE(f.user.UserID(), first);   // first remaining user is current
-    f.user.DelUser();   // the last one
-    QCOMPARE(f.user.UserID(), 0);
-    QCOMPARE(f.user.UserName, QString());
-    f.user.UpdateUser();   // no current row: nothing written, nothing reported
-    QCOMPARE(f.count("\"User\""), 0);
-    QVERIFY(RuntimeErrorLines().isEmpty());
-}
-
-void TestUserDbUsers::newUserStoredOnlyByUpdate()
+void TestUserDbUsers::newUserStoredOnlyByUpdateDeleteToTheLast()
 {
     Fixture f;
     const int32_t anna = f.addUser("Anna", "1");
@@ -139,6 +123,15 @@ void TestUserDbUsers::newUserStoredOnlyByUpdate()
                            "FROM \"User\" WHERE UserID = %1").arg(cleo)).toString(),
              QStringLiteral("Cleo/35/2/new"));
     QCOMPARE(f.count("\"User\""), 2);
+
+    // Deleted to the last user: the first remaining one is current, then none.
+    f.user.DelUser();
+    QCOMPARE(f.user.UserID(), anna);
+    f.user.DelUser();
+    QCOMPARE(f.user.UserID(), 0);
+    QCOMPARE(f.user.UserName, QString());
+    f.user.UpdateUser();   // no current row: nothing written, nothing reported
+    QCOMPARE(f.count("\"User\""), 0);
     QCOMPARE(RuntimeErrorLines().size(), 1);
 }
 
