@@ -118,7 +118,6 @@ void TestQuestionScreen::revealAndAnswering()
     QCOMPARE(SetRecord.UserAnswers[3], QStringLiteral("b"));
 }
 
-
 void TestQuestionScreen::buttonsByModeAndReview()
 {
     Env env;
@@ -381,7 +380,6 @@ void TestQuestionScreen::picturesAndBooks()
     env.click(title);
     QCOMPARE(CurrentBookNr, int16_t(1));
 }
-
 
 QTEST_MAIN(TestQuestionScreen)
 #include "tst_questionscreen.moc"

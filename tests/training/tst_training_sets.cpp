@@ -55,8 +55,7 @@ private Q_SLOTS:
     void storedListsAndQuotas();
     void examinationDrawKeepsDrawingOrder();
     void mixedSetSizesPerCategory();
-    void quotasLimitThemes();
-    void quotasThatCannotBeMet();
+    void quotasLimitThemesOrCannotBeMet();
     void categoriesWithTooFewQuestions();
     void quotasHoldUpToTheGiveUpDraw();
     void titles();
@@ -122,7 +121,7 @@ void TestTrainingSets::mixedSetSizesPerCategory()
     QVERIFY(!env.sb.logText().contains(QStringLiteral("MAXQPT")));
 }
 
-void TestTrainingSets::quotasLimitThemes()
+void TestTrainingSets::quotasLimitThemesOrCannotBeMet()
 {
     Env env;
     env.sb.writeIni(QStringLiteral("[Config]\nMAXQPT=5;3\n"));
@@ -139,11 +138,7 @@ void TestTrainingSets::quotasLimitThemes()
         QVERIFY2(perTheme[4] <= 5 && perTheme[5] <= 3, qPrintable(QStringLiteral("%1 %2").arg(perTheme[4]).arg(perTheme[5])));
     }
     QVERIFY(!env.sb.logText().contains(QStringLiteral("MAXQPT")));
-}
 
-void TestTrainingSets::quotasThatCannotBeMet()
-{
-    Env env;
     env.sb.writeIni(QStringLiteral("[Config]\nMAXQPT=5;5;5;5\n"));   // 20 allowed in all
     PickSequence({}, 212, 11);
     int draws = 0;
@@ -193,8 +188,6 @@ void TestTrainingSets::categoriesWithTooFewQuestions()
         }
     }
 }
-
-
 
 // The quotas decide every draw up to and including draw MaxDrawAttempts + 1;
 // only then are they dropped. Theme 4 (questions 1..20 but 3) may give one.
