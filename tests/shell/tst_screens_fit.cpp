@@ -6,12 +6,16 @@
 #include "shell/frameLanguage.h"
 #include "training/QuestionSet.h"
 
+#include <QTabWidget>
+
 namespace {
 
-const struct { Screen screen; const char *name; } kScreens[] = {
+// The administration once with each of its pages.
+const struct { Screen screen; const char *name; int adminPage = 0; } kScreens[] = {
     {Screen::Login, "login"},   {Screen::Practice, "practice"}, {Screen::Themes, "themes"},
     {Screen::QA, "question"},   {Screen::Grade, "grade"},       {Screen::History, "history"},
-    {Screen::Admin, "admin"},   {Screen::Language, "language"}, {Screen::ResultsLog, "resultslog"}};
+    {Screen::Admin, "admin"},   {Screen::Admin, "admin-settings", 1}, {Screen::Language, "language"},
+    {Screen::ResultsLog, "resultslog"}};
 
 } // namespace
 
@@ -47,6 +51,7 @@ void TestScreensFit::captionsFitInEveryLanguage()
             SetRecord.QList[i] = i, SetRecord.UserAnswers[i] = i == 2 ? QString() : QStringLiteral("b");
         MainProcs::Call(MainProcs::GradeGridFill);
         for (const auto &s : kScreens) {
+            ShellFixture::child<QTabWidget>(w.get(), QStringLiteral("tabAdmin"))->setCurrentIndex(s.adminPage);
             Frame_OnTop(ScreenFrame(s.screen), true);
             problems << CaptionFit::Problems(ScreenFrame(s.screen),
                                              QStringLiteral("%1-%2").arg(QLatin1String(s.name)).arg(language), w.get());
