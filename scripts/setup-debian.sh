@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins libsqlite3-dev
   libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
-  desktop-file-utils appstream dpkg-dev file man-db
+  desktop-file-utils appstream dpkg-dev file man-db poppler-utils
 )
 
 missing=()

@@ -6,6 +6,8 @@
 #include "core/Screens.h"
 #include "core/Seams.h"
 #include "core/clsDebug.h"
+#include "print/PrintJob.h"
+#include "print/ScreenPrints.h"
 #include "questionbank/clsQuestion.h"
 #include "stats/StatsButtons.h"
 #include "stats/StatsTexts.h"
@@ -42,14 +44,14 @@ frameThemes::frameThemes(QWidget *parent)
                                       QStringLiteral("Stats"), 4, 4, bw, bh);
     cmdThemesStatsPrint = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdThemesStatsPrint"),
                                        QStringLiteral("Print"), 4, 4 + step, bw, bh);
-    // Printing of the statistics is not available yet: its button stays
-    // disabled, printer or not.
+    // Enabled once the statistics are shown and a print can be made.
     cmdThemesStatsPrint->setEnabled(false);
     cmdLanguage = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdLanguage_5"), QStringLiteral("Language"), 4,
                                4 + 2 * step, bw, bh);
     cmdThemesQuit = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdThemesQuit"), QStringLiteral("Quit"),
                                  4, 4 + 3 * step, bw, bh);
     connect(cmdThemesStatsShow, &QPushButton::clicked, this, &frameThemes::cmdThemesStatsShow_Click);
+    connect(cmdThemesStatsPrint, &QPushButton::clicked, this, &frameThemes::cmdThemesStatsPrint_Click);
     connect(cmdThemesQuit, &QPushButton::clicked, this, &frameThemes::cmdThemesQuit_Click);
 }
 
@@ -171,6 +173,27 @@ void frameThemes::frameThemesStatsShow()
                 buttons.append({cmdThemesQuestionnaire[index], RowThemeNr(row), static_cast<int16_t>(j + 1)});
         }
     StatsButtonsShow(objUser, buttons);
+    if (PrintAvailable())
+        cmdThemesStatsPrint->setEnabled(true);
+}
+
+void frameThemes::cmdThemesStatsPrint_Click()
+{
+    if (!PrintAvailable())
+        return;
+    QVector<ThemePrintRow> themes;
+    for (int row = 0; row < m_themeRowCount && row < lblThemesQuestionnaire.size(); ++row) {
+        ThemePrintRow theme{lblThemesQuestionnaire[row]->text(), {}};
+        for (int j = 0; j < ThemeColumnMax; ++j) {
+            const int index = row * ThemeColumnMax + j;
+            if (index < cmdThemesQuestionnaire.size() && !cmdThemesQuestionnaire[index]->isHidden())
+                theme.questionnaires.append(StatsPrintRowOf(cmdThemesQuestionnaire[index], static_cast<int16_t>(j + 1)));
+        }
+        themes.append(theme);
+    }
+    const PrintHead head = PrintHeadOfScreens(PrintStatsDateText(Seams::Now()));
+    PrintRunShown(PrintKind::ThemesStats, head.userName,
+                  [&] { ThemesStatsPrint(head, title(), themes); });
 }
 
 void frameThemes::cmdThemesQuestionnaire_Click(int index)

@@ -34,6 +34,7 @@ public:
 
     void cmdThemesQuestionnaire_Click(int index);
     void cmdThemesStatsShow_Click();
+    void cmdThemesStatsPrint_Click();
     void cmdThemesQuit_Click();
 
     // Number of rows filled by frameThemesInit, 0 to ThemeRowMax.

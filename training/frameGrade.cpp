@@ -6,6 +6,8 @@
 #include "core/Screens.h"
 #include "core/Seams.h"
 #include "core/modMain.h"
+#include "print/PrintJob.h"
+#include "print/ScreenPrints.h"
 #include "training/GradeRows.h"
 #include "training/QAState.h"
 #include "training/QuestionSet.h"
@@ -30,6 +32,18 @@ constexpr int ColumnTwips[8] = {800, 800, 800, 700, 500, 600, 1900, 4500};
 constexpr Qt::Alignment ColumnAlign[8] = {
     Qt::AlignCenter, Qt::AlignCenter, Qt::AlignCenter, Qt::AlignCenter,
     Qt::AlignCenter, Qt::AlignCenter, Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter};
+
+// The labels of the three result boxes, in print order.
+const char *const ValueLabelNames[3] = {"lblGradeQNr", "lblGradeQRight", "lblGradePercentRight"};
+
+// The localised word for "page" of the question screen's book page label.
+QString BookPageWord()
+{
+    if (QWidget *qa = ScreenFrame(Screen::QA))
+        if (QWidget *page = qa->findChild<QWidget *>(QStringLiteral("lblQABookPage")))
+            return page->property("Tag").toString();
+    return QString();
+}
 
 const QColor GradeRightColor(0, 255, 0);
 const QColor GradeWrongColor(255, 0, 0);
@@ -127,14 +141,15 @@ frameGrade::frameGrade(QWidget *parent)
                                     QStringLiteral("FRAGE") + NewLine + QStringLiteral("ZEIGEN"), 0, 0, 185, 50);
     m_cmdGradePrint = ButtonCreate(m_picboxGradeButtons, QStringLiteral("cmdGradePrint"), QStringLiteral("DRUCKEN"), 0,
                                    60, 185, 50);
-    m_cmdGradePrint->setEnabled(false);
+    m_cmdGradePrint->setEnabled(false);   // until there is a result to print
     m_cmdGradeQuit = ButtonCreate(m_picboxGradeButtons, QStringLiteral("cmdGradeQuit"), QStringLiteral("FERTIG"), 0,
                                   120, 185, 50);
     ButtonCreate(m_picboxGradeButtons, QStringLiteral("cmdLanguage_4"), QStringLiteral("LANGUE"), 0, 194, 185, 64);
 
     connect(m_cmdGradeReview, &QPushButton::clicked, this, &frameGrade::cmdGradeReview_Click);
+    connect(m_cmdGradePrint, &QPushButton::clicked, this, &frameGrade::cmdGradePrint_Click);
     connect(m_cmdGradeQuit, &QPushButton::clicked, this, &frameGrade::cmdGradeQuit_Click);
-    // cmdGradePrint belongs to the result print; cmdLanguage_4 to the main window.
+    // cmdLanguage_4 belongs to the main window.
 }
 
 void frameGrade::GradeGridFill()
@@ -152,11 +167,7 @@ void frameGrade::GradeGridFill()
     }
 
     const bool answersStored = !(objUser && objUser->QuestionnaireAnswers.isEmpty());
-    QString pageWord;
-    if (QWidget *qa = ScreenFrame(Screen::QA))
-        if (QWidget *page = qa->findChild<QWidget *>(QStringLiteral("lblQABookPage")))
-            pageWord = page->property("Tag").toString();
-    const GradeTable table = GradeTableBuild(answersStored, pageWord);
+    const GradeTable table = GradeTableBuild(answersStored, BookPageWord());
 
     // Title row: fixed, in the button-face colour.
     grid->insertRow(0);
@@ -212,9 +223,26 @@ void frameGrade::GradeGridFill()
     m_txtGradePercentRight->setText(QString::number(SetRecord.ResultPercent) + QStringLiteral("%"));
     m_sliderGrade->setValue(SetRecord.ResultPercent);
 
-    // The result print is not available yet: the button stays disabled,
-    // printer or not.
-    m_cmdGradePrint->setEnabled(false);
+    m_cmdGradePrint->setEnabled(PrintAvailable());
+}
+
+void frameGrade::cmdGradePrint_Click()
+{
+    if (!PrintAvailable())
+        return;
+    ResultPrintData data;
+    data.head = PrintHeadOfScreens(objUser ? PrintResultDateText(objUser->QuestionnaireDateTime) : QString());
+    data.gradeCaption = title();
+    data.questionnaireTitle = m_lblGradeQName->text();
+    for (int k = 0; k < 3; ++k)
+        if (auto *label = m_picboxGradeLabels->findChild<QLabel *>(QString::fromLatin1(ValueLabelNames[k])))
+            data.valueLabels[k] = label->text();
+    data.questionCount = SetRecord.QuestionCount;
+    data.rightCount = SetRecord.RightAnswerCount;
+    data.percentText = m_txtGradePercentRight->text();
+    const bool answersStored = !(objUser && objUser->QuestionnaireAnswers.isEmpty());
+    data.table = GradeTableBuild(answersStored, BookPageWord());
+    PrintRunShown(PrintKind::Result, data.head.userName, [&data] { ResultPrint(data); });
 }
 
 bool frameGrade::eventFilter(QObject *watched, QEvent *event)

@@ -22,6 +22,7 @@ public:
     // Event handlers.
     void gridGrade_RowActivate();
     void cmdGradeReview_Click();
+    void cmdGradePrint_Click();
     void cmdGradeQuit_Click();
 
 protected:

@@ -9,7 +9,10 @@
 #include "core/Seams.h"
 #include "questionbank/clsQuestion.h"
 #include "stats/HistoryCaller.h"
+#include "print/PrintJob.h"
+#include "print/ScreenPrints.h"
 #include "stats/StatsButtons.h"
+#include "stats/StatsTexts.h"
 #include "stats/dialogQuestionStats.h"
 #include "training/QuestionSet.h"
 #include "training/QuestionSetBuild.h"
@@ -108,8 +111,7 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
                                                  QStringLiteral("cmdPracticeQuestionStatsPrint"),
                                                  QStringLiteral("STATS\nDRUCKEN"), 316, 70, 116, 52);
 
-    // Printing of the statistics is not available yet: the print buttons
-    // stay disabled rather than doing nothing.
+    // Enabled once the statistics are shown and a print can be made.
     for (QPushButton *b : {cmdPracticeStatsPrint, cmdPracticeQuestionStatsPrint})
         b->setEnabled(false);
 
@@ -124,6 +126,9 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
     connect(cmdPracticeStatsShow, &QPushButton::clicked, this, &framePractice::cmdPracticeStatsShow_Click);
     connect(cmdPracticeQuestionStatsShow, &QPushButton::clicked, this,
             &framePractice::cmdPracticeQuestionStatsShow_Click);
+    connect(cmdPracticeStatsPrint, &QPushButton::clicked, this, &framePractice::cmdPracticeStatsPrint_Click);
+    connect(cmdPracticeQuestionStatsPrint, &QPushButton::clicked, this,
+            &framePractice::cmdPracticeQuestionStatsPrint_Click);
     connect(cmdPracticeQuit, &QPushButton::clicked, this, &framePractice::cmdPracticeQuit_Click);
     connect(cmdPracticeQuestion, &QPushButton::clicked, this, &framePractice::cmdPracticeQuestion_Click);
     connect(cmdPracticeQuestionDel, &QPushButton::clicked, this, &framePractice::cmdPracticeQuestionDel_Click);
@@ -302,6 +307,32 @@ void framePractice::framePracticeStatsShow()
     for (int i = 0; i < LessonCountMax && i < cmdPracticeLesson.size(); ++i)
         buttons.append({cmdPracticeLesson[i], CurrentThemeNr, static_cast<int16_t>(i + 1)});
     StatsButtonsShow(objUser, buttons);
+    if (PrintAvailable())
+        cmdPracticeStatsPrint->setEnabled(true);
+}
+
+void framePractice::cmdPracticeStatsPrint_Click()
+{
+    if (!PrintAvailable())
+        return;
+    QVector<StatsPrintRow> lessons;
+    for (int i = 0; i < LessonCountMax && i < cmdPracticeLesson.size(); ++i)
+        lessons.append(StatsPrintRowOf(cmdPracticeLesson[i], static_cast<int16_t>(i + 1)));
+    const PrintHead head = PrintHeadOfScreens(PrintStatsDateText(Seams::Now()));
+    PrintRunShown(PrintKind::LessonStats, head.userName,
+                  [&] { LessonStatsPrint(head, lblPracticeQuestionnaires->text(), lessons); });
+}
+
+void framePractice::cmdPracticeQuestionStatsPrint_Click()
+{
+    if (!PrintAvailable())
+        return;
+    const QVector<QuestionStatsRow> rows = QuestionStatsRowsBuild(objUser);
+    const PrintHead head = PrintHeadOfScreens(PrintStatsDateText(Seams::Now()));
+    PrintRunShown(PrintKind::QuestionStats, head.userName, [&] {
+        QuestionStatsPrint(head, StatsText(StatsTextId::QuestionStatsTitle, CurrentLanguageNr),
+                           QuestionStatsColumnTitles(CurrentLanguageNr), rows);
+    });
 }
 
 void framePractice::cmdPracticeStatsShow_Click()
@@ -321,6 +352,8 @@ void framePractice::cmdPracticeHistory_Click()
 void framePractice::cmdPracticeQuestionStatsShow_Click()
 {
     QuestionStatsShow(this);
+    if (PrintAvailable())
+        cmdPracticeQuestionStatsPrint->setEnabled(true);
 }
 
 void framePractice::cmdPracticeQuit_Click()

@@ -43,6 +43,8 @@ public Q_SLOTS:
     void cmdPracticeThemes_Click();
     void cmdPracticeHistory_Click();
     void cmdPracticeStatsShow_Click();
+    void cmdPracticeStatsPrint_Click();
+    void cmdPracticeQuestionStatsPrint_Click();
     void cmdPracticeQuestionStatsShow_Click();
     void cmdPracticeQuit_Click();
 
