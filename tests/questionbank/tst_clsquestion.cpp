@@ -101,11 +101,8 @@ private Q_SLOTS:
     void bankChangedInPlaceReported_data();
     void bankChangedInPlaceReported();
     void bankReplacedInPlaceReadAfresh();
-    void questionRowsAndTexts();
-    void themeNames();
-    void booksAndPages();
+    void readsOfAFilledBank();
     void writesOfABuiltBank();
-    void questionnairesByThemeAndNumber();
     void readOnlyBankRefusesWrites();
 };
 
@@ -217,40 +214,6 @@ void TestClsQuestion::bankReplacedInPlaceReadAfresh()
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-void TestClsQuestion::questionRowsAndTexts()
-{
-    QCOMPARE(Bank(false).built.QuestionNrMax(), 0);
-    Bank f;
-    QCOMPARE(f.qb->QuestionNrMax(), 700);   // over all categories
-    QCOMPARE(Seek(*f.qb, 1, 1), QString("1/1/55/5/c"));
-    QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/0/4/a"));
-    QCOMPARE(Seek(*f.qb, 0, 700), QString("0/0/0/0/"));   // D1 only: everything cleared
-    QCOMPARE(TextsOf(*f.qb, 1, 0, 1), QString("Frage D|a|b|c"));
-    QCOMPARE(TextsOf(*f.qb, 0, 1, 1), QString("Question C|a|b|"));   // the null answer text
-    QCOMPARE(TextsOf(*f.qb, 0, 1, 2), QString("|||"));   // missing in a language that has texts: not reported
-    QVERIFY(RuntimeErrorLines().isEmpty());
-    QCOMPARE(TextsOf(*f.qb, 0, 0, 1), QString("Frage C|A1|B1|C1"));
-    // No texts at all in this language: reported, texts empty.
-    QCOMPARE(TextsOf(*f.qb, 0, 2, 1), QString("|||"));
-    QCOMPARE(RuntimeErrorLines(), QStringList{"Error 3021 : No current record. (clsQuestion -> QuestionTextGet)"});
-    QCOMPARE(f.qb->LanguageNr, int16_t(0));
-}
-
-void TestClsQuestion::themeNames()
-{
-    Bank f;
-    QCOMPARE(f.qb->ThemeNameNrMax(), int16_t(6));
-    QCOMPARE(f.qb->ThemeNames(4, 0, 0) + "|" + f.qb->ThemeNames(6, 0, 2) + "|" + f.qb->ThemeNames(6, 0, 1) + "|"
-                 + f.qb->ThemeNames(4, 1, 0),
-             QString("Verkehr|Tecnica||Bus"));
-    // The higher number wins, blanks around are ignored, case counts, theme 0 is never matched.
-    const struct { const char *name; int category, expected; } byName[] = {
-        {"Verkehr", 0, 5}, {"   Technik ", 0, 6}, {"technik", 0, 0}, {"Lektion", 0, 0}, {"Bus", 1, 4}, {"Bus", 0, 0}};
-    for (const auto &t : byName)
-        QCOMPARE(f.qb->ThemeNameNr(t.name, int16_t(t.category), 0), int16_t(t.expected));
-    QVERIFY(RuntimeErrorLines().isEmpty());
-}
-
 // Writes to a bank being built: default theme rows, a second update of the same row.
 void TestClsQuestion::writesOfABuiltBank()
 {
@@ -273,9 +236,23 @@ void TestClsQuestion::writesOfABuiltBank()
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-void TestClsQuestion::questionnairesByThemeAndNumber()
+// What the program reads from a filled bank: question rows and texts by
+// category and language, theme names, questionnaires, books and pages.
+void TestClsQuestion::readsOfAFilledBank()
 {
+    QCOMPARE(Bank(false).built.QuestionNrMax(), 0);
     Bank f;
+    // Theme names.
+    QCOMPARE(f.qb->ThemeNameNrMax(), int16_t(6));
+    QCOMPARE(f.qb->ThemeNames(4, 0, 0) + "|" + f.qb->ThemeNames(6, 0, 2) + "|" + f.qb->ThemeNames(6, 0, 1) + "|"
+                 + f.qb->ThemeNames(4, 1, 0),
+             QString("Verkehr|Tecnica||Bus"));
+    // The higher number wins, blanks around are ignored, case counts, theme 0 is never matched.
+    const struct { const char *name; int category, expected; } byName[] = {
+        {"Verkehr", 0, 5}, {"   Technik ", 0, 6}, {"technik", 0, 0}, {"Lektion", 0, 0}, {"Bus", 1, 4}, {"Bus", 0, 0}};
+    for (const auto &t : byName)
+        QCOMPARE(f.qb->ThemeNameNr(t.name, int16_t(t.category), 0), int16_t(t.expected));
+    // Questionnaires.
     Exec(f.file, {"INSERT INTO Questionnaire VALUES (2,4,2,'0005')"});
     // Theme 4 has questionnaires in C and C1: each category gets its own row,
     // although C1's questionnaire 1 is stored first; C has no questionnaire 2
@@ -291,11 +268,7 @@ void TestClsQuestion::questionnairesByThemeAndNumber()
         f.qb->QuestionnaireGet();
         QCOMPARE(QString::number(f.qb->QuestionnaireNr) + ":" + f.qb->QuestionnaireQuestions, QString(c.expected));
     }
-}
-
-void TestClsQuestion::booksAndPages()
-{
-    Bank f;
+    // Books and pages.
     CurrentCategoryNr = 0;
     const auto book = [&](int nr) {
         CurrentBookNr = int16_t(nr);
@@ -315,7 +288,19 @@ void TestClsQuestion::booksAndPages()
         f.qb->BookPageGet();
         QCOMPARE(f.qb->BookPageNr, QString(p.page));
     }
-    QVERIFY(RuntimeErrorLines().isEmpty());
+    // Question rows and texts; only the last text read below is reported.
+    QCOMPARE(f.qb->QuestionNrMax(), 700);   // over all categories
+    QCOMPARE(Seek(*f.qb, 1, 1), QString("1/1/55/5/c"));
+    QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/0/4/a"));
+    QCOMPARE(Seek(*f.qb, 0, 700), QString("0/0/0/0/"));   // D1 only: everything cleared
+    QCOMPARE(TextsOf(*f.qb, 1, 0, 1), QString("Frage D|a|b|c"));
+    QCOMPARE(TextsOf(*f.qb, 0, 1, 1), QString("Question C|a|b|"));   // the null answer text
+    QCOMPARE(TextsOf(*f.qb, 0, 1, 2), QString("|||"));   // missing in a language that has texts: not reported
+    QCOMPARE(TextsOf(*f.qb, 0, 0, 1), QString("Frage C|A1|B1|C1"));
+    // No texts at all in this language: reported, texts empty.
+    QCOMPARE(TextsOf(*f.qb, 0, 2, 1), QString("|||"));
+    QCOMPARE(RuntimeErrorLines(), QStringList{"Error 3021 : No current record. (clsQuestion -> QuestionTextGet)"});
+    QCOMPARE(f.qb->LanguageNr, int16_t(0));
 }
 
 void TestClsQuestion::readOnlyBankRefusesWrites()

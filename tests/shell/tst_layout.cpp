@@ -6,6 +6,7 @@
 #include "shell/formMain.h"
 
 #include <QtTest>
+#include <array>
 #include <limits>
 
 namespace {
@@ -80,28 +81,10 @@ QList<LayoutRule> LayoutRules()
     return rules;
 }
 
-const char *PropertyName(P p)
-{
-    switch (p) {
-    case P::Height: return "height";
-    case P::Width: return "width";
-    case P::Left: return "left";
-    case P::Top: return "top";
-    }
-    return "?";
-}
+const char *PropertyName(P p) { return std::array{"height", "width", "left", "top"}[int(p)]; }
 
 // A geometry value in twips, read from the widget itself.
-int TwipsOf(const QWidget *w, P p)
-{
-    switch (p) {
-    case P::Height: return w->height() * 15;
-    case P::Width: return w->width() * 15;
-    case P::Left: return w->x() * 15;
-    case P::Top: return w->y() * 15;
-    }
-    return 0;
-}
+int TwipsOf(const QWidget *w, P p) { return std::array{w->height(), w->width(), w->x(), w->y()}[int(p)] * 15; }
 
 } // namespace
 

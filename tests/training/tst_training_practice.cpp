@@ -32,7 +32,7 @@ class TestTrainingPractice : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void lessonGridInitThemesAndQuit();
-    void drawWithProgressAndExamination();
+    void drawWithProgress();
     void emptyCategoryStaysOnMenu();
     void lessonAndSingleQuestion();
     void lessonColoursByBestResult();
@@ -86,7 +86,7 @@ void TestTrainingPractice::lessonGridInitThemesAndQuit()
     QCOMPARE(calls, QStringList({"labels", "close", "init"}));
 }
 
-void TestTrainingPractice::drawWithProgressAndExamination()
+void TestTrainingPractice::drawWithProgress()
 {
     Env env;
     env.practice->raise();
@@ -111,12 +111,6 @@ void TestTrainingPractice::drawWithProgressAndExamination()
     QCOMPARE(CurrentQuestionNr, SetRecord.QList[1]);   // the first question is shown
     QCOMPARE(env.qa->title(), QStringLiteral("Fragebogen : MIX"));
     QVERIFY(env.practice->isEnabled() && !pb->isVisibleTo(env.practice) && !QApplication::overrideCursor());
-
-    env.practice->raise();
-    env.button(env.practice, "cmdPracticeExam")->click();
-    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
-    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeExam));
-    QCOMPARE(env.qa->title(), QStringLiteral("Fragebogen : PRÜFUNG"));
     QCOMPARE(Seams::BeepCount(), 0);
 }
 
