@@ -56,16 +56,13 @@ std::unique_ptr<QWidget> buildFullWindow()
 QString shown(QWidget *root, const QString &name, CaptionProperty property = CaptionProperty::Caption, int tab = 0)
 {
     QWidget *w = root->findChild<QWidget *>(name);
-    if (!w)
-        return QStringLiteral("<missing>");
-    if (property == CaptionProperty::Tag)
-        return w->property("Tag").toString();
-    if (property == CaptionProperty::ToolTip)
-        return w->toolTip();
-    if (property == CaptionProperty::Tab)
-        return qobject_cast<QTabWidget *>(w)->tabText(tab - 1);
     auto *group = qobject_cast<QGroupBox *>(w);
-    return group ? group->title() : w->property("text").toString();
+    return !w                                     ? QStringLiteral("<missing>")
+           : property == CaptionProperty::Tag     ? w->property("Tag").toString()
+           : property == CaptionProperty::ToolTip ? w->toolTip()
+           : property == CaptionProperty::Tab     ? qobject_cast<QTabWidget *>(w)->tabText(tab - 1)
+           : group                                ? group->title()
+                                                  : w->property("text").toString();
 }
 
 void apply(QWidget *w, int languageNr)

@@ -38,15 +38,22 @@ class TestVelkoUsers : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void createAndAdd();
-    void createRefusesBadInput();
+    void createAndAddRefusingBadInput();
     void pinFromStandardInput();
 };
 
-void TestVelkoUsers::createAndAdd()
+void TestVelkoUsers::createAndAddRefusingBadInput()
 {
     TestSupport::Sandbox sb;
     const QString file = sb.dir.path() + "/school.db";
+    // Refused: no file made.
+    QCOMPARE(Tool({"create", file, "--password-stdin"}, "12a4\n").code, 2);
+    QCOMPARE(Tool({"create", file}).code, 2);
+    QCOMPARE(Tool({"create", file, "--password-stdin"}).code, 2);   // nothing on standard input
+    QCOMPARE(Tool({"create", file, "--password-stdin"}, "\n").code, 2);
+    QCOMPARE(Tool({"create", file, "--password-stdin", "--admin-password", "1"}, "1\n").code, 2);
+    QVERIFY(!QFile::exists(file));
+
     const ToolRun r = Tool({"create", file, "--password-stdin"}, "0815\n");
     QVERIFY(r.code == 0 && r.err.isEmpty());
     const QStringList add = {"add", file, "--language", "it", "--category", "D1", "--book", "3", "--password-stdin"};
@@ -57,24 +64,14 @@ void TestVelkoUsers::createAndAdd()
 
     QCOMPARE(Stored(sb.dir.path()), QStringList({"_Vestr/0815/0/0/1/0/", "O'Neil/0042/2/3/3/0/evening course"}));
     QVERIFY(RuntimeErrorLines().isEmpty());
-}
 
-void TestVelkoUsers::createRefusesBadInput()
-{
-    TestSupport::Sandbox sb;
-    const QString file = sb.dir.path() + "/school.db";
-    QCOMPARE(Tool({"create", file, "--password-stdin"}, "12a4\n").code, 2);
-    QCOMPARE(Tool({"create", file}).code, 2);
-    QCOMPARE(Tool({"create", file, "--password-stdin"}).code, 2);   // nothing on standard input
-    QCOMPARE(Tool({"create", file, "--password-stdin"}, "\n").code, 2);
-    QCOMPARE(Tool({"create", file, "--password-stdin", "--admin-password", "1"}, "1\n").code, 2);
-    QVERIFY(!QFile::exists(file));
-
-    TestSupport::WriteFile(file, "keep me");
-    const ToolRun r = Tool({"create", file, "--admin-password", "1"});
-    QCOMPARE(r.code, 1);
-    QVERIFY(r.err.contains("already exists"));
-    QCOMPARE(TestSupport::ReadFile(file), QByteArray("keep me"));
+    // Another file in the place: kept.
+    const QString other = sb.dir.path() + "/other.db";
+    TestSupport::WriteFile(other, "keep me");
+    const ToolRun kept = Tool({"create", other, "--admin-password", "1"});
+    QCOMPARE(kept.code, 1);
+    QVERIFY(kept.err.contains("already exists"));
+    QCOMPARE(TestSupport::ReadFile(other), QByteArray("keep me"));
 
     const ToolRun help = Tool({"--help"});
     QCOMPARE(help.code, 0);
