@@ -8,6 +8,7 @@
 #include "print/PrinterGridDevice.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -84,6 +85,10 @@ PrintOutcome PrintRun(PrintKind kind, const QString &userName, const std::functi
             return outcome;
         }
         outcome.pdfFile = PrintPdfFileName(directory, userName, kind, Seams::Now());
+        // A second print within the same second does not replace the first.
+        const QString stem = outcome.pdfFile.chopped(4);
+        for (int n = 2; QFileInfo::exists(outcome.pdfFile); ++n)
+            outcome.pdfFile = stem + QStringLiteral("-%1.pdf").arg(n);
         device = PrinterGridDevice::ForPdf(outcome.pdfFile);
     } else if (PrinterExists(QStringLiteral("*"))) {
         device = PrinterGridDevice::ForDefaultPrinter();

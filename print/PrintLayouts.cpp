@@ -124,7 +124,7 @@ void ResultTitlesPrint(const GradeTable &table)
     PrinterLinesSkip(2);
 }
 
-const int16_t QuestionStatsColumns[6] = {10, 15, 43, 51, 58, 76};
+const int16_t QuestionStatsColumns[6] = {10, 16, 42, 50, 57, 77};
 
 } // namespace
 

@@ -260,15 +260,15 @@ void TestPrint::lessonAndQuestionStats()
                                            "Letztes Resultat"};
     RecordingDevice dev;
     QuestionStatsPrint(Head(), "Statistik der Fragen", titles, rows);
-    QCOMPARE(dev.line(1, 24), QStringList({"10:Frage", "15:Thema", "43:Gestellt", "51:Richtig",
-                                           "58:Zuletzt beantwortet", "76:Letztes Resultat"}));
-    QCOMPARE(dev.line(1, 26), QStringList({"10:0001", "43:   3", "51:   1", "58:07.12.26 10:15", "76:falsch",
-                                           "15:Verhalten gegenüber anderen"}));
-    QCOMPARE(dev.line(1, 27), QStringList{"15:Verkehrsteilnehmern"});
+    QCOMPARE(dev.line(1, 24), QStringList({"10:Frage", "16:Thema", "42:Gestellt", "50:Richtig",
+                                           "57:Zuletzt beantwortet", "77:Letztes Resultat"}));
+    QCOMPARE(dev.line(1, 26), QStringList({"10:0001", "42:   3", "50:   1", "57:07.12.26 10:15", "77:falsch",
+                                           "16:Verhalten gegenüber anderen"}));
+    QCOMPARE(dev.line(1, 27), QStringList{"16:Verkehrsteilnehmern"});
     QCOMPARE(dev.line(1, 28).value(0), QString("10:0002"));
     // The rows go on over a second page under the titles again.
     QCOMPARE(dev.count(PrintEvent::Page), 1);
-    QCOMPARE(Columns(dev.line(2, 7)), QStringList({"10", "15", "43", "51", "58", "76"}));
+    QCOMPARE(Columns(dev.line(2, 7)), QStringList({"10", "16", "42", "50", "57", "77"}));
     QCOMPARE(dev.line(2, 9).value(0), QString("10:0049"));
 }
 

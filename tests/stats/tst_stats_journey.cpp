@@ -3,6 +3,7 @@
 // reopening stored questionnaires, and language changes on these screens.
 #include "StatsFixture.h"
 #include "core/Screens.h"
+#include "core/modMain.h"
 #include "shell/formMain.h"
 #include "stats/HistoryRows.h"
 #include "stats/frameHistory.h"
@@ -91,6 +92,7 @@ void TestStatsJourney::init()
 {
     m_sb = std::make_unique<TestSupport::Sandbox>();
     m_db->install(*m_sb);
+    SetPrinterNamesOverride([] { return QStringList(); });
     m_w = std::make_unique<formMain>();
     m_w->Form_Load();
     QCOMPARE(Seams::ProgramEndRequests(), 0);
@@ -105,6 +107,7 @@ void TestStatsJourney::cleanup()
     for (auto *hook : VoidHooks)
         *hook = {};
     SetRecord = QuestionSet();
+    SetPrinterNamesOverride({});
     m_sb.reset();
 }
 
@@ -112,8 +115,8 @@ void TestStatsJourney::everyHookWired()
 {
     for (size_t i = 0; i < std::size(VoidHooks); ++i)
         QVERIFY2(*VoidHooks[i], qPrintable(QString("hook %1 is not set").arg(i)));
-    // The statistics, theme and history buttons work; printing does not
-    // exist yet, so its buttons stay disabled.
+    // The statistics, theme and history buttons work; without a printer and
+    // a PDF directory the print buttons stay disabled.
     for (const char *name : {"cmdPracticeThemes", "cmdPracticeHistory", "cmdPracticeStatsShow",
                              "cmdPracticeQuestionStatsShow", "cmdThemesStatsShow", "cmdThemesQuit",
                              "cmdThemesQuestionnaire_0", "cmdHistoryReview", "cmdHistoryQuit"})
