@@ -3,6 +3,7 @@
 #include "admin/PasswordCopyBlock.h"
 #include "userdb/clsUser.h"
 #include "core/ControlCreate.h"
+#include "core/Keyboard.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
 #include "core/formDebugOutput.h"
@@ -63,6 +64,7 @@ frameAdmin::frameAdmin(QWidget *parent)
                    QLineEdit *&txt) {
         lbl = LabelCreate(frameUserShow, label, caption, labelX, row0 + k * rowStep, labelW, rowH);
         txt = DisplayBoxCreate(frameUserShow, box, boxX, row0 + k * rowStep, boxW, rowH);
+        lbl->setBuddy(txt);   // the label names the box
     };
     row(0, QStringLiteral("lblUserName"), QStringLiteral("Name"), QStringLiteral("txtUserName"), lblUserName, txtUserName);
     row(1, QStringLiteral("lblUserPassword"), QStringLiteral("Password"), QStringLiteral("txtUserPassword"), lblUserPassword, txtUserPassword);
@@ -84,6 +86,7 @@ frameAdmin::frameAdmin(QWidget *parent)
     lblUserActivity = LabelCreate(frameUserShow, QStringLiteral("lblUserActivity"), QStringLiteral("Activity"), 8,
                                   298, 246, 20);
     cmbUserActivity = ControlCreate<QComboBox>(frameUserShow, QStringLiteral("cmbUserActivity"), 8, 320, 246, 26);
+    lblUserActivity->setBuddy(cmbUserActivity);
 
     picboxUserAdminButtons = ControlCreate<QWidget>(users, QStringLiteral("picboxUserAdminButtons"), 452, 4, 160, 490);
     const char *userButtons[5][2] = {{"cmdUserAdd", "Add"},
@@ -111,6 +114,9 @@ frameAdmin::frameAdmin(QWidget *parent)
     lblPicPath = LabelCreate(framePathSettings, QStringLiteral("lblPicPath"), QStringLiteral("Pictures"), 10, 100,
                              120, 26);
     txtPicPath = DisplayBoxCreate(framePathSettings, QStringLiteral("txtPicPath"), 132, 100, 340, 26);
+    lblQuestionDBPath->setBuddy(txtQuestionDBPath);
+    lblUserDBPath->setBuddy(txtUserDBPath);
+    lblPicPath->setBuddy(txtPicPath);
     // The select buttons stay at the right end of their path boxes.
     picboxPathSettingsButtons = ControlCreate<QWidget>(framePathSettings, QStringLiteral("picboxPathSettingsButtons"),
                                                        480, 28, 96, 98);
@@ -140,6 +146,8 @@ frameAdmin::frameAdmin(QWidget *parent)
                               bh);
     cmdAdminQuit = ButtonCreate(picboxAdminButtons, QStringLiteral("cmdAdminQuit"), QStringLiteral("Quit"), 4,
                                 4 + 2 * step, bw, bh);
+    // Escape signs out, as OK does; the quit button ends the program.
+    EscapeButtonSet(this, cmdAdminOK);
     connect(cmdAdminOK, &QPushButton::clicked, this, &frameAdmin::cmdAdminOK_Click);
     connect(cmdAdminQuit, &QPushButton::clicked, this, &frameAdmin::cmdAdminQuit_Click);
 

@@ -1,5 +1,6 @@
 // Velko: the program starts here.
 #include "core/Fonts.h"
+#include "core/Keyboard.h"
 #include "shell/FirstStart.h"
 #include "shell/formMain.h"
 
@@ -91,6 +92,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(VersionText());
     QApplication::setDesktopFileName(QStringLiteral(VELKO_DESKTOP_ID));
     DesignFontsInstall();
+    FocusFrameStyleInstall();
 
     QTextStream in(stdin);
     QString message;

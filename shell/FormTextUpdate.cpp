@@ -4,6 +4,7 @@
 #include "core/LocalisedTexts.h"
 #include "core/Screens.h"
 #include "core/modMain.h"
+#include "shell/AccessibleNames.h"
 #include "shell/captions/CaptionTables.h"
 
 #include <QTabWidget>
@@ -90,6 +91,8 @@ void FormTextUpdate(QWidget *mainWindow)
     for (int i = 0; i < kQuestionStripButtons; ++i)
         if (QWidget *w = findControl(mainWindow, QStringLiteral("chkQuestion_%1").arg(i)))
             w->setToolTip(prefix + QString::number(i + 1));
+
+    AccessibleNamesUpdate(mainWindow, languageNr);
 
     const QString languageCaption = LanguageButtonCaption();
     for (int i = 0; i < kLanguageButtons; ++i)

@@ -5,6 +5,7 @@
 #include "core/Dialogs.h"
 #include "core/Fonts.h"
 #include "core/PictureViewer.h"
+#include "core/Keyboard.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
 #include "core/clsDebug.h"
@@ -91,6 +92,7 @@ void formMain::createFrames()
     ScreenRegister(Screen::History, m_frameHistory);
     ScreenRegister(Screen::Language, m_frameLanguage);
     ScreenRegister(Screen::ResultsLog, m_frameResultsLog);
+    KeyboardFilterInstall(this);
 
     // The language button of each screen opens the language screen.
     for (int i = 0; i <= 6; ++i) {

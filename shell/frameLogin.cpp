@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
 #include "core/Fonts.h"
+#include "core/Keyboard.h"
 #include "core/LocalisedTexts.h"
 #include "core/Notice.h"
 #include "core/RuntimeError.h"
@@ -12,6 +13,7 @@
 #include "shell/FormTextUpdate.h"
 #include "userdb/clsUser.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -101,8 +103,9 @@ frameLogin::frameLogin(QWidget *parent) : QGroupBox(parent)
     auto placeKey = [&](QPushButton *b, int column, int row) {
         b->setGeometry(kKeyLeft + column * kKeyStepX, kKeyTop + row * kKeyStepY, kKeyWidth, kKeyHeight);
         b->setFont(keyFont);
-        // The keys leave the focus in the password box, so typing goes on there.
-        b->setFocusPolicy(Qt::NoFocus);
+        // A click leaves the focus in the password box, so typing goes on
+        // there; the keyboard reaches the keys with Tab.
+        b->setFocusPolicy(Qt::TabFocus);
     };
     // Keypad: 7 8 9 / 4 5 6 / 1 2 3 / delete 0 OK
     for (int i = 0; i <= 9; ++i) {
@@ -130,10 +133,19 @@ frameLogin::frameLogin(QWidget *parent) : QGroupBox(parent)
     cmdLanguage = ButtonCreate(picboxLoginButtons, QStringLiteral("cmdLanguage_0"), QStringLiteral("LANGUE"), 0, 0, 80,
                                80);
 
+    // Moving through the list with the keys applies the user's language but
+    // leaves the focus in the list; a click or Return goes on to the password.
     connect(listLoginUsers, &QListWidget::currentRowChanged, this, [this](int row) {
         if (!m_filling && row >= 0)
-            listLoginUsers_Click();
+            listLoginUsers_Select(false);
     });
+    listLoginUsers->installEventFilter(this);
+    connect(txtLoginPassword, &QLineEdit::returnPressed, this, &frameLogin::cmdLoginOK_Click);
+    QList<QWidget *> order{listLoginUsers, txtLoginPassword};
+    for (int i : {7, 8, 9, 4, 5, 6, 1, 2, 3})
+        order << cmdLoginNumber[i];
+    order << cmdLoginDel << cmdLoginNumber[0] << cmdLoginOK << cmdLanguage;
+    TabOrderSet(order);
     connect(listLoginUsers, &QListWidget::itemClicked, this, [this] { listLoginUsers_Click(); });
     connect(listLoginUsers, &QListWidget::itemDoubleClicked, this, [this] { listLoginUsers_DblClick(); });
 }
@@ -200,6 +212,11 @@ void frameLogin::formTextUpdate()
 
 void frameLogin::listLoginUsers_Click()
 {
+    listLoginUsers_Select(true);
+}
+
+void frameLogin::listLoginUsers_Select(bool toPassword)
+{
     QListWidgetItem *item = listLoginUsers->currentItem();
     if (!item || !item->isSelected() || !objUser)
         return;
@@ -207,11 +224,24 @@ void frameLogin::listLoginUsers_Click()
     if (objUser->UserName.isEmpty())
         return;   // deleted meanwhile: the screen stays as it is
     // The stored password stays where it is: nothing goes to the clipboard.
-    txtLoginPassword->setFocus();
+    if (toPassword)
+        txtLoginPassword->setFocus(Qt::OtherFocusReason);
     CurrentLanguageNr = objUser->LanguageNr;
     CurrentCategoryNr = objUser->CategoryNr;
     CurrentBookNr = objUser->BookNr;
     formTextUpdate();
+}
+
+bool frameLogin::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == listLoginUsers && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && listLoginUsers->currentItem()) {
+            listLoginUsers_Click();
+            return true;
+        }
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void frameLogin::listLoginUsers_DblClick()

@@ -25,6 +25,9 @@ public:
     void listLoginUsers_Fill(bool activeOnly);
 
     void listLoginUsers_Click();
+    // Applies the selected user's language and book; toPassword moves the
+    // focus on to the password box.
+    void listLoginUsers_Select(bool toPassword);
     void listLoginUsers_DblClick();
     void cmdLoginNumber_Click(int index);
     void cmdLoginDel_Click();
@@ -40,6 +43,9 @@ public:
     QPushButton *cmdLoginOK = nullptr;
     QWidget *picboxLoginButtons = nullptr;
     QPushButton *cmdLanguage = nullptr;   // element 0 of the language buttons
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void formTextUpdate();

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
+#include "core/Keyboard.h"
 #include "core/Fonts.h"
 #include "core/LocalisedTexts.h"
 #include "core/Notice.h"
@@ -70,6 +71,12 @@ frameHistory::frameHistory(QWidget *parent)
                                4 + step, bw, bh);
     cmdHistoryQuit = ButtonCreate(picboxHistoryButtons, QStringLiteral("cmdHistoryQuit"), QStringLiteral("Done"), 4,
                                   4 + 2 * step, bw, bh);
+    lblHistoryName->setBuddy(txtHistoryName);
+    lblHistoryCategoryNr->setBuddy(txtHistoryCategoryNr);
+    // Tab leaves the grid; the arrow keys move in it.
+    gridHistory->setTabKeyNavigation(false);
+    EscapeButtonSet(this, cmdHistoryQuit);
+    TabOrderSet({gridHistory, txtHistoryName, txtHistoryCategoryNr, cmdHistoryReview, cmdLanguage, cmdHistoryQuit});
     connect(cmdHistoryReview, &QPushButton::clicked, this, &frameHistory::cmdHistoryReview_Click);
     connect(cmdHistoryQuit, &QPushButton::clicked, this, &frameHistory::cmdHistoryQuit_Click);
 }
@@ -116,6 +123,7 @@ void frameHistory::frameHistoryInit()
     txtHistoryCategoryNr->setText(CurrentCategoryNr >= 0 && CurrentCategoryNr <= 3 ? CategoryNames[CurrentCategoryNr]
                                                                                     : QString());
 
+    gridHistory->setAccessibleName(title());
     const QStringList titles(HistoryColumnTitles.begin(), HistoryColumnTitles.end());
     gridHistory->setFont(DesignFont(QStringLiteral("MS Sans Serif"), 8));
     m_model->RowsSet(std::move(rows), titles, CurrentCategoryNr, CurrentLanguageNr);

@@ -1,7 +1,9 @@
 #include "stats/frameThemes.h"
 
+#include "core/AccessibleTexts.h"
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
+#include "core/Keyboard.h"
 #include "core/Notice.h"
 #include "core/Screens.h"
 #include "core/Seams.h"
@@ -50,6 +52,7 @@ frameThemes::frameThemes(QWidget *parent)
                                4 + 2 * step, bw, bh);
     cmdThemesQuit = ButtonCreate(picboxThemesButtons, QStringLiteral("cmdThemesQuit"), QStringLiteral("Quit"),
                                  4, 4 + 3 * step, bw, bh);
+    EscapeButtonSet(this, cmdThemesQuit);
     connect(cmdThemesStatsShow, &QPushButton::clicked, this, &frameThemes::cmdThemesStatsShow_Click);
     connect(cmdThemesStatsPrint, &QPushButton::clicked, this, &frameThemes::cmdThemesStatsPrint_Click);
     connect(cmdThemesQuit, &QPushButton::clicked, this, &frameThemes::cmdThemesQuit_Click);
@@ -114,6 +117,24 @@ void frameThemes::ThemesGridLoad()
             b->setVisible(true);
         }
     }
+    // Row by row, then the buttons at the right edge.
+    QList<QWidget *> order(cmdThemesQuestionnaire.begin(), cmdThemesQuestionnaire.end());
+    order << cmdThemesStatsShow << cmdThemesStatsPrint << cmdLanguage << cmdThemesQuit;
+    TabOrderSet(order);
+}
+
+void frameThemes::ButtonNamesUpdate()
+{
+    // "Theme name, Fragebogen 2": the buttons show only the number.
+    const QString questionnaire = AccessibleText(AccessibleTextId::Questionnaire);
+    for (int row = 0; row < m_themeRowCount && row < lblThemesQuestionnaire.size(); ++row)
+        for (int j = 0; j < ThemeColumnMax; ++j) {
+            const int index = row * ThemeColumnMax + j;
+            if (index < cmdThemesQuestionnaire.size())
+                cmdThemesQuestionnaire[index]->setAccessibleName(lblThemesQuestionnaire[row]->text() + QStringLiteral(", ")
+                                                                 + questionnaire + QLatin1Char(' ')
+                                                                 + QString::number(j + 1));
+        }
 }
 
 int16_t frameThemes::RowThemeNr(int row) const
@@ -152,6 +173,7 @@ void frameThemes::frameThemesInit()
         ++row;
     }
     m_themeRowCount = row;
+    ButtonNamesUpdate();
     if (objDebug)
         objDebug->LogPrint(QStringLiteral("Themes# : ") + QString::number(row));
 }
@@ -161,6 +183,7 @@ void frameThemes::frameThemesLabelsUpdate()
     for (int row = 0; row < m_themeRowCount && row < lblThemesQuestionnaire.size(); ++row)
         lblThemesQuestionnaire[row]->setText(
             objQuestion ? objQuestion->ThemeNames(RowThemeNr(row), CurrentCategoryNr, CurrentLanguageNr) : QString());
+    ButtonNamesUpdate();
 }
 
 void frameThemes::frameThemesStatsShow()

@@ -34,6 +34,8 @@ public:
 
     void cmdThemesQuestionnaire_Click(int index);
     void cmdThemesStatsShow_Click();
+    // Accessible names of the questionnaire buttons: theme and number.
+    void ButtonNamesUpdate();
     void cmdThemesStatsPrint_Click();
     void cmdThemesQuit_Click();
 

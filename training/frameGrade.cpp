@@ -1,6 +1,8 @@
 #include "training/frameGrade.h"
 
+#include "core/AccessibleTexts.h"
 #include "core/ControlCreate.h"
+#include "core/Keyboard.h"
 #include "core/LocalisedTexts.h"
 #include "core/RuntimeError.h"
 #include "core/Screens.h"
@@ -110,17 +112,22 @@ frameGrade::frameGrade(QWidget *parent)
     // click, whatever the style's habit).
     connect(m_gridGrade, &QTableWidget::doubleClicked, this, [this](const QModelIndex &) { gridGrade_RowActivate(); });
     m_gridGrade->installEventFilter(this);
+    // Tab leaves the grid for the buttons; the arrow keys move in it.
+    m_gridGrade->setTabKeyNavigation(false);
 
     m_picboxGradeLabels = ControlCreate<QFrame>(this, QStringLiteral("picboxGradeLabels"), 595, 50, 185, 215);
-    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGradeQNr"), QStringLiteral("Anzahl Fragen :"), 0, 0, 185, 18);
-    m_txtGradeQNr = ValueBoxCreate(m_picboxGradeLabels, QStringLiteral("txtGradeQNr"), 0, 20, 80, 24);
+    // Each value box is named by its label (its buddy).
+    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGradeQNr"), QStringLiteral("Anzahl Fragen :"), 0, 0, 185, 18)
+        ->setBuddy(m_txtGradeQNr = ValueBoxCreate(m_picboxGradeLabels, QStringLiteral("txtGradeQNr"), 0, 20, 80, 24));
     LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGradeQRight"), QStringLiteral("Richtige Antworte :"), 0, 52,
-                185, 18);
-    m_txtGradeQRight = ValueBoxCreate(m_picboxGradeLabels, QStringLiteral("txtGradeQRight"), 0, 72, 80, 24);
-    LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGradePercentRight"), QStringLiteral("Prozent richtige :"), 0,
-                104, 185, 18);
+                185, 18)
+        ->setBuddy(m_txtGradeQRight = ValueBoxCreate(m_picboxGradeLabels, QStringLiteral("txtGradeQRight"), 0, 72, 80,
+                                                     24));
+    m_lblGradePercentRight = LabelCreate(m_picboxGradeLabels, QStringLiteral("lblGradePercentRight"),
+                                         QStringLiteral("Prozent richtige :"), 0, 104, 185, 18);
     m_txtGradePercentRight = ValueBoxCreate(m_picboxGradeLabels, QStringLiteral("txtGradePercentRight"), 0, 124, 80,
                                             24);
+    m_lblGradePercentRight->setBuddy(m_txtGradePercentRight);
     m_sliderGrade = new QSlider(Qt::Horizontal, m_picboxGradeLabels);
     m_sliderGrade->setObjectName(QStringLiteral("sliderGrade"));
     m_sliderGrade->setGeometry(0, 160, 185, 24);
@@ -146,6 +153,9 @@ frameGrade::frameGrade(QWidget *parent)
                                   120, 185, 50);
     ButtonCreate(m_picboxGradeButtons, QStringLiteral("cmdLanguage_4"), QStringLiteral("LANGUE"), 0, 194, 185, 64);
 
+    EscapeButtonSet(this, m_cmdGradeQuit);
+    TabOrderSet({m_gridGrade, m_txtGradeQNr, m_txtGradeQRight, m_txtGradePercentRight, m_cmdGradeReview,
+                 m_cmdGradePrint, m_cmdGradeQuit, m_picboxGradeButtons->findChild<QWidget *>(QStringLiteral("cmdLanguage_4"))});
     connect(m_cmdGradeReview, &QPushButton::clicked, this, &frameGrade::cmdGradeReview_Click);
     connect(m_cmdGradePrint, &QPushButton::clicked, this, &frameGrade::cmdGradePrint_Click);
     connect(m_cmdGradeQuit, &QPushButton::clicked, this, &frameGrade::cmdGradeQuit_Click);
@@ -177,6 +187,11 @@ void frameGrade::GradeGridFill()
         item->setBackground(QAState::ButtonFace());
         grid->setItem(0, c, item);
     }
+    // The title row is what the eye reads; assistive technology reads the
+    // same titles from the (hidden) header, and the grid by the screen's name.
+    grid->setHorizontalHeaderLabels(QStringList(table.titles.begin(), table.titles.end()));
+    grid->setAccessibleName(title());
+    m_sliderGrade->setAccessibleName(m_lblGradePercentRight->text());
     if (!answersStored) {
         for (int c : {2, 4}) {
             grid->setColumnWidth(c, 0);
@@ -207,6 +222,9 @@ void frameGrade::GradeGridFill()
             mark->setData(Qt::UserRole, row.cells[4]);
             mark->setText(RevealMarkShown(row.revealState));
             mark->setFont(QFont(QStringLiteral("DejaVu Sans"), row.revealState == 1 ? 8 : 10));
+            mark->setData(Qt::AccessibleTextRole,
+                          AccessibleText(row.revealState == 1 ? AccessibleTextId::RevealShown
+                                                              : AccessibleTextId::RevealChanged));
         }
     }
 

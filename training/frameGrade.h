@@ -37,6 +37,7 @@ private:
     QLineEdit *m_txtGradeQNr = nullptr;
     QLineEdit *m_txtGradeQRight = nullptr;
     QLineEdit *m_txtGradePercentRight = nullptr;
+    QLabel *m_lblGradePercentRight = nullptr;
     QSlider *m_sliderGrade = nullptr;
     QFrame *m_picboxGradeButtons = nullptr;
     QPushButton *m_cmdGradeReview = nullptr;

@@ -1,8 +1,11 @@
 #include "training/framePictureBig.h"
 
+#include "core/AccessibleTexts.h"
 #include "core/ControlCreate.h"
 #include "core/PictureViewer.h"
 #include "core/Screens.h"
+
+#include <QKeyEvent>
 
 framePictureBig::framePictureBig(QWidget *parent)
     : QGroupBox(parent)
@@ -13,6 +16,20 @@ framePictureBig::framePictureBig(QWidget *parent)
     setGeometry(4, 0, 785, 569);
     m_viewer = ControlCreate<PictureViewer>(this, QStringLiteral("IHImgPictureBig"), 0, 0, 785, 569);
     connect(m_viewer, &PictureViewer::clicked, this, &framePictureBig::IHImgPictureBig_Click);
+    // The keyboard closes the picture as a click does.
+    m_viewer->setFocusPolicy(Qt::StrongFocus);
+    m_viewer->setAccessibleName(AccessibleText(AccessibleTextId::Picture));
+}
+
+void framePictureBig::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        IHImgPictureBig_Click();
+        event->accept();
+        return;
+    }
+    QGroupBox::keyPressEvent(event);
 }
 
 void framePictureBig::IHImgPictureBig_Click()

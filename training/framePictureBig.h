@@ -5,6 +5,7 @@
 #include <QGroupBox>
 
 class PictureViewer;
+class QKeyEvent;
 
 class framePictureBig : public QGroupBox
 {
@@ -14,6 +15,10 @@ public:
 
     PictureViewer *IHImgPictureBig() const { return m_viewer; }
     void IHImgPictureBig_Click();
+
+protected:
+    // Escape, Return and Space close the picture.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     PictureViewer *m_viewer = nullptr;

@@ -1,7 +1,9 @@
 #include "training/framePractice.h"
 
+#include "core/AccessibleTexts.h"
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
+#include "core/Keyboard.h"
 #include "core/LocalisedTexts.h"
 #include "core/Notice.h"
 #include "core/PictureViewer.h"
@@ -119,6 +121,8 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
     pbPractice->setTextVisible(false);
     pbPractice->setVisible(false);
 
+    EscapeButtonSet(this, cmdPracticeQuit);
+    TabOrderUpdate();
     connect(cmdPracticeMix, &QPushButton::clicked, this, &framePractice::cmdPracticeMix_Click);
     connect(cmdPracticeExam, &QPushButton::clicked, this, &framePractice::cmdPracticeExam_Click);
     connect(cmdPracticeThemes, &QPushButton::clicked, this, &framePractice::cmdPracticeThemes_Click);
@@ -141,6 +145,7 @@ QPushButton *framePractice::LessonButtonCreate(int index)
     QPushButton *b = ButtonCreate(this, QStringLiteral("cmdPracticeLesson_%1").arg(index), QString::number(index + 1),
                                   16, 130, 56, 40);
     connect(b, &QPushButton::clicked, this, [this, index] { cmdPracticeLesson_Click(index); });
+    b->setAccessibleName(AccessibleText(AccessibleTextId::Questionnaire) + QLatin1Char(' ') + QString::number(index + 1));
     return b;
 }
 
@@ -164,6 +169,23 @@ void framePractice::LessonButtonsLoad()
             b->move(col * stepX + left0, row * stepY + top0);
         }
     }
+    TabOrderUpdate();
+}
+
+void framePractice::TabOrderUpdate()
+{
+    // Row by row: the lessons, the single-question panel, then the buttons
+    // at the right edge from top to bottom.
+    QList<QWidget *> order;
+    for (QPushButton *b : std::as_const(cmdPracticeLesson))
+        order << b;
+    order << txtPracticeQuestion << cmdPracticeQuestion;
+    for (int digit : {7, 8, 9, 4, 5, 6, 1, 2, 3, 0})
+        order << cmdPracticeQuestionNumber.value(digit);
+    order << cmdPracticeQuestionDel << cmdPracticeQuestionClear << cmdPracticeQuestionStatsShow
+          << cmdPracticeQuestionStatsPrint << cmdPracticeMix << cmdPracticeExam << cmdPracticeThemes
+          << cmdPracticeHistory << cmdPracticeStatsShow << cmdPracticeStatsPrint << cmdPracticeQuit << cmdLanguage;
+    TabOrderSet(order);
 }
 
 void framePractice::PracticeTitleCategoryShow()

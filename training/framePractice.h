@@ -31,6 +31,8 @@ public:
     // Colours the 21 lesson buttons (hidden ones too) by the signed-in
     // user's best results; CurrentThemeNr stays the category number.
     void framePracticeStatsShow();
+    // Tab order row by row, the lesson buttons first.
+    void TabOrderUpdate();
 
 public Q_SLOTS:
     void cmdPracticeLesson_Click(int index);

@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "core/ControlCreate.h"
+#include "core/Keyboard.h"
 #include "core/Dialogs.h"
 #include "core/InputBlock.h"
 #include "core/LocalisedTexts.h"
@@ -188,6 +189,12 @@ frameQA::frameQA(QWidget *parent)
     m_cmdLanguage = ButtonCreate(m_picboxQAButtons, QStringLiteral("cmdLanguage_1"), QStringLiteral("LANGUE"), 0, 455,
                                  185, 64);
 
+    m_picboxQABook->setFocusPolicy(Qt::TabFocus);
+    m_IHImgQAPicture->setFocusPolicy(Qt::TabFocus);
+    m_IHImgQAPicture->installEventFilter(this);
+    EscapeButtonSet(this, m_cmdQAQuit);
+    TabOrderUpdate();
+
     connect(m_cmdQAPrev, &QPushButton::clicked, this, &frameQA::cmdQAPrev_Click);
     connect(m_cmdQANext, &QPushButton::clicked, this, &frameQA::cmdQANext_Click);
     connect(m_cmdQARevealAnswer, &QPushButton::clicked, this, &frameQA::cmdQARevealAnswer_Click);
@@ -212,6 +219,7 @@ void frameQA::QuestionButtonsLoad()
         b->setVisible(true);
     }
     m_frameChkQuestion->resize(m_frameChkQuestion->width(), first->height());
+    TabOrderUpdate();
 }
 
 void frameQA::StripButtonWire(QToolButton *b, int index)
@@ -241,6 +249,9 @@ void frameQA::QuestionButtonsInit(int n)
     }
     const int w = m_chkQuestion.isEmpty() ? StripButtonWidth : m_chkQuestion[0]->width();
     const int shown = qBound(0, n, 40);
+    // Only the set's questions are in the tab order.
+    for (int i = 0; i < m_chkQuestion.size(); ++i)
+        m_chkQuestion[i]->setFocusPolicy(i < shown ? Qt::StrongFocus : Qt::NoFocus);
     m_frameChkQuestion->resize(shown * w, m_frameChkQuestion->height());
     m_frameChkQuestion->move(QAState::StripLeft(StripAnchor(), shown, w), m_frameChkQuestion->y());
 }
@@ -309,6 +320,7 @@ void frameQA::frameQAQuestion_Display()
     m_frameChkQuestion->setVisible(strip);
     if (colours && QAState::PositionValid())
         AnswerHighlight(m_questionAnswer);
+    AccessibleTextsUpdate();
 }
 
 void frameQA::PictureAreaPlace(bool textShown)
@@ -388,6 +400,7 @@ void frameQA::QuestionTextDisplay()
     m_lblAnswer[0]->setText(objQuestion->AnsweraText);
     m_lblAnswer[1]->setText(objQuestion->AnswerbText);
     m_lblAnswer[2]->setText(objQuestion->AnswercText);
+    AccessibleTextsUpdate();
 }
 
 void frameQA::QuestionThemeDisplay()
@@ -447,6 +460,7 @@ void frameQA::AnswerChoose(int index)
     QuestionButtonMarkAnswered();
     QAState::RevealStateUpdate(letter, m_questionAnswer);
     QAState::AnswerStore(letter);
+    AccessibleTextsUpdate();
 }
 
 void frameQA::AnswerOptionsSet(int index)
@@ -470,6 +484,8 @@ void frameQA::AnswerHighlight(const QString &letter)
         QAState::BackColorSet(m_frameAnswer[i], c);
         QAState::BackColorSet(m_picboxAnswerLabel[i], c);
         QAState::BackColorSet(m_chkAnswer[i], c);
+        // The colours in words.
+        m_chkAnswer[i]->setAccessibleDescription(right < 0 ? QString() : i == right ? GradeRightText : GradeWrongText);
     }
 }
 
@@ -573,10 +589,10 @@ bool frameQA::eventFilter(QObject *watched, QEvent *event)
     const QEvent::Type type = event->type();
     if (type == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        // Getting the window back, closing a popup or a screen change that
-        // puts the focus back is no choice of the user.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && reason != Qt::OtherFocusReason) {
+        // Only a click chooses by the focus: the keyboard passing over an
+        // option or a question of the strip (Tab, arrows), getting the window
+        // back or a screen change chooses nothing.
+        if (reason == Qt::MouseFocusReason) {
             for (int i = 0; i < 3; ++i)
                 if (watched == m_chkAnswer[i])
                     chkAnswer_GotFocus(i);
@@ -586,6 +602,16 @@ bool frameQA::eventFilter(QObject *watched, QEvent *event)
                 chkQuestion_GotFocus(strip);
         }
         return false;
+    }
+    if (type == QEvent::KeyPress && (watched == m_picboxQABook || watched == m_IHImgQAPicture)) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        if (watched == m_picboxQABook)
+            BookNext();
+        else
+            IHImgQAPicture_Click();
+        return true;
     }
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
         && type != QEvent::MouseButtonDblClick)

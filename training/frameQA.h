@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class QAbstractButton;
+class QKeyEvent;
 class QButtonGroup;
 class QFrame;
 class QLabel;
@@ -56,8 +57,16 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Keys of the screen: a, b, c and 1, 2, 3 answer; PgUp/PgDn and
+    // Alt+Left/Right move; Escape in review goes back to the result.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    bool KeyHandle(QKeyEvent *event);
+    // Names and descriptions for assistive technology: the strip's questions
+    // with their state, the options with their text, the picture and book.
+    void AccessibleTextsUpdate();
+    void TabOrderUpdate();
     void AnswerChoose(int index);
     void AnswerOptionsSet(int index);
     void AnswerOptionsShow();
