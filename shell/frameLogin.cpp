@@ -167,6 +167,8 @@ void frameLogin::frameLoginInit()
     else
         listLoginUsers->clear();
     txtLoginPassword->clear();
+    // The next user starts at the list.
+    listLoginUsers->setFocus(Qt::OtherFocusReason);
 }
 
 void frameLogin::frameLoginClose()
@@ -237,6 +239,8 @@ bool frameLogin::eventFilter(QObject *watched, QEvent *event)
     if (watched == listLoginUsers && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && listLoginUsers->currentItem()) {
+            // The current user is the choice, even before the keys moved.
+            listLoginUsers->currentItem()->setSelected(true);
             listLoginUsers_Click();
             return true;
         }

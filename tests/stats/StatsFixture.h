@@ -1,7 +1,8 @@
 #pragma once
 // The databases of the statistics tests on the real main window.
 //
-// Bank: questions 1..60 in C and D, right answer "b", theme 4 + n % 14.
+// Bank: questions 1..60 in C and D, right answer "b", theme 4 + n % 14, with
+// texts in the three languages.
 // Named themes: C 4, 5 and 7..17 (13 named, 6 has none), D 4 and 5. Lessons
 // C 1 (questions 1..10), C 2 (11..20), D 1. Theme 4: C questionnaires 1
 // ("000F0010"), 2 ("0011") and 4 ("0012"), gap at 3; D questionnaire 1
@@ -48,6 +49,9 @@ public:
             for (int n = 1; n <= 60; ++n)
                 rows << QStringLiteral("(%1,%2,0,%3,'b')").arg(cat).arg(n).arg(4 + n % 14);
         SqlExec(bank, QStringLiteral("INSERT INTO Question VALUES ") + rows.join(','));
+        SqlExec(bank, QStringLiteral("INSERT INTO QuestionText SELECT q.CategoryNr, q.QuestionNr, l.n, 'Text ' || "
+                                  "q.QuestionNr, 'eins', 'zwei', 'drei' FROM Question AS q, (SELECT 0 AS n UNION "
+                                  "SELECT 1 UNION SELECT 2) AS l"));
         rows.clear();
         const char *words[3] = {"Thema", "Thème", "Tema"};
         for (int t = 4; t <= 17; ++t)

@@ -1,0 +1,232 @@
+// The main window with the keyboard alone and as a screen reader sees it: a
+// candidate's and the administrator's way by keys only, the tab chain of
+// every screen, and options that the focus passes over without answering.
+#include "../stats/StatsFixture.h"
+#include "core/Keyboard.h"
+#include "core/Screens.h"
+#include "shell/formMain.h"
+#include "training/QuestionSet.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QToolButton>
+#include <QtTest>
+
+class TestKeyboard : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase()
+    {
+        FocusFrameStyleInstall();
+        m_db = std::make_unique<StatsFixture::Databases>();
+    }
+    void init();
+    void cleanup();
+    void candidateAndAdministratorByKeysOnly();
+    void tabChainOfEveryScreen();
+    void focusPassingOverOptionsAnswersNothing();
+
+private:
+    static QWidget *focused() { return QApplication::focusWidget(); }
+    static void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QVERIFY(focused());
+        QTest::keyClick(focused(), static_cast<Qt::Key>(k), modifiers);
+    }
+    static void tabTo(const QString &name)
+    {
+        for (int i = 0; i < 80 && focused() && focused()->objectName() != name; ++i)
+            key(Qt::Key_Tab);
+        QCOMPARE(focused()->objectName(), name);
+    }
+    static void inFront(Screen screen) { QCOMPARE(ScreenOnTop(), ScreenFrame(screen)); }
+    void signInByKeys(const QString &name, const QString &password, Screen to);
+    QStringList tabChain();
+
+    std::unique_ptr<StatsFixture::Databases> m_db;
+    std::unique_ptr<TestSupport::Sandbox> m_sb;
+    std::unique_ptr<formMain> m_w;
+};
+
+void TestKeyboard::init()
+{
+    m_sb = std::make_unique<TestSupport::Sandbox>();
+    m_db->install(*m_sb);
+    Seams::SetClock([] { return QDateTime(QDate(2026, 12, 7), QTime(10, 0)); });
+    m_w = ShellFixture::startMainWindow();
+    inFront(Screen::Login);
+}
+
+void TestKeyboard::cleanup()
+{
+    m_w.reset();
+    Seams::SetClock({});
+    SetRecord = QuestionSet();
+    m_sb.reset();
+}
+
+void TestKeyboard::signInByKeys(const QString &name, const QString &password, Screen to)
+{
+    auto *list = ShellFixture::child<QListWidget>(m_w.get(), "listLoginUsers");
+    QCOMPARE(focused(), list);
+    // The arrow keys browse the list and leave the focus there.
+    key(Qt::Key_Home);
+    for (int i = 0; i < list->count() && list->currentItem()->text() != name; ++i)
+        key(Qt::Key_Down);
+    QCOMPARE(list->currentItem()->text(), name);
+    QCOMPARE(focused(), list);
+    key(Qt::Key_Return);
+    QCOMPARE(focused()->objectName(), QString("txtLoginPassword"));
+    QTest::keyClicks(focused(), password);
+    key(Qt::Key_Return);
+    inFront(to);
+}
+
+QStringList TestKeyboard::tabChain()
+{
+    QWidget *front = ScreenOnTop();
+    QWidget *start = focused();
+    QStringList chain;
+    int backwards = 0;
+    QPoint previous;
+    for (int i = 0; i < 200; ++i) {
+        QWidget *w = focused();
+        if (!w || (i > 0 && w == start))
+            break;
+        [&] {
+            QVERIFY2(front->isAncestorOf(w), qPrintable(w->objectName()));
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
+        }();
+        // Row by row: never back up and to the left, except once at the wrap.
+        const QPoint at = w->mapTo(front, QPoint(0, 0));
+        if (i > 0 && at.y() < previous.y() - 4 && at.x() <= previous.x())
+            ++backwards;
+        previous = at;
+        chain << w->objectName();
+        key(Qt::Key_Tab);
+    }
+    [&] {
+        QCOMPARE(focused(), start);
+        QVERIFY2(backwards <= 1, qPrintable(chain.join(' ')));
+    }();
+    return chain;
+}
+
+void TestKeyboard::candidateAndAdministratorByKeysOnly()
+{
+    signInByKeys("Anna Keller", "4711", Screen::Practice);
+    // Lesson 1 has the focus; Return starts it.
+    QCOMPARE(focused()->objectName(), QString("cmdPracticeLesson_0"));
+    key(Qt::Key_Return);
+    inFront(Screen::QA);
+    QCOMPARE(SetRecord.QuestionCount, 10);
+    for (int i = 1; i <= 10; ++i) {
+        key(i == 10 ? Qt::Key_A : i == 9 ? Qt::Key_3 : Qt::Key_B);
+        key(Qt::Key_PageDown);
+    }
+    QCOMPARE(SetRecord.CurrentIndex, 1);
+    key(Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(SetRecord.CurrentIndex, 2);
+    tabTo("cmdQAGrade");
+    key(Qt::Key_Return);
+    inFront(Screen::Grade);
+    const QString users = ShellFixture::dataDir(*m_sb) + "Users.sqlite";
+    QCOMPARE(ShellFixture::query(users, "SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = 2 "
+                                        "ORDER BY StatId DESC LIMIT 1")
+                 .value(0)
+                 .left(10),
+             QString("bbbbbbbbca"));
+
+    // Review the second row, back with Escape, leave, sign out.
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    inFront(Screen::QA);
+    QCOMPARE(SetRecord.CurrentIndex, 2);
+    key(Qt::Key_Escape);
+    inFront(Screen::Grade);
+    key(Qt::Key_Escape);
+    inFront(Screen::Practice);
+    key(Qt::Key_Escape);
+    inFront(Screen::Login);
+
+    signInByKeys("_Vestr", "1234", Screen::Admin);
+    key(Qt::Key_Escape);
+    inFront(Screen::Login);
+}
+
+void TestKeyboard::tabChainOfEveryScreen()
+{
+    QStringList login = tabChain();
+    QCOMPARE(login.mid(0, 6), QStringList({"listLoginUsers", "txtLoginPassword", "cmdLoginNumber_7",
+                                           "cmdLoginNumber_8", "cmdLoginNumber_9", "cmdLoginNumber_4"}));
+    QVERIFY(login.contains("cmdLoginOK"));
+    signInByKeys("Anna Keller", "4711", Screen::Practice);
+    const QStringList practice = tabChain();
+    QCOMPARE(practice.mid(0, 2), QStringList({"cmdPracticeLesson_0", "cmdPracticeLesson_1"}));
+    QVERIFY(practice.indexOf("cmdPracticeQuit") > practice.indexOf("txtPracticeQuestion"));
+    ShellFixture::click(m_w.get(), "cmdPracticeThemes");
+    inFront(Screen::Themes);
+    tabChain();
+    key(Qt::Key_Escape);
+    inFront(Screen::Practice);
+    ShellFixture::click(m_w.get(), "cmdPracticeLesson_0");
+    inFront(Screen::QA);
+    // The strip holds the set's ten questions only, named with their state.
+    const QStringList qa = tabChain();
+    QCOMPARE(qa.filter(QRegularExpression("^chkQuestion_")).size(), 10);
+    auto *strip3 = ShellFixture::child<QToolButton>(m_w.get(), "chkQuestion_2");
+    QCOMPARE(strip3->accessibleName(), QString("Frage 3"));
+    QTest::keyClick(focused(), Qt::Key_PageDown);
+    QTest::keyClick(focused(), Qt::Key_PageDown);
+    QTest::keyClick(focused(), Qt::Key_C);
+    QCOMPARE(strip3->accessibleName(), QString("Frage 3, beantwortet, aktuell"));
+    ShellFixture::click(m_w.get(), "cmdQAGrade");
+    inFront(Screen::Grade);
+    QVERIFY(tabChain().contains("cmdGradeQuit"));
+    key(Qt::Key_Escape);
+    ShellFixture::click(m_w.get(), "cmdPracticeHistory");
+    inFront(Screen::History);
+    QVERIFY(tabChain().contains("cmdHistoryQuit"));
+    key(Qt::Key_Escape);
+    key(Qt::Key_Escape);
+    signInByKeys("_Vestr", "1234", Screen::Admin);
+    tabChain();
+}
+
+void TestKeyboard::focusPassingOverOptionsAnswersNothing()
+{
+    signInByKeys("Anna Keller", "4711", Screen::Practice);
+    ShellFixture::click(m_w.get(), "cmdPracticeLesson_0");
+    inFront(Screen::QA);
+    // The options are one stop of the tab chain: Tab passes over them, the
+    // arrow keys move among them, and none of that answers.
+    tabTo("chkAnswer_0");
+    key(Qt::Key_Tab);
+    QCOMPARE(focused()->objectName(), QString("picboxQABook"));
+    key(Qt::Key_Backtab);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    QCOMPARE(focused()->objectName(), QString("chkAnswer_2"));
+    QCOMPARE(SetRecord.UserAnswers.value(1), QString());
+    QVERIFY(ShellFixture::child<QToolButton>(m_w.get(), "chkQuestion_0")->icon().isNull());
+    // Space chooses the option that has the focus; the names say so.
+    key(Qt::Key_Space);
+    QCOMPARE(SetRecord.UserAnswers.value(1), QString("c"));
+    QCOMPARE(focused()->accessibleName(), QString("Antwort c: drei"));
+    QCOMPARE(ShellFixture::child<QToolButton>(m_w.get(), "chkQuestion_0")->accessibleName(),
+             QString("Frage 1, beantwortet, aktuell"));
+
+    // A button that the keyboard reached shows a frame of two pixels.
+    tabTo("cmdQARevealAnswer");
+    const QImage face = focused()->grab().toImage();
+    const QColor frame = focused()->palette().color(QPalette::Highlight);
+    for (const QPoint &p : {QPoint(0, face.height() / 2), QPoint(1, face.height() / 2), QPoint(face.width() / 2, 1)})
+        QCOMPARE(face.pixelColor(p), frame);
+}
+
+QTEST_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
