@@ -96,6 +96,13 @@ formUserEdit::formUserEdit(frameAdmin *admin, QWidget *parent)
     cmdUserEditCancel = ButtonCreate(this, QStringLiteral("cmdUserEditCancel"), QString(), 156, 312, 136, 36);
     cmdUserEditOK = ButtonCreate(this, QStringLiteral("cmdUserEditOK"), QStringLiteral("OK"), 296, 312, 136, 36);
     cmdUserEditOK->setDefault(true);
+    // Each field is named by its label.
+    lblUserName->setBuddy(txtUserName);
+    lblUserPassword->setBuddy(txtUserPassword);
+    lblUserLanguageNr->setBuddy(cmbUserLanguageNr);
+    lblUserCategoryNr->setBuddy(cmbUserCategoryNr);
+    lblUserBookNr->setBuddy(cmbUserBookNr);
+    lblUserComment->setBuddy(txtUserComment);
 
     for (QLineEdit *box : {txtUserName, txtUserPassword, txtUserComment})
         connect(box, &QLineEdit::textEdited, this, &formUserEdit::okEnable);

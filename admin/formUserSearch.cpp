@@ -47,6 +47,8 @@ formUserSearch::formUserSearch(frameAdmin *admin, QWidget *parent)
     cmdUserEditCancel = ButtonCreate(this, QStringLiteral("cmdUserEditCancel"), QString(), 156, 108, 136, 36);
     cmdUserEditOK = ButtonCreate(this, QStringLiteral("cmdUserEditOK"), QStringLiteral("OK"), 296, 108, 136, 36);
     cmdUserEditOK->setDefault(true);
+    lblUserSearchText->setBuddy(txtUserSearchText);
+    lblUserSearchByWhat->setBuddy(cmbUserSearchByWhat);
 
     connect(txtUserSearchText, &QLineEdit::textChanged, this, &formUserSearch::txtUserSearchText_Change);
     connect(cmbUserSearchByWhat, &QComboBox::activated, this, &formUserSearch::cmbUserSearchByWhat_Click);

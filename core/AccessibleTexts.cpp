@@ -27,6 +27,10 @@ const Row kRows[] = {
     {AccessibleTextId::RevealChanged,
      {"Antwort nach dem Anzeigen geändert", "Réponse changée après affichage", "Risposta cambiata dopo la visualizzazione"}},
     {AccessibleTextId::QuestionNumber, {"Fragenummer", "Numéro de la question", "Numero della domanda"}},
+    {AccessibleTextId::QuestionStatsShow,
+     {"Statistik der Fragen zeigen", "Afficher les statistiques des questions", "Mostrare le statistiche delle domande"}},
+    {AccessibleTextId::QuestionStatsPrint,
+     {"Statistik der Fragen drucken", "Imprimer les statistiques des questions", "Stampare le statistiche delle domande"}},
 };
 
 } // namespace

@@ -18,6 +18,8 @@ enum class AccessibleTextId {
     RevealShown,       // help mark 1
     RevealChanged,     // help mark 2
     QuestionNumber,    // the box of the single question's number
+    QuestionStatsShow,
+    QuestionStatsPrint,
 };
 
 // The text in language 0..2; other languages give the German text.

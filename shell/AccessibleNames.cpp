@@ -20,6 +20,8 @@ const NamedControl kNamedControls[] = {
     {"txtPracticeQuestion", AccessibleTextId::QuestionNumber},
     {"cmdPracticeQuestionDel", AccessibleTextId::Delete},
     {"cmdPracticeQuestionClear", AccessibleTextId::ClearAll},
+    {"cmdPracticeQuestionStatsShow", AccessibleTextId::QuestionStatsShow},
+    {"cmdPracticeQuestionStatsPrint", AccessibleTextId::QuestionStatsPrint},
     {"cmdQAPrev", AccessibleTextId::PreviousQuestion},
     {"cmdQANext", AccessibleTextId::NextQuestion},
 };

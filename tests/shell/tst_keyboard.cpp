@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -90,6 +91,7 @@ QStringList TestKeyboard::tabChain()
     QWidget *front = ScreenOnTop();
     QWidget *start = focused();
     QStringList chain;
+    QHash<QString, QWidget *> names;
     int backwards = 0;
     QPoint previous;
     for (int i = 0; i < 200; ++i) {
@@ -100,6 +102,9 @@ QStringList TestKeyboard::tabChain()
             QVERIFY2(front->isAncestorOf(w), qPrintable(w->objectName()));
             QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
             QVERIFY2(a && !a->text(QAccessible::Name).trimmed().isEmpty(), qPrintable(w->objectName()));
+            // No two controls of a screen share a name.
+            QVERIFY2(names.value(a->text(QAccessible::Name), w) == w, qPrintable(a->text(QAccessible::Name)));
+            names.insert(a->text(QAccessible::Name), w);
         }();
         // Row by row: never back up and to the left, except once at the wrap.
         const QPoint at = w->mapTo(front, QPoint(0, 0));
@@ -154,6 +159,27 @@ void TestKeyboard::candidateAndAdministratorByKeysOnly()
     inFront(Screen::Login);
 
     signInByKeys("_Vestr", "1234", Screen::Admin);
+    // The user dialogs open by keys, and each of their fields has a name.
+    QStringList dialogs;
+    Dialogs::SetDialogHandler([&dialogs](QDialog *d) {
+        QSet<QString> names;
+        int fields = 0;
+        for (QWidget *w : d->findChildren<QWidget *>())
+            if (w->isVisibleTo(d) && (w->focusPolicy() & Qt::TabFocus)) {
+                names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                ++fields;
+            }
+        // Every field has a name of its own.
+        if (!names.contains(QString()) && names.size() == fields)
+            dialogs << d->objectName();
+        return QDialog::Rejected;
+    });
+    tabTo("cmdUserAdd");
+    key(Qt::Key_Return);
+    tabTo("cmdUserSearch");
+    key(Qt::Key_Space);
+    Dialogs::SetDialogHandler({});
+    QCOMPARE(dialogs, QStringList({"formUserEdit", "formUserSearch"}));
     key(Qt::Key_Escape);
     inFront(Screen::Login);
 }
