@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QToolButton>
@@ -164,13 +165,25 @@ void TestKeyboard::candidateAndAdministratorByKeysOnly()
     Dialogs::SetDialogHandler([&dialogs](QDialog *d) {
         QSet<QString> names;
         int fields = 0;
+        bool labelled = true;
         for (QWidget *w : d->findChildren<QWidget *>())
             if (w->isVisibleTo(d) && (w->focusPolicy() & Qt::TabFocus)) {
-                names << QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                QAccessibleInterface *field = QAccessible::queryAccessibleInterface(w);
+                const QString name = field->text(QAccessible::Name);
+                names << name;
                 ++fields;
+                // A field with a label on its left is called what the label
+                // says, or (a combo box, read by its item) labelled by it.
+                QStringList labels{name};
+                for (const auto &relation : field->relations(QAccessible::Label))
+                    labels << relation.first->text(QAccessible::Name);
+                for (QLabel *label : w->parentWidget()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+                    if (label->isVisibleTo(d) && label->geometry().right() < w->x()
+                        && qAbs(label->geometry().center().y() - w->geometry().center().y()) < 6)
+                        labelled = labelled && labels.contains(label->text());
             }
         // Every field has a name of its own.
-        if (!names.contains(QString()) && names.size() == fields)
+        if (!names.contains(QString()) && names.size() == fields && labelled)
             dialogs << d->objectName();
         return QDialog::Rejected;
     });
