@@ -50,7 +50,9 @@ protected:
             FocusShownSet(false);
         if (event->type() != QEvent::KeyPress)
             return false;
-        QWidget *focused = QApplication::focusWidget();
+        // The window's own focus widget: keys reach it even while another
+        // application holds the input focus.
+        QWidget *focused = m_main->focusWidget();
         // Only the first receiver of the key, in the main window.
         if (!w || (focused ? w != focused : w != m_main) || w->window() != m_main)
             return false;
@@ -79,7 +81,7 @@ private:
         if (m_main->testAttribute(Qt::WA_KeyboardFocusChange) == shown)
             return;
         m_main->setAttribute(Qt::WA_KeyboardFocusChange, shown);
-        if (QWidget *focused = QApplication::focusWidget())
+        if (QWidget *focused = m_main->focusWidget())
             focused->update();
     }
 
