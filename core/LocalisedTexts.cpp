@@ -5,6 +5,7 @@
 std::array<QString, 4> CategoryNames;
 std::array<QString, 3> LanguageNames;
 std::array<QString, 5> TitleTexts;
+QString MistakesTitleText;
 std::array<QString, 8> GradeGridHeaders;
 std::array<QString, 5> HistoryColumnTitles;
 QString GradeRightText, GradeWrongText;
@@ -46,6 +47,7 @@ const Row kTitleTexts[] = {
     {&TitleTexts[2], {"Thema", "Thème", "Tema"}},
     {&TitleTexts[3], {"MIX", "MIX", "MIX"}},
     {&TitleTexts[4], {"PRÜFUNG", "EXAMEN", "ESAMI"}},
+    {&MistakesTitleText, {"FEHLER", "ERREURS", "ERRORI"}},
 };
 
 const Row kGradeTexts[] = {

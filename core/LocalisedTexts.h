@@ -8,6 +8,7 @@
 extern std::array<QString, 4> CategoryNames;
 extern std::array<QString, 3> LanguageNames;
 extern std::array<QString, 5> TitleTexts;
+extern QString MistakesTitleText;   // title of a set of the questions last answered wrong
 extern std::array<QString, 8> GradeGridHeaders;
 extern std::array<QString, 5> HistoryColumnTitles;
 extern QString GradeRightText, GradeWrongText;

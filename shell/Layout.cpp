@@ -58,6 +58,7 @@ const std::array<DesignEntry, DesignPositionCount> DesignEntries = {{
     {"cmdResultsLogAbort", DesignProperty::Top},
     {"cmdResultsLogContinue", DesignProperty::Left},
     {"cmdResultsLogContinue", DesignProperty::Top},
+    {"lblPracticeReadiness", DesignProperty::Left},            // 55
 }};
 
 int32_t ClampPositive(int32_t value) { return value >= 1 ? value : 0; }
@@ -125,6 +126,7 @@ void LayoutScaler::Controls_PositionsChange(int32_t W, int32_t H)
     set("lblPracticeTitleCategoryName", P::Left, D[9] + halfW);
     set("lblPracticeTitleDate", P::Left, D[10] + halfW);
     set("lblPracticeTitleTime", P::Left, D[11] + halfW);
+    set("lblPracticeReadiness", P::Left, D[55] + halfW);
     set("picboxPracticeButtons", P::Left, D[12] + W);
     set("framePracticeQuestion", P::Left, D[13] + halfW);
 

@@ -19,7 +19,7 @@ constexpr int FrameDesignWidth = 11775;
 constexpr int FrameDesignHeight = 8535;
 constexpr int QAPictureHeightWithText = 4455;
 constexpr int QAPictureHeightWithoutText = 5295;
-constexpr int DesignPositionCount = 55;
+constexpr int DesignPositionCount = 56;
 
 enum class DesignProperty { Height, Width, Left, Top };
 

@@ -37,7 +37,12 @@ int32_t HistoryQuestionnaireLoad(clsUser &user)
     const QString answers = user.QuestionnaireAnswers;
 
     if (themeNr == -1)
-        SetRecord.TitleInfo = TitleInfoRecord{0, 0, questionnaireNr == 0 ? 3 : questionnaireNr == 1 ? 4 : 5, 0};
+        SetRecord.TitleInfo = TitleInfoRecord{0, 0,
+                                              questionnaireNr == 0                         ? 3
+                                              : questionnaireNr == 1                       ? 4
+                                              : questionnaireNr == MistakesQuestionnaireNr ? TitleKindMistakes
+                                                                                           : 5,
+                                              0};
     else if (themeNr > 3)
         SetRecord.TitleInfo = TitleInfoRecord{0, questionnaireNr, 2, themeNr};
     else

@@ -2,6 +2,7 @@
 
 #include "core/LocalisedTexts.h"
 #include "questionbank/clsQuestion.h"
+#include "training/QuestionSetBuild.h"
 
 #include <QDate>
 #include <QLocale>
@@ -83,6 +84,8 @@ QString HistoryQuestionnaireText(int16_t themeNr, int16_t questionnaireNr)
         return TitleTexts[3];
     if (themeNr == -1 && questionnaireNr == 1)
         return TitleTexts[4];
+    if (themeNr == DrawnSetThemeNr && questionnaireNr == MistakesQuestionnaireNr)
+        return MistakesTitleText;
     return QString::number(questionnaireNr);
 }
 

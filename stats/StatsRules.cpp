@@ -1,6 +1,8 @@
 #include "stats/StatsRules.h"
 
 #include "core/LocalisedTexts.h"
+#include "stats/StatsTexts.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QPalette>
@@ -66,4 +68,30 @@ QString BestResultComment(const QString &tag)
     if (value >= 80.0)
         return StatsAlmostOk;
     return StatsInsufficient;
+}
+
+ExamReadiness ExamReadinessOf(const QVector<float> &lastResults)
+{
+    ExamReadiness r;
+    r.examined = static_cast<int>(std::min<qsizetype>(lastResults.size(), 5));
+    int streak = 0;
+    bool streakOn = true;
+    for (int i = 0; i < r.examined; ++i) {
+        const bool pass = lastResults[i] >= 90.0f;
+        r.passed += pass;
+        streakOn = streakOn && pass;
+        streak += streakOn;
+    }
+    r.needed = std::max(0, 3 - streak);
+    return r;
+}
+
+QString ExamReadinessText(const ExamReadiness &readiness, int languageNr)
+{
+    if (readiness.needed == 0)
+        return StatsText(StatsTextId::ReadinessReady, languageNr).arg(readiness.passed).arg(readiness.examined);
+    return StatsText(StatsTextId::ReadinessNeeded, languageNr)
+        .arg(readiness.passed)
+        .arg(readiness.examined)
+        .arg(readiness.needed);
 }

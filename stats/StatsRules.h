@@ -4,6 +4,7 @@
 // and the printed comment. Plain functions, no window.
 #include <QColor>
 #include <QString>
+#include <QVector>
 #include <cstdint>
 
 enum class BestResultColour { Plain, Green, Orange, Red };
@@ -27,6 +28,19 @@ struct BestResultFace {
     QString tag;       // the best text, empty when never done
 };
 BestResultFace BestResultFaceOf(int32_t count, float best);
+
+// Readiness for the examination from the results of the last examinations
+// (newest first, at most five are read): how many reached the pass mark of
+// 90 %, and how many more passes in a row are needed until the last three
+// all passed (0: ready).
+struct ExamReadiness {
+    int examined = 0;
+    int passed = 0;
+    int needed = 3;
+};
+ExamReadiness ExamReadinessOf(const QVector<float> &lastResults);
+// "Prüfungen : 2 von 4 bestanden – noch 1 zu bestehen" in the language.
+QString ExamReadinessText(const ExamReadiness &readiness, int languageNr);
 
 // The printed comment of a button's Tag: StatsNoResult when empty, else by
 // the shown value: 90 or more StatsOk, 80 or more StatsAlmostOk, else

@@ -15,6 +15,13 @@ const Texts kTexts[] = {
       "Questo questionario non contiene domande !"}},
     {{"Dieser Fragebogen kann nicht wieder geöffnet werden !", "Ce questionnaire ne peut pas être rouvert !",
       "Questo questionario non può essere riaperto !"}},
+    {{"FEHLER ÜBEN", "EXERCER LES ERREURS", "ESERCITARE GLI ERRORI"}},
+    {{"Keine Frage ist zuletzt falsch beantwortet worden.", "Aucune question n'a été fausse la dernière fois.",
+      "Nessuna domanda è stata sbagliata l'ultima volta."}},
+    {{"Prüfungen : %1 von %2 bestanden – bereit", "Examens : %1 sur %2 réussis – prêt",
+      "Esami : %1 su %2 superati – pronto"}},
+    {{"Prüfungen : %1 von %2 bestanden – noch %3 zu bestehen", "Examens : %1 sur %2 réussis – encore %3 à réussir",
+      "Esami : %1 su %2 superati – ancora %3 da superare"}},
 };
 
 const Texts kColumns[6] = {

@@ -11,6 +11,10 @@ enum class StatsTextId {
     QuestionStatsClose,
     NoticeEmptyQuestionnaire,
     NoticeNotReopenable,
+    MistakesPractise,      // button of the question statistics
+    MistakesNone,          // why it is disabled
+    ReadinessReady,        // exams passed %1 of %2, ready
+    ReadinessNeeded,       // exams passed %1 of %2, %3 more to pass
 };
 
 // The text in language 0..2; other languages give the German text.

@@ -6,11 +6,13 @@
 #include "stats/StatsTexts.h"
 #include "userdb/clsUser.h"
 
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -68,14 +70,29 @@ dialogQuestionStats::dialogQuestionStats(const QVector<QuestionStatsRow> &rows, 
     gridQuestionStats->setSortingEnabled(true);
     layout->addWidget(gridQuestionStats);
 
+    // The questions last answered wrong can be practised as a set.
+    auto *buttons = new QHBoxLayout;
+    cmdQuestionStatsMistakes = new QPushButton(StatsText(StatsTextId::MistakesPractise, languageNr), this);
+    cmdQuestionStatsMistakes->setObjectName(QStringLiteral("cmdQuestionStatsMistakes"));
+    const bool anyWrong = std::any_of(rows.begin(), rows.end(), [](const QuestionStatsRow &r) { return !r.lastRight; });
+    cmdQuestionStatsMistakes->setEnabled(anyWrong);
+    lblQuestionStatsNoMistakes = new QLabel(StatsText(StatsTextId::MistakesNone, languageNr), this);
+    lblQuestionStatsNoMistakes->setObjectName(QStringLiteral("lblQuestionStatsNoMistakes"));
+    lblQuestionStatsNoMistakes->setVisible(!anyWrong);
+    cmdQuestionStatsMistakes->setToolTip(anyWrong ? QString() : lblQuestionStatsNoMistakes->text());
+    cmdQuestionStatsMistakes->setAccessibleDescription(cmdQuestionStatsMistakes->toolTip());
+    buttons->addWidget(cmdQuestionStatsMistakes);
+    buttons->addWidget(lblQuestionStatsNoMistakes, 1);
     cmdQuestionStatsClose = new QPushButton(StatsText(StatsTextId::QuestionStatsClose, languageNr), this);
     cmdQuestionStatsClose->setObjectName(QStringLiteral("cmdQuestionStatsClose"));
-    layout->addWidget(cmdQuestionStatsClose, 0, Qt::AlignRight);
+    buttons->addWidget(cmdQuestionStatsClose);
+    layout->addLayout(buttons);
     connect(cmdQuestionStatsClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdQuestionStatsMistakes, &QPushButton::clicked, this, [this] { done(MistakesChosen); });
 }
 
-void QuestionStatsShow(QWidget *parent)
+bool QuestionStatsShow(QWidget *parent)
 {
     dialogQuestionStats dialog(QuestionStatsRowsBuild(objUser), CurrentLanguageNr, parent);
-    Dialogs::ExecModal(&dialog);
+    return Dialogs::ExecModal(&dialog) == dialogQuestionStats::MistakesChosen;
 }

@@ -22,11 +22,17 @@ public:
     QTableWidget *gridQuestionStats = nullptr;
     QLabel *lblQuestionStatsEmpty = nullptr;
     QPushButton *cmdQuestionStatsClose = nullptr;
+    QPushButton *cmdQuestionStatsMistakes = nullptr;
+    QLabel *lblQuestionStatsNoMistakes = nullptr;
+    // Result of the dialog when the questions last answered wrong are to be
+    // practised.
+    static constexpr int MistakesChosen = 2;
 
 private:
     QVector<QuestionStatsRow> m_rows;
 };
 
 // Opens the dialog for the signed-in candidate (objUser) in the current
-// language and waits until it is closed.
-void QuestionStatsShow(QWidget *parent);
+// language and waits until it is closed. True when the candidate chose to
+// practise the questions last answered wrong.
+bool QuestionStatsShow(QWidget *parent);

@@ -1,5 +1,7 @@
 #include "training/QuestionSetBuild.h"
 
+#include "userdb/clsUser.h"
+
 #include "core/AppState.h"
 #include "core/Seams.h"
 #include "core/clsDebug.h"
@@ -290,6 +292,20 @@ int32_t ExamOrMixSetBuild(uint8_t questionMode, int16_t questionnaireNr, int32_t
     SetRecord.TitleInfo = TitleInfoRecord{0, 0, titleKind, 0};
     QuestionnaireTitleSet();
     return QuestionSetDraw(progress);
+}
+
+int32_t MistakesSetBuild()
+{
+    SetRecord.QuestionMode = QuestionModePractice;
+    CurrentThemeNr = DrawnSetThemeNr;
+    CurrentQuestionnaireNr = MistakesQuestionnaireNr;
+    SetRecord.TitleInfo = TitleInfoRecord{0, 0, TitleKindMistakes, 0};
+    QuestionnaireTitleSet();
+    const QVector<int32_t> list = objUser ? objUser->QuestionStatWrongLastList(MistakesQuestionMax) : QVector<int32_t>();
+    SetRecord.Redim(static_cast<int32_t>(list.size()));
+    for (int32_t i = 1; i <= SetRecord.QuestionCount; ++i)
+        SetRecord.QList[i] = list[i - 1];
+    return SetRecord.QuestionCount;
 }
 
 bool SingleQuestionSetBuild(const QString &numberText)

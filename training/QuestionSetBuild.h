@@ -54,6 +54,19 @@ int32_t QuestionSetDraw(const std::function<void(int32_t)> &progress = {});
 int32_t ExamOrMixSetBuild(uint8_t questionMode, int16_t questionnaireNr, int32_t titleKind,
                           const std::function<void(int32_t)> &progress = {});
 
+// A set drawn at run time is stored under theme -1 with questionnaire 0
+// (mixed set), 1 (examination) or 2 (the questions last answered wrong); its
+// questions are rebuilt from the question records written with it.
+inline constexpr int16_t DrawnSetThemeNr = -1;
+inline constexpr int16_t MistakesQuestionnaireNr = 2;
+inline constexpr int32_t MistakesQuestionMax = 40;
+
+// The questions of CurrentCategoryNr that the signed-in user (objUser)
+// answered wrong the last time, the most recent first, at most
+// MistakesQuestionMax: a practice set (mode 0) titled MistakesTitleText.
+// Returns QuestionCount (0: no such question; the set record is empty).
+int32_t MistakesSetBuild();
+
 // Single question whose number leads the text: when the question exists in
 // CurrentCategoryNr the set becomes that one question (mode 3, titled) and
 // true is returned; otherwise the set record stays as it was and false is

@@ -27,6 +27,9 @@ QString QuestionnaireTitleCompose(int32_t titleIndex, int32_t number, int32_t ki
     case 5:
         t += QString::number(number);
         break;
+    case TitleKindMistakes:
+        t += MistakesTitleText;
+        break;
     default:
         break;
     }

@@ -14,6 +14,7 @@
 #include "print/PrintJob.h"
 #include "print/ScreenPrints.h"
 #include "stats/StatsButtons.h"
+#include "stats/StatsRules.h"
 #include "stats/StatsTexts.h"
 #include "stats/dialogQuestionStats.h"
 #include "training/QuestionSet.h"
@@ -57,6 +58,9 @@ framePractice::framePractice(QWidget *parent) : QGroupBox(parent)
     // down) the vertical step; LessonButtonsLoad builds the rest of the grid.
     lblPracticeQuestionnaires = LabelCreate(this, QStringLiteral("lblPracticeQuestionnaires"),
                                             QStringLiteral("Fragebögen"), 16, 100, 300, 24);
+    // Readiness for the examination, at the right end of the lessons' title.
+    lblPracticeReadiness = LabelCreate(this, QStringLiteral("lblPracticeReadiness"), QString(), 230, 100, 400, 24);
+    lblPracticeReadiness->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     cmdPracticeLesson.append(LessonButtonCreate(0));
     cmdPracticeLesson.append(LessonButtonCreate(1));
     cmdPracticeLesson.append(LessonButtonCreate(2));
@@ -329,6 +333,8 @@ void framePractice::framePracticeStatsShow()
     for (int i = 0; i < LessonCountMax && i < cmdPracticeLesson.size(); ++i)
         buttons.append({cmdPracticeLesson[i], CurrentThemeNr, static_cast<int16_t>(i + 1)});
     StatsButtonsShow(objUser, buttons);
+    lblPracticeReadiness->setText(
+        ExamReadinessText(ExamReadinessOf(objUser ? objUser->ExamResultsLast(5) : QVector<float>()), CurrentLanguageNr));
     if (PrintAvailable())
         cmdPracticeStatsPrint->setEnabled(true);
 }
@@ -373,9 +379,13 @@ void framePractice::cmdPracticeHistory_Click()
 
 void framePractice::cmdPracticeQuestionStatsShow_Click()
 {
-    QuestionStatsShow(this);
+    const bool mistakes = QuestionStatsShow(this);
     if (PrintAvailable())
         cmdPracticeQuestionStatsPrint->setEnabled(true);
+    if (mistakes && MistakesSetBuild() > 0) {
+        QuestionSetShow();
+        Frame_OnTop(Screen::QA, true);
+    }
 }
 
 void framePractice::cmdPracticeQuit_Click()

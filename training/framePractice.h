@@ -63,6 +63,7 @@ private:
     QLabel *lblPracticeTitleTime = nullptr;
     PictureViewer *IHimgPracticeTitleImage = nullptr;
     QLabel *lblPracticeQuestionnaires = nullptr;
+    QLabel *lblPracticeReadiness = nullptr;
     QVector<QPushButton *> cmdPracticeLesson;
     QWidget *picboxPracticeButtons = nullptr;
     QPushButton *cmdPracticeMix = nullptr;

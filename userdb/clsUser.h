@@ -14,6 +14,7 @@
 #include <QSqlError>
 #include <QString>
 #include <QVariant>
+#include <QVector>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -84,6 +85,11 @@ public:
     // and gives an empty list.
     QuestionnaireStatList QuestionnaireStatUserList();
     QuestionStatSummary QuestionStatUserSummary();
+    // The questions whose last answer was wrong, the most recent first, at
+    // most limit of them.
+    QVector<int32_t> QuestionStatWrongLastList(int32_t limit);
+    // The results of the last examinations (at most limit), newest first.
+    QVector<float> ExamResultsLast(int32_t limit);
 
     // One grading (a questionnaire record and all its question records) is
     // written as one transaction: all of it or nothing.

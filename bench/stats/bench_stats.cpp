@@ -12,6 +12,7 @@
 #include "stats/HistoryLoad.h"
 #include "stats/HistoryRows.h"
 #include "stats/QuestionStatsRows.h"
+#include "training/QuestionSetBuild.h"
 #include "stats/frameHistory.h"
 #include "stats/frameThemes.h"
 #include "training/QuestionSet.h"
@@ -397,6 +398,19 @@ void BM_QuestionStatsQueryCApi(benchmark::State &state)
     sqlite3_close(db);
 }
 BENCHMARK(BM_QuestionStatsQueryCApi)->Unit(benchmark::kMillisecond);
+
+// The set of the questions last answered wrong, for the user with 10,000
+// questionnaires and for a user of the generated data with about 20,000
+// question records.
+void BM_MistakesSetBuild(benchmark::State &state)
+{
+    Screens s(state.range(0) == 0 ? UserName(10000) : QStringLiteral("Candidate 250"));
+    int32_t count = 0;
+    for (auto _ : state)
+        count = MistakesSetBuild();
+    state.counters["questions"] = count;
+}
+BENCHMARK(BM_MistakesSetBuild)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

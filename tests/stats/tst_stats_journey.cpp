@@ -2,6 +2,7 @@
 // after a grading, the theme screen, the history with and without records,
 // reopening stored questionnaires, and language changes on these screens.
 #include "StatsFixture.h"
+#include "core/Dialogs.h"
 #include "core/Screens.h"
 #include "core/modMain.h"
 #include "shell/formMain.h"
@@ -11,6 +12,7 @@
 #include "training/QAState.h"
 #include "training/QuestionSet.h"
 
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void themeScreenRowsAndQuestionnaires();
     void historyRowsReopeningAndLanguages();
     void historyOfAUserOpenedByTheAdministrator();
+    void mistakesPractisedStoredAndReopened();
 
 private:
     template <class T = QPushButton> T *find(const QString &name) { return ShellFixture::child<T>(m_w.get(), name); }
@@ -330,6 +333,53 @@ void TestStatsJourney::historyOfAUserOpenedByTheAdministrator()
     go("cmdGradeQuit", Screen::History);
     go("cmdHistoryQuit", Screen::Admin);
     m_w.reset();
+}
+
+void TestStatsJourney::mistakesPractisedStoredAndReopened()
+{
+    // Question 48, last answered wrong, is answered right later; a wrong
+    // answer of another category does not count.
+    const QString users = ShellFixture::dataDir(*m_sb) + "Users.sqlite";
+    for (const auto &[category, nr, right] : {std::tuple{0, 48, 1}, std::tuple{1, 7, 0}})
+        StatsFixture::SqlExec(users, "INSERT INTO QuestionStat (UserID, CategoryNr, ProgramVersion, QuestionThemeNr, "
+                                     "QuestionNr, QuestionDateTime, QuestionAnswer, QuestionDuration) "
+                                     "VALUES (2, ?, 'Velko 2.0.0', 4, ?, '2026-03-11 10:00:00', ?, 0)",
+                              {category, nr, right});
+    signIn("Anna Keller", "4711");
+    // Examinations: 75 % (newest) and 95 %.
+    QCOMPARE(find<QLabel>("lblPracticeReadiness")->text(), QString("Prüfungen : 1 von 2 bestanden – noch 3 zu bestehen"));
+    QStringList faces;
+    for (QPushButton *b : {find("cmdPracticeLesson_0"), find("cmdThemesQuestionnaire_1")})
+        faces << b->toolTip() << b->property("Tag").toString();
+
+    // The question statistics start the set of the questions last answered wrong.
+    Dialogs::SetDialogHandler([](QDialog *d) {
+        ShellFixture::child<QPushButton>(d, "cmdQuestionStatsMistakes")->click();
+        return d->result();
+    });
+    go("cmdPracticeQuestionStatsShow", Screen::QA);
+    Dialogs::SetDialogHandler({});
+    QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({40, 36, 32, 28, 24, 20, 16, 12, 8, 4, 44}));
+    QCOMPARE(SetRecord.QuestionnaireTitle, QString("Fragebogen : FEHLER"));
+    go("cmdQAGrade", Screen::Grade);
+    go("cmdGradeQuit", Screen::Practice);
+    // Stored as its own kind: the lessons' and themes' colours stay.
+    QStringList after;
+    for (QPushButton *b : {find("cmdPracticeLesson_0"), find("cmdThemesQuestionnaire_1")})
+        after << b->toolTip() << b->property("Tag").toString();
+    QCOMPARE(after, faces);
+    QCOMPARE(ShellFixture::query(users, "SELECT QuestionnaireThemeNr || '/' || QuestionnaireNr FROM QuestionnaireStat "
+                                        "ORDER BY StatId DESC LIMIT 1"),
+             QStringList{"-1/2"});
+
+    // The history shows it under its title and rebuilds it.
+    go("cmdPracticeHistory", Screen::History);
+    QCOMPARE(cell(0, 3), QString("FEHLER"));
+    reviewRow(1, Screen::Grade);
+    QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({40, 36, 32, 28, 24, 20, 16, 12, 8, 4, 44}));
+    QCOMPARE(SetRecord.QuestionnaireTitle, QString("Fragebogen : FEHLER"));
+    language(4, 1, Screen::Grade);
+    QCOMPARE(SetRecord.QuestionnaireTitle, QString("Questionnaire : ERREURS"));
 }
 
 QTEST_MAIN(TestStatsJourney)

@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void storedAnswersAndRightCount();
     void historyTexts();
     void questionStatisticsOrderAndEmptyDialog();
+    void examReadiness();
 };
 
 // The colour takes the unformatted best result, the comment the shown one.
@@ -146,12 +148,14 @@ void TestStatsRules::questionStatisticsOrderAndEmptyDialog()
             return QDialog::Accepted;
         }
         QTableWidget *grid = dialog->gridQuestionStats;
-        seen << QStringLiteral("%1 rows, empty line %2 '%3', first %4 %5, sortable %6")
+        seen << QStringLiteral("%1 rows, empty line %2 '%3', first %4 %5, sortable %6, mistakes %7 '%8'")
                     .arg(grid->rowCount()).arg(dialog->lblQuestionStatsEmpty->isVisible())
                     .arg(dialog->lblQuestionStatsEmpty->text())
                     .arg(grid->rowCount() ? grid->item(0, 0)->data(Qt::DisplayRole).toInt() : 0)
                     .arg(grid->rowCount() ? grid->item(0, 5)->text() : QString())
-                    .arg(grid->isSortingEnabled());
+                    .arg(grid->isSortingEnabled())
+                    .arg(dialog->cmdQuestionStatsMistakes->isEnabled())
+                    .arg(dialog->cmdQuestionStatsMistakes->toolTip());
         return QDialog::Accepted;
     });
     objUser = &user;
@@ -181,12 +185,29 @@ void TestStatsRules::questionStatisticsOrderAndEmptyDialog()
     QVERIFY(QuestionStatsRowsBuild(&user).isEmpty());
     user.CategoryNr = 1;
     QuestionStatsShow(nullptr);
-    QCOMPARE(seen, QStringList({"0 rows, empty line 1 'Sie haben noch keine Fragen beantwortet.', first 0 , sortable 1",
+    // The questions last answered wrong can be practised once there are any.
+    QCOMPARE(seen, QStringList({"0 rows, empty line 1 'Sie haben noch keine Fragen beantwortet.', first 0 , sortable 1, "
+                                "mistakes 0 'Keine Frage ist zuletzt falsch beantwortet worden.'",
                                 "4 rows, empty line 0 'Sie haben noch keine Fragen beantwortet.', first 12 falsch, "
-                                "sortable 1"}));
+                                "sortable 1, mistakes 1 ''"}));
     objUser = nullptr;
     Dialogs::SetDialogHandler({});
     QVERIFY(RuntimeErrorLines().isEmpty());
+}
+
+void TestStatsRules::examReadiness()
+{
+    // Of the last five examinations (newest first): how many passed, and
+    // ready when the last three did.
+    const struct { QVector<float> results; int language; const char *text; } cases[] = {
+        {{}, 0, "Prüfungen : 0 von 0 bestanden – noch 3 zu bestehen"},
+        {{95, 90, 99}, 1, "Examens : 3 sur 3 réussis – prêt"},
+        {{90, 89.9f, 95}, 2, "Esami : 2 su 3 superati – ancora 2 da superare"},
+        {{92, 91, 95, 50, 60, 100}, 0, "Prüfungen : 3 von 5 bestanden – bereit"},
+        {{80, 95, 96, 97, 98}, 1, "Examens : 4 sur 5 réussis – encore 3 à réussir"},
+    };
+    for (const auto &c : cases)
+        QCOMPARE(ExamReadinessText(ExamReadinessOf(c.results), c.language), QString::fromUtf8(c.text));
 }
 
 QTEST_MAIN(TestStatsRules)

@@ -104,8 +104,26 @@ void TestUserDbStats::historyNewestFirstAndEmptyAnswers()
         rows << QStringLiteral("%1 t%2 %3/%4 %5 %6").arg(r.QuestionNr).arg(r.ThemeNr).arg(r.Right).arg(r.Asked)
                     .arg(r.LastDateTimeText).arg(r.LastRight ? "right" : "wrong");
     QCOMPARE(rows, QStringList({"3 t4 1/2 2026-03-01 08:00:00 wrong", "7 t5 1/3 2026-03-03 08:00:00 right"}));
+    // The questions last answered wrong: 7 was right since, 9 is of another
+    // category. Beyond the limit the most recent ones are kept.
+    QCOMPARE(f.user.QuestionStatWrongLastList(40), QVector<int32_t>{3});
+    f.user.QuestionStatOpen();
+    for (int nr = 100; nr < 145; ++nr) {
+        f.user.QuestionStatAdd();
+        f.user.QuestionNr = nr, f.user.QuestionAnswer = false, f.user.QuestionDateTime = At(10, 8, 0).addSecs(nr);
+        f.user.QuestionStatUpdate();
+    }
+    f.user.QuestionStatClose();
+    const QVector<int32_t> wrong = f.user.QuestionStatWrongLastList(40);
+    QCOMPARE(wrong.size(), 40);
+    QCOMPARE(QList<int32_t>({wrong.first(), wrong.last()}), QList<int32_t>({144, 105}));
+    // The last examinations, newest first, at most as many as asked for.
+    for (int day = 10; day <= 15; ++day)
+        f.addQuestionnaire(-1, 1, 80.0f + day, At(day, 8, 0));
+    QCOMPARE(f.user.ExamResultsLast(5), QVector<float>({95, 94, 93, 92, 91}));
     f.user.UserNameSeek("Ben");
     QVERIFY(f.user.QuestionStatUserSummary().empty());
+    QVERIFY(f.user.ExamResultsLast(5).isEmpty());
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
