@@ -2,6 +2,8 @@
 
 #include "core/AccessibleTexts.h"
 
+#include <QAbstractButton>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -35,6 +37,15 @@ void AccessibleNamesUpdate(QWidget *mainWindow, int languageNr)
     for (const NamedControl &named : kNamedControls)
         if (QWidget *w = mainWindow->findChild<QWidget *>(QString::fromLatin1(named.control)))
             w->setAccessibleName(AccessibleText(named.id, languageNr));
+    // The three "change" buttons of the directories say which one they change.
+    for (const auto &[button, label] : {std::pair{"cmdQuestionDBPathSelect", "lblQuestionDBPath"},
+                                        std::pair{"cmdUserDBPathSelect", "lblUserDBPath"},
+                                        std::pair{"cmdPicPathSelect", "lblPicPath"}}) {
+        auto *b = mainWindow->findChild<QAbstractButton *>(QString::fromLatin1(button));
+        auto *l = mainWindow->findChild<QLabel *>(QString::fromLatin1(label));
+        if (b && l)
+            b->setAccessibleName(b->text() + QStringLiteral(": ") + l->text());
+    }
     // The lesson buttons show only their number.
     const QString questionnaire = AccessibleText(AccessibleTextId::Questionnaire, languageNr);
     const QList<QWidget *> lessons =

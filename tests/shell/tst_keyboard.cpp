@@ -234,6 +234,10 @@ void TestKeyboard::tabChainOfEveryScreen()
     key(Qt::Key_Escape);
     signInByKeys("_Vestr", "1234", Screen::Admin);
     tabChain();
+    // The settings page, reached by keys on the tab bar.
+    tabTo("qt_tabwidget_tabbar");
+    QTest::keyClick(focused(), Qt::Key_Right);
+    QVERIFY(tabChain().contains("cmdPicPathSelect"));
 }
 
 void TestKeyboard::focusPassingOverOptionsAnswersNothing()
