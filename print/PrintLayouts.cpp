@@ -1,10 +1,12 @@
 #include "print/PrintLayouts.h"
 
+#include "core/Fonts.h"
 #include "core/LocalisedTexts.h"
 #include "print/EZP.h"
 #include "stats/QuestionStatsRows.h"
 #include "stats/StatsRules.h"
 
+#include <QFontMetricsF>
 #include <QLocale>
 #include <functional>
 
@@ -115,12 +117,41 @@ void DocumentRun(const std::function<void()> &pages)
 
 const int16_t ResultTitleColumns[8] = {10, 18, 26, 34, 41, 46, 51, 70};
 
+// The words of a text in lines no wider than a width in twips, in a
+// proportional design font.
+QStringList TextLinesFitting(const QString &text, const QString &fontName, int16_t size, int32_t widthTwips)
+{
+    QFont font = DesignFont(fontName, size);
+    font.setPixelSize(size * 20);   // one pixel per twip
+    const QFontMetricsF metrics(font);
+    QStringList lines;
+    QString line;
+    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > widthTwips) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines << line;
+    return lines;
+}
+
 void ResultTitlesPrint(const GradeTable &table)
 {
     PrinterFontSet(Arial, 10, false);
+    // A long book title goes on below itself rather than into the theme's title.
+    const int32_t room = (ResultTitleColumns[7] - ResultTitleColumns[6] - 1) * GridColumnWidth;
+    const QStringList book = TextLinesFitting(table.titles[6], Arial, 10, room);
     for (int c = 0; c < 8; ++c)
         if (table.answersStored || (c != 2 && c != 4))
-            PrinterTextPrint(ResultTitleColumns[c], table.titles[c]);
+            PrinterTextPrint(ResultTitleColumns[c], c == 6 ? book.first() : table.titles[c]);
+    for (int l = 1; l < book.size(); ++l) {
+        PrinterLineNext();
+        PrinterTextPrint(ResultTitleColumns[6], book[l]);
+    }
     PrinterLinesSkip(2);
 }
 

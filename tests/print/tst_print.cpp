@@ -166,6 +166,18 @@ void TestPrint::resultPrintPagesAndWrapping()
         QCOMPARE(dev.count(PrintEvent::Page), 0);
         QCOMPARE(dev.line(1, 72).value(0), QString("11: 40"));
     }
+    // A long book title runs on below itself, clear of the theme's title.
+    {
+        ResultPrintData d = Result(1);
+        d.table.titles[6] = "Theoriebuch Lastwagen – Kategorie C";
+        RecordingDevice dev;
+        ResultPrint(d);
+        const QStringList first = dev.line(1, 31), second = dev.line(1, 32);
+        QCOMPARE(first.last(), QString("70:Thema"));
+        QVERIFY(first.value(6).startsWith("51:Theoriebuch") && second.size() == 1 && second[0].startsWith("51:"));
+        QCOMPARE(first[6].mid(3) + " " + second[0].mid(3), d.table.titles[6]);
+        QCOMPARE(dev.line(1, 34).value(0), QString("11:  1"));
+    }
     // A longer set goes on with the titles again below a rule at line 5.
     ResultPrintData d = Result(45);
     d.table.rows[43].cells[7] = "Verhalten gegenüber anderen Verkehrsteilnehmern und Tieren am Weg";
