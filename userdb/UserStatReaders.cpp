@@ -61,43 +61,44 @@ QuestionStatSummary clsUser::QuestionStatUserSummary()
     return list;
 }
 
+QVariantList clsUser::Impl::firstColumn(const QString &operation, const QString &sql,
+                                        std::initializer_list<QVariant> values)
+{
+    QVariantList column;
+    QSqlQuery *q = nullptr;
+    if (!succeeded(operation, run(operation, sql, values, &q)))
+        return column;
+    while (q->next())
+        column.append(q->value(0));
+    q->finish();
+    return column;
+}
+
 QVector<int32_t> clsUser::QuestionStatWrongLastList(int32_t limit)
 {
-    const QString proc = QStringLiteral("QuestionStatWrongLastList");
-    QVector<int32_t> list;
-    QSqlQuery *q = nullptr;
     // The last answer of every question as in the summary; of those, the
     // wrong ones.
-    const QSqlError e = d->run(proc,
-                               QStringLiteral("SELECT QuestionNr FROM (SELECT QuestionNr, QuestionAnswer, "
-                                              "MAX(QuestionDateTime || printf('%010d', StatId)) AS LastAnswer "
-                                              "FROM QuestionStat WHERE UserID = ? AND CategoryNr = ? "
-                                              "GROUP BY QuestionNr) WHERE QuestionAnswer = 0 "
-                                              "ORDER BY LastAnswer DESC LIMIT ?"),
-                               {m_userId, CategoryNr, limit}, &q);
-    if (!Impl::succeeded(proc, e))
-        return list;
-    while (q->next())
-        list.append(q->value(0).toInt());
-    q->finish();
+    QVector<int32_t> list;
+    for (const QVariant &nr : d->firstColumn(QStringLiteral("QuestionStatWrongLastList"),
+                                             QStringLiteral("SELECT QuestionNr FROM (SELECT QuestionNr, QuestionAnswer, "
+                                                            "MAX(QuestionDateTime || printf('%010d', StatId)) "
+                                                            "AS LastAnswer FROM QuestionStat WHERE UserID = ? "
+                                                            "AND CategoryNr = ? GROUP BY QuestionNr) "
+                                                            "WHERE QuestionAnswer = 0 ORDER BY LastAnswer DESC LIMIT ?"),
+                                             {m_userId, CategoryNr, limit}))
+        list.append(nr.toInt());
     return list;
 }
 
 QVector<float> clsUser::ExamResultsLast(int32_t limit)
 {
-    const QString proc = QStringLiteral("ExamResultsLast");
     QVector<float> list;
-    QSqlQuery *q = nullptr;
-    const QSqlError e = d->run(proc,
-                               QStringLiteral("SELECT QuestionnaireResultPercent FROM QuestionnaireStat "
-                                              "WHERE UserID = ? AND CategoryNr = ? AND QuestionnaireThemeNr = -1 "
-                                              "AND QuestionnaireNr = 1 "
-                                              "ORDER BY QuestionnaireDateTime DESC, StatId DESC LIMIT ?"),
-                               {m_userId, CategoryNr, limit}, &q);
-    if (!Impl::succeeded(proc, e))
-        return list;
-    while (q->next())
-        list.append(q->value(0).toFloat());
-    q->finish();
+    for (const QVariant &percent : d->firstColumn(QStringLiteral("ExamResultsLast"),
+                                                  QStringLiteral("SELECT QuestionnaireResultPercent FROM QuestionnaireStat "
+                                                                 "WHERE UserID = ? AND CategoryNr = ? "
+                                                                 "AND QuestionnaireThemeNr = -1 AND QuestionnaireNr = 1 "
+                                                                 "ORDER BY QuestionnaireDateTime DESC, StatId DESC LIMIT ?"),
+                                                  {m_userId, CategoryNr, limit}))
+        list.append(percent.toFloat());
     return list;
 }

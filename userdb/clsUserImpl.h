@@ -71,6 +71,9 @@ struct clsUser::Impl
     QSqlError run(const QString &operation, const QString &sql, std::initializer_list<QVariant> values,
                   QSqlQuery **result = nullptr);
     QSqlError fault(const QString &operation) const;
+    // The first column of every row of a statement run as above; empty
+    // after a failure, which is reported.
+    QVariantList firstColumn(const QString &operation, const QString &sql, std::initializer_list<QVariant> values);
     void dropStatements();
 
     // Reads every row of a query into a snapshot.
