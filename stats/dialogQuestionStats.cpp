@@ -82,7 +82,8 @@ dialogQuestionStats::dialogQuestionStats(const QVector<QuestionStatsRow> &rows, 
     cmdQuestionStatsMistakes->setToolTip(anyWrong ? QString() : lblQuestionStatsNoMistakes->text());
     cmdQuestionStatsMistakes->setAccessibleDescription(cmdQuestionStatsMistakes->toolTip());
     buttons->addWidget(cmdQuestionStatsMistakes);
-    buttons->addWidget(lblQuestionStatsNoMistakes, 1);
+    buttons->addWidget(lblQuestionStatsNoMistakes);
+    buttons->addStretch(1);
     cmdQuestionStatsClose = new QPushButton(StatsText(StatsTextId::QuestionStatsClose, languageNr), this);
     cmdQuestionStatsClose->setObjectName(QStringLiteral("cmdQuestionStatsClose"));
     buttons->addWidget(cmdQuestionStatsClose);
