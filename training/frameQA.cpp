@@ -494,7 +494,13 @@ void frameQA::picboxAnswerLabel_Click(int index) { AnswerChoose(index); }
 
 void frameQA::lblAnswer_Click(int index)
 {
-    if (index >= 0 && index < 3)
+    if (index < 0 || index >= 3)
+        return;
+    // An option that the keyboard left the focus on gets no focus event:
+    // the click chooses it all the same.
+    if (m_chkAnswer[index]->hasFocus())
+        chkAnswer_GotFocus(index);
+    else
         m_chkAnswer[index]->setFocus(Qt::MouseFocusReason);
 }
 

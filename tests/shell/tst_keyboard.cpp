@@ -262,6 +262,15 @@ void TestKeyboard::focusPassingOverOptionsAnswersNothing()
     QCOMPARE(focused()->accessibleName(), QString("Antwort c: drei"));
     QCOMPARE(ShellFixture::child<QToolButton>(m_w.get(), "chkQuestion_0")->accessibleName(),
              QString("Frage 1, beantwortet, aktuell"));
+    // Once answered, the arrow keys change the answer.
+    key(Qt::Key_Up);
+    QCOMPARE(SetRecord.UserAnswers.value(1), QString("b"));
+    // On the next question the focus stays on that option; a click on its
+    // text chooses it.
+    key(Qt::Key_PageDown);
+    QCOMPARE(SetRecord.UserAnswers.value(2), QString());
+    QTest::mouseClick(ShellFixture::child<QLabel>(m_w.get(), "lblAnswer_1"), Qt::LeftButton);
+    QCOMPARE(SetRecord.UserAnswers.value(2), QString("b"));
 
     // A button that the keyboard reached shows a frame of two pixels.
     tabTo("cmdQARevealAnswer");
