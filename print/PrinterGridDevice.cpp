@@ -21,7 +21,11 @@ PrinterGridDevice::~PrinterGridDevice()
 
 std::unique_ptr<PrinterGridDevice> PrinterGridDevice::ForDefaultPrinter()
 {
-    auto printer = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    // Without a default the first printer installed.
+    QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull() && !QPrinterInfo::availablePrinterNames().isEmpty())
+        info = QPrinterInfo::printerInfo(QPrinterInfo::availablePrinterNames().first());
+    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     return std::unique_ptr<PrinterGridDevice>(new PrinterGridDevice(std::move(printer)));
 }
 
