@@ -2,6 +2,8 @@
 // per-question summary, read row by row into plain rows.
 #include "userdb/clsUserImpl.h"
 
+#include <QSet>
+
 QuestionnaireStatList clsUser::QuestionnaireStatUserList()
 {
     const QString proc = QStringLiteral("QuestionnaireStatUserList");
@@ -76,17 +78,29 @@ QVariantList clsUser::Impl::firstColumn(const QString &operation, const QString 
 
 QVector<int32_t> clsUser::QuestionStatWrongLastList(int32_t limit)
 {
-    // The last answer of every question as in the summary; of those, the
-    // wrong ones.
+    const QString proc = QStringLiteral("QuestionStatWrongLastList");
     QVector<int32_t> list;
-    for (const QVariant &nr : d->firstColumn(QStringLiteral("QuestionStatWrongLastList"),
-                                             QStringLiteral("SELECT QuestionNr FROM (SELECT QuestionNr, QuestionAnswer, "
-                                                            "MAX(QuestionDateTime || printf('%010d', StatId)) "
-                                                            "AS LastAnswer FROM QuestionStat WHERE UserID = ? "
-                                                            "AND CategoryNr = ? GROUP BY QuestionNr) "
-                                                            "WHERE QuestionAnswer = 0 ORDER BY LastAnswer DESC LIMIT ?"),
-                                             {m_userId, CategoryNr, limit}))
-        list.append(nr.toInt());
+    QSqlQuery *q = nullptr;
+    // Newest answers first (the same order as the summary's last answer): the
+    // first answer met of a question is its last one. The walk stops as soon
+    // as the list is full.
+    const QSqlError e = d->run(proc,
+                               QStringLiteral("SELECT QuestionNr, QuestionAnswer FROM QuestionStat "
+                                              "WHERE UserID = ? AND CategoryNr = ? "
+                                              "ORDER BY QuestionDateTime DESC, StatId DESC"),
+                               {m_userId, CategoryNr}, &q);
+    if (!Impl::succeeded(proc, e))
+        return list;
+    QSet<int32_t> met;
+    while (list.size() < limit && q->next()) {
+        const int32_t nr = q->value(0).toInt();
+        if (met.contains(nr))
+            continue;
+        met.insert(nr);
+        if (q->value(1).toInt() == 0)
+            list.append(nr);
+    }
+    q->finish();
     return list;
 }
 

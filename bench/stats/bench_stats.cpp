@@ -13,6 +13,8 @@
 #include "stats/HistoryRows.h"
 #include "stats/QuestionStatsRows.h"
 #include "training/QuestionSetBuild.h"
+
+#include <limits>
 #include "stats/frameHistory.h"
 #include "stats/frameThemes.h"
 #include "training/QuestionSet.h"
@@ -411,6 +413,18 @@ void BM_MistakesSetBuild(benchmark::State &state)
     state.counters["questions"] = count;
 }
 BENCHMARK(BM_MistakesSetBuild)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The worst case: every question record of that user walked (fewer wrong
+// answers than the list holds).
+void BM_WrongLastFullWalk(benchmark::State &state)
+{
+    Screens s(QStringLiteral("Candidate 250"));
+    qsizetype count = 0;
+    for (auto _ : state)
+        count = s.user.QuestionStatWrongLastList(std::numeric_limits<int32_t>::max()).size();
+    state.counters["questions"] = double(count);
+}
+BENCHMARK(BM_WrongLastFullWalk)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
