@@ -56,10 +56,7 @@ int32_t HistoryQuestionnaireLoad(clsUser &user)
             objQuestion->QuestionnaireGet();
             list = objQuestion->QuestionnaireQuestions;
         }
-        const QVector<int32_t> numbers = QuestionListParse(list);
-        SetRecord.Redim(static_cast<int32_t>(numbers.size()));
-        for (int32_t i = 1; i <= SetRecord.QuestionCount; ++i)
-            SetRecord.QList[i] = numbers[i - 1];
+        SetRecord.QuestionsSet(QuestionListParse(list));
     } else {
         // An examination or mixed set: the question records written with the
         // questionnaire, to the second, in the order they were written.

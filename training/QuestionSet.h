@@ -42,6 +42,8 @@ public:
     // Re-dimensions the three arrays to count positions, every answer "" and
     // every reveal state 0.
     void Redim(int32_t count);
+    // Redim to the numbers' count with the numbers as the questions, in order.
+    void QuestionsSet(const QVector<int32_t> &numbers);
 };
 
 // The one set record of the running program.

@@ -301,10 +301,7 @@ int32_t MistakesSetBuild()
     CurrentQuestionnaireNr = MistakesQuestionnaireNr;
     SetRecord.TitleInfo = TitleInfoRecord{0, 0, TitleKindMistakes, 0};
     QuestionnaireTitleSet();
-    const QVector<int32_t> list = objUser ? objUser->QuestionStatWrongLastList(MistakesQuestionMax) : QVector<int32_t>();
-    SetRecord.Redim(static_cast<int32_t>(list.size()));
-    for (int32_t i = 1; i <= SetRecord.QuestionCount; ++i)
-        SetRecord.QList[i] = list[i - 1];
+    SetRecord.QuestionsSet(objUser ? objUser->QuestionStatWrongLastList(MistakesQuestionMax) : QVector<int32_t>());
     return SetRecord.QuestionCount;
 }
 
@@ -341,13 +338,7 @@ int32_t StoredQuestionnaireSetBuild(const TitleInfoRecord &title)
         objQuestion->QuestionnaireGet();
         q = objQuestion->QuestionnaireQuestions;
     }
-    const QVector<int32_t> list = QuestionListParse(q);
-    SetRecord.Redim(static_cast<int32_t>(list.size()));
-    for (int32_t i = 1; i <= SetRecord.QuestionCount; ++i) {
-        SetRecord.QList[i] = list[i - 1];
-        SetRecord.UserAnswers[i] = QString();
-        SetRecord.RevealState[i] = 0;
-    }
+    SetRecord.QuestionsSet(QuestionListParse(q));
     return SetRecord.QuestionCount;
 }
 
