@@ -13,6 +13,7 @@
 #include "questionbank/clsQuestion.h"
 #include "stats/StatsButtons.h"
 #include "stats/StatsTexts.h"
+#include "stats/ThemeRows.h"
 #include "training/QuestionSet.h"
 #include "training/QuestionSetBuild.h"
 #include "training/frameQA.h"
@@ -152,23 +153,19 @@ void frameThemes::frameThemesInit()
         b->setVisible(false);
 
     int row = 0;
-    const int themeNrMax = objQuestion ? objQuestion->ThemeNameNrMax() : 0;
-    for (int themeNr = 4; themeNr <= themeNrMax; ++themeNr) {
-        const QString name = objQuestion->ThemeNames(themeNr, CurrentCategoryNr, CurrentLanguageNr);
-        if (name.isEmpty() || row >= ThemeRowMax || row >= lblThemesQuestionnaire.size())
-            continue;
+    const QVector<ThemeRow> rows =
+        objQuestion ? ThemeRowsBuild(*objQuestion, CurrentCategoryNr, CurrentLanguageNr) : QVector<ThemeRow>();
+    for (const ThemeRow &theme : rows) {
+        if (row >= lblThemesQuestionnaire.size())
+            break;
         QLabel *label = lblThemesQuestionnaire[row];
-        label->setText(name);
-        label->setProperty("Tag", QString::number(themeNr));
+        label->setText(theme.name);
+        label->setProperty("Tag", QString::number(theme.themeNr));
         label->setVisible(true);
-        CurrentThemeNr = static_cast<int16_t>(themeNr);
         for (int j = 0; j < ThemeColumnMax; ++j) {
             const int index = row * ThemeColumnMax + j;
-            if (index >= cmdThemesQuestionnaire.size())
-                break;
-            CurrentQuestionnaireNr = static_cast<int16_t>(j + 1);
-            objQuestion->QuestionnaireGet();
-            cmdThemesQuestionnaire[index]->setVisible(!objQuestion->QuestionnaireQuestions.isEmpty());
+            if (index < cmdThemesQuestionnaire.size())
+                cmdThemesQuestionnaire[index]->setVisible(theme.stored[j]);
         }
         ++row;
     }

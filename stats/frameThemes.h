@@ -1,6 +1,8 @@
 #pragma once
 // The theme questionnaires screen: one row per theme of the user's category,
 // a label with the theme's name and up to six questionnaire buttons.
+#include "stats/ThemeRows.h"
+
 #include <QGroupBox>
 #include <QPoint>
 #include <QVector>
@@ -15,8 +17,8 @@ class frameThemes : public QGroupBox
 public:
     explicit frameThemes(QWidget *parent = nullptr);
 
-    static constexpr int ThemeRowMax = 11;   // rows of the grid
-    static constexpr int ThemeColumnMax = 6; // questionnaires per row
+    static constexpr int ThemeRowMax = ::ThemeRowMax;         // rows of the grid
+    static constexpr int ThemeColumnMax = ::ThemeColumnMax;   // questionnaires per row
 
     // Start-up: builds the 11 x 6 questionnaire grid from the design
     // positions of buttons 0, 1, 2 and label 0 (button 1 gives the

@@ -16,7 +16,7 @@
 #include "stats/HistoryLoad.h"
 #include "stats/HistoryRows.h"
 #include "stats/StatsRules.h"
-#include "stats/frameThemes.h"
+#include "stats/ThemeRows.h"
 #include "training/GradeRows.h"
 #include "training/QuestionSet.h"
 #include "training/QuestionnaireTitle.h"
@@ -195,19 +195,11 @@ void StatsRowsBuild(clsUser &user, clsQuestion &bank, ReportData &data)
     user.QuestionnaireStatOpen();
     for (int i = 1; i <= framePractice::LessonCountMax; ++i)
         data.lessons.append(StatsRowOf(user, CurrentCategoryNr, static_cast<int16_t>(i)));
-    for (int themeNr = 4; themeNr <= bank.ThemeNameNrMax() && data.themes.size() < frameThemes::ThemeRowMax;
-         ++themeNr) {
-        const QString name = bank.ThemeNames(themeNr, CurrentCategoryNr, CurrentLanguageNr);
-        if (name.isEmpty())
-            continue;
-        ThemePrintRow theme{name, {}};
-        for (int j = 1; j <= frameThemes::ThemeColumnMax; ++j) {
-            CurrentThemeNr = static_cast<int16_t>(themeNr);
-            CurrentQuestionnaireNr = static_cast<int16_t>(j);
-            bank.QuestionnaireGet();
-            if (!bank.QuestionnaireQuestions.isEmpty())
-                theme.questionnaires.append(StatsRowOf(user, static_cast<int16_t>(themeNr), static_cast<int16_t>(j)));
-        }
+    for (const ThemeRow &row : ThemeRowsBuild(bank, CurrentCategoryNr, CurrentLanguageNr)) {
+        ThemePrintRow theme{row.name, {}};
+        for (int j = 0; j < ThemeColumnMax; ++j)
+            if (row.stored[j])
+                theme.questionnaires.append(StatsRowOf(user, row.themeNr, static_cast<int16_t>(j + 1)));
         data.themes.append(theme);
     }
     user.QuestionnaireStatClose();
