@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/SqlSupport.h"
 #include "questionbank/clsQuestion.h"
+#include "stats/HistoryRows.h"
 #include "training/QuestionSet.h"
 #include "training/QuestionSetBuild.h"
 #include "training/QuestionnaireTitle.h"
@@ -74,4 +75,19 @@ int32_t HistoryQuestionnaireLoad(clsUser &user)
     StoredAnswersApply(answers);
     SetRecord.RightAnswerCount = RightAnswerCountRebuild(SetRecord.ResultPercent, SetRecord.QuestionCount);
     return SetRecord.QuestionCount;
+}
+
+HistoryReopen HistoryRecordReopen(clsUser &user, int32_t statId)
+{
+    user.setRSCursorType(QStringLiteral("3"));
+    user.setRSLockType(QStringLiteral("1"));
+    user.QuestionnaireStatOpen();
+    user.QuestionnaireStatSeek(statId);
+    user.QuestionnaireStatClose();
+    if (user.QuestionnaireStatId() == 0)
+        return HistoryReopen::Gone;
+    if (!HistoryRecordReopenable(user.QuestionnaireThemeNr, user.QuestionnaireProgramVersion()))
+        return HistoryReopen::NotReopenable;
+    SetRecord.QuestionMode = QuestionModeHistory;
+    return HistoryQuestionnaireLoad(user) < 1 ? HistoryReopen::Empty : HistoryReopen::Loaded;
 }

@@ -22,3 +22,10 @@ int16_t RightAnswerCountRebuild(int16_t percent, int32_t count);
 // questionnaire from the questionnaire record current in user, in the
 // current category. Returns QuestionCount (below 1: nothing to show).
 int32_t HistoryQuestionnaireLoad(clsUser &user);
+
+enum class HistoryReopen { Loaded, Gone, NotReopenable, Empty };
+// Reads the questionnaire record statId of the user and, when it can be
+// rebuilt, loads it as HistoryQuestionnaireLoad does (QuestionMode history).
+// Gone: the record was deleted meanwhile; NotReopenable: an examination or
+// mixed set of a version that kept no question records; Empty: no question.
+HistoryReopen HistoryRecordReopen(clsUser &user, int32_t statId);

@@ -141,22 +141,17 @@ void frameHistory::frameHistoryReview()
     const QuestionnaireStatListRow *record = m_model->Record(CurrentRow() - 1);
     if (!objUser || !record)
         return;
-    clsUser &user = *objUser;
-    user.setRSCursorType(QStringLiteral("3"));
-    user.setRSLockType(QStringLiteral("1"));
-    user.QuestionnaireStatOpen();
-    user.QuestionnaireStatSeek(record->StatId);
-    user.QuestionnaireStatClose();
-    if (user.QuestionnaireStatId() == 0)
+    switch (HistoryRecordReopen(*objUser, record->StatId)) {
+    case HistoryReopen::Gone:
         return;   // deleted meanwhile
-    if (!HistoryRecordReopenable(user.QuestionnaireThemeNr, user.QuestionnaireProgramVersion())) {
+    case HistoryReopen::NotReopenable:
         NoticeShow(this, StatsText(StatsTextId::NoticeNotReopenable, CurrentLanguageNr));
         return;
-    }
-    SetRecord.QuestionMode = QuestionModeHistory;
-    if (HistoryQuestionnaireLoad(user) < 1) {
+    case HistoryReopen::Empty:
         NoticeShow(this, StatsText(StatsTextId::NoticeEmptyQuestionnaire, CurrentLanguageNr));
         return;
+    case HistoryReopen::Loaded:
+        break;
     }
     QuestionSetShow();
     QuestionnaireTitleSet();

@@ -228,16 +228,7 @@ QVector<int32_t> RecordsChoose(clsUser &user, const Options &o)
 // print; false when it cannot be reopened.
 bool ResultBuild(clsUser &user, int32_t statId, const ReportData &data, int languageNr, ResultPrintData &result)
 {
-    user.setRSCursorType(QStringLiteral("3"));
-    user.setRSLockType(QStringLiteral("1"));
-    user.QuestionnaireStatOpen();
-    user.QuestionnaireStatSeek(statId);
-    user.QuestionnaireStatClose();
-    if (user.QuestionnaireStatId() == 0
-        || !HistoryRecordReopenable(user.QuestionnaireThemeNr, user.QuestionnaireProgramVersion()))
-        return false;
-    SetRecord.QuestionMode = QuestionModeHistory;
-    if (HistoryQuestionnaireLoad(user) < 1)
+    if (HistoryRecordReopen(user, statId) != HistoryReopen::Loaded)
         return false;
     QuestionnaireTitleSet();
 
