@@ -6,17 +6,42 @@
 
 namespace Sql {
 
-QSqlDatabase Open(const QString &file, bool readOnly, int busyTimeoutMs)
+namespace {
+
+QString ConnectionName()
 {
     static QAtomicInt counter;
-    const QString name = QStringLiteral("velko-%1").arg(counter.fetchAndAddRelaxed(1));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    return QStringLiteral("velko-%1").arg(counter.fetchAndAddRelaxed(1));
+}
+
+} // namespace
+
+QSqlDatabase Open(const QString &file, bool readOnly, int busyTimeoutMs)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnectionName());
     db.setDatabaseName(file);
     QStringList options;
     options << QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs);
     if (readOnly)
         options << QStringLiteral("QSQLITE_OPEN_READONLY");
     db.setConnectOptions(options.join(QLatin1Char(';')));
+    db.open();
+    return db;
+}
+
+QSqlDatabase OpenServer(const QString &host, int port, const QString &database, const QString &user,
+                        int connectTimeoutS)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), ConnectionName());
+    if (!db.isValid())
+        return db;   // the driver is not installed: lastError() says so
+    if (!host.isEmpty())
+        db.setHostName(host);
+    db.setPort(port);
+    db.setDatabaseName(database);
+    if (!user.isEmpty())
+        db.setUserName(user);
+    db.setConnectOptions(QStringLiteral("connect_timeout=%1;application_name=Velko").arg(connectTimeoutS));
     db.open();
     return db;
 }

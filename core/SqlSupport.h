@@ -1,7 +1,8 @@
 #pragma once
-// Database engine support shared by the two access objects: SQLite through
-// Qt SQL, one named connection per object, every statement prepared with
-// bound values, failures turned into (number, message) for the error report.
+// Database engine support shared by the two access objects: SQLite (and for
+// the user database PostgreSQL) through Qt SQL, one named connection per
+// object, every statement prepared with bound values, failures turned into
+// (number, message) for the error report.
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -15,6 +16,11 @@ namespace Sql {
 // the file so that nothing can change it. busyTimeoutMs makes a writer wait
 // for a lock held by another program instead of failing at once.
 QSqlDatabase Open(const QString &file, bool readOnly, int busyTimeoutMs);
+// Opens a connection to a PostgreSQL server. An empty host or user leaves
+// them to libpq (its environment and defaults); the password comes from
+// libpq's password or service file. Waits at most connectTimeoutS seconds.
+QSqlDatabase OpenServer(const QString &host, int port, const QString &database, const QString &user,
+                        int connectTimeoutS);
 void Close(QSqlDatabase &db);   // closes and removes the named connection
 
 int ErrorNumber(const QSqlError &error);      // engine's own code, or 3001 when it has none

@@ -1,6 +1,7 @@
 #include "userdb/UserDbSchema.h"
 
 #include "core/SqlSupport.h"
+#include "userdb/UserDbDialect.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,22 +13,22 @@ namespace {
 
 const char *const TableStatements[] = {
     "CREATE TABLE \"User\" ("
-    " UserID INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " UserID %1,"
     " UserName TEXT, Password TEXT,"
     " LanguageNr INTEGER, CategoryNr INTEGER, BookNr INTEGER,"
     " UserStatus INTEGER, UserComment TEXT)",
     "CREATE TABLE QuestionStat ("
-    " StatId INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " StatId %1,"
     " UserID INTEGER, CategoryNr INTEGER, ProgramVersion TEXT,"
     " QuestionThemeNr INTEGER, QuestionNr INTEGER, QuestionDateTime TEXT,"
     " QuestionAnswer INTEGER, QuestionDuration INTEGER)",
     "CREATE TABLE QuestionnaireStat ("
-    " StatId INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " StatId %1,"
     " UserID INTEGER, CategoryNr INTEGER, ProgramVersion TEXT,"
     " QuestionnaireThemeNr INTEGER, QuestionnaireNr INTEGER, QuestionnaireDateTime TEXT,"
-    " QuestionnaireResultPercent REAL, QuestionnaireAnswers TEXT, QuestionnaireDuration INTEGER)",
+    " QuestionnaireResultPercent %2, QuestionnaireAnswers TEXT, QuestionnaireDuration INTEGER)",
     "CREATE TABLE Events ("
-    " EventId INTEGER PRIMARY KEY AUTOINCREMENT,"
+    " EventId %1,"
     " UserID INTEGER, EventCode INTEGER, EventDateTime TEXT,"
     " EventText1 TEXT, EventText2 TEXT, EventText3 TEXT,"
     " PCName TEXT, UserName TEXT, ProgramVersion TEXT, WindowsVersion TEXT)",
@@ -67,18 +68,17 @@ QStringList ToList(const char *const *first, const char *const *last)
 
 } // namespace
 
-bool CreateTables(QSqlDatabase &db, bool withIndexes, QString &error)
+bool CreateTables(QSqlDatabase &db, const UserDbDialect &dialect, bool withIndexes, QString &error)
 {
-    QStringList statements;
-    // A rollback journal: the file may lie on a network share, where the
-    // write-ahead log cannot work.
-    if (!RunAll(db, {QStringLiteral("PRAGMA journal_mode=DELETE")}, error))
+    if (!RunAll(db, dialect.createPrologue(), error))
         return false;
-    statements << QStringLiteral("BEGIN IMMEDIATE");
-    statements << ToList(std::begin(TableStatements), std::end(TableStatements));
+    QStringList statements;
+    statements << dialect.beginWrite();
+    for (const char *t : TableStatements)
+        statements << QString::fromLatin1(t).arg(dialect.identityColumn(), dialect.realType());
     if (withIndexes)
         statements << ToList(std::begin(IndexStatements), std::end(IndexStatements));
-    statements << QStringLiteral("PRAGMA user_version = %1").arg(Version) << QStringLiteral("COMMIT");
+    statements << dialect.schemaVersionWrite(Version) << QStringLiteral("COMMIT");
     if (RunAll(db, statements, error))
         return true;
     QString ignored;
@@ -91,28 +91,32 @@ bool CreateIndexes(QSqlDatabase &db, QString &error)
     return RunAll(db, ToList(std::begin(IndexStatements), std::end(IndexStatements)), error);
 }
 
-bool CreateFile(const QString &file, QString &error)
+bool Create(const UserDbLocation &location, QString &error)
 {
-    if (QFileInfo::exists(file)) {
-        error = QStringLiteral("The file already exists: ") + file;
+    const UserDbDialect dialect(location.engine);
+    if (!location.isServer() && QFileInfo::exists(location.file())) {
+        error = QStringLiteral("The file already exists: ") + location.file();
         return false;
     }
-    QSqlDatabase db = Sql::Open(file, false, BusyTimeoutMs);
+    QSqlDatabase db = UserDbDialect::Open(location, true);
     bool ok = db.isOpen();
-    if (!ok)
-        error = Sql::ErrorMessage(db.lastError());
-    else
-        ok = CreateTables(db, true, error);
-    Sql::Close(db);
     if (!ok) {
-        QFile::remove(file);
-        if (error.isEmpty())
-            error = QStringLiteral("The database could not be created: ") + file;
+        error = Sql::ErrorMessage(db.lastError());
+    } else if (location.isServer() && !dialect.hasNoTables(db)) {
+        error = QStringLiteral("The database already holds user tables: ") + location.describe();
+        ok = false;
+    } else {
+        ok = CreateTables(db, dialect, true, error);
     }
+    Sql::Close(db);
+    if (!ok && !location.isServer())
+        QFile::remove(location.file());
+    if (!ok && error.isEmpty())
+        error = QStringLiteral("The database could not be created: ") + location.describe();
     return ok;
 }
 
-bool Verify(QSqlDatabase &db, QString &missing)
+bool Verify(QSqlDatabase &db, const UserDbDialect &dialect, QString &missing)
 {
     static const struct {
         const char *table;
@@ -129,10 +133,22 @@ bool Verify(QSqlDatabase &db, QString &missing)
     };
     for (const auto &t : expected) {
         const QStringList cols = QString::fromLatin1(t.columns).split(QLatin1Char(' '));
-        if (!Sql::TableHasColumns(db, QString::fromLatin1(t.table), cols, missing))
+        if (!Sql::TableHasColumns(db, dialect.catalogueName(db, QString::fromLatin1(t.table)), cols, missing))
             return false;
     }
     return true;
+}
+
+QString VersionProblem(QSqlDatabase &db, const UserDbDialect &dialect)
+{
+    const int version = dialect.schemaVersionRead(db);
+    if (version < 0)
+        return QStringLiteral("its schema version cannot be read");
+    if (version > Version)
+        return QStringLiteral("it was made by a newer program (schema version %1, this program knows %2)")
+            .arg(version)
+            .arg(Version);
+    return QString();
 }
 
 } // namespace UserDbSchema

@@ -104,7 +104,7 @@ void clsUser::EventsUpdate()
         e = d->run(proc,
                    QStringLiteral("INSERT INTO Events (UserID, EventCode, EventDateTime, EventText1, EventText2, "
                                   "EventText3, PCName, UserName, ProgramVersion, WindowsVersion) "
-                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING EventId"),
                    {m_userId, EventCode, when, Impl::blankIn(EventText1), Impl::blankIn(EventText2),
                     Impl::blankIn(EventText3), PCName, userName, ProgramVersion, WindowsVersion},
                    &q);
@@ -115,13 +115,11 @@ void clsUser::EventsUpdate()
                                   "WindowsVersion = ? WHERE EventId = ?"),
                    {m_userId, EventCode, when, Impl::blankIn(EventText1), Impl::blankIn(EventText2),
                     Impl::blankIn(EventText3), PCName, userName, ProgramVersion, WindowsVersion, m_eventId});
+    if (!Impl::failed(e) && c.pendingNew)
+        e = d->newKey(q, m_eventId);
     if (!Impl::succeeded(proc, e))
         return;
-    if (c.pendingNew) {
-        m_eventId = static_cast<int32_t>(q->lastInsertId().toLongLong());
-        q->finish();
-        c.pendingNew = false;
-    }
+    c.pendingNew = false;
 }
 
 void clsUser::EventsNrSeek()

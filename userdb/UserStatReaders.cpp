@@ -37,16 +37,7 @@ QuestionStatSummary clsUser::QuestionStatUserSummary()
     const QString proc = QStringLiteral("QuestionStatUserSummary");
     QuestionStatSummary list;
     QSqlQuery *q = nullptr;
-    // With a single MAX() the other plain columns of a group come from the
-    // row holding that maximum: the theme and answer of the last answer.
-    // Among answers of the same second the later row counts.
-    const QSqlError e = d->run(proc,
-                               QStringLiteral("SELECT QuestionNr, MAX(QuestionDateTime || printf('%010d', StatId)), "
-                                              "QuestionThemeNr, QuestionAnswer, COUNT(*), "
-                                              "SUM(QuestionAnswer <> 0) FROM QuestionStat "
-                                              "WHERE UserID = ? AND CategoryNr = ? "
-                                              "GROUP BY QuestionNr ORDER BY QuestionNr"),
-                               {m_userId, CategoryNr}, &q);
+    const QSqlError e = d->run(proc, d->dialect.questionSummary(), {m_userId, CategoryNr}, &q);
     if (!Impl::succeeded(proc, e))
         return list;
     while (q->next()) {

@@ -105,7 +105,7 @@ void clsUser::QuestionStatUpdate()
     Impl::Cursor &c = d->questionStat;
     if (d->gradingLost())
         return;
-    qint64 newId = 0;
+    int32_t newId = 0;
     const bool ok = d->retry(proc, [&]() -> QSqlError {
         if (!c.open)
             return Impl::notOpen();
@@ -119,14 +119,10 @@ void clsUser::QuestionStatUpdate()
                 proc,
                 QStringLiteral("INSERT INTO QuestionStat (UserID, CategoryNr, ProgramVersion, QuestionThemeNr, "
                                "QuestionNr, QuestionDateTime, QuestionAnswer, QuestionDuration) "
-                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?) RETURNING StatId"),
                 {m_userId, CategoryNr, ProgramVersion, QuestionThemeNr, QuestionNr, when, answer, QuestionDuration},
                 &q);
-            if (!Impl::failed(e)) {
-                newId = q->lastInsertId().toLongLong();
-                q->finish();
-            }
-            return e;
+            return Impl::failed(e) ? e : d->newKey(q, newId);
         }
         if (m_questionStatId == 0)
             return Impl::noCurrentRow();
@@ -143,7 +139,7 @@ void clsUser::QuestionStatUpdate()
     }
     if (c.pendingNew) {
         c.pendingNew = false;
-        m_questionStatId = static_cast<int32_t>(newId);
+        m_questionStatId = newId;
     }
     m_questionProgramVersion = ProgramVersion;
 }
@@ -312,7 +308,7 @@ void clsUser::QuestionnaireStatUpdate()
                    QStringLiteral("INSERT INTO QuestionnaireStat (UserID, CategoryNr, ProgramVersion, "
                                   "QuestionnaireThemeNr, QuestionnaireNr, QuestionnaireDateTime, "
                                   "QuestionnaireResultPercent, QuestionnaireAnswers, QuestionnaireDuration) "
-                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                                  "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING StatId"),
                    {m_userId, CategoryNr, ProgramVersion, QuestionnaireThemeNr, QuestionnaireNr, when, percent,
                     Impl::blankIn(QuestionnaireAnswers), QuestionnaireDuration},
                    &q);
@@ -324,15 +320,13 @@ void clsUser::QuestionnaireStatUpdate()
                                   "QuestionnaireDuration = ? WHERE StatId = ?"),
                    {m_userId, CategoryNr, ProgramVersion, QuestionnaireThemeNr, QuestionnaireNr, when, percent,
                     Impl::blankIn(QuestionnaireAnswers), QuestionnaireDuration, m_questionnaireStatId});
+    if (!Impl::failed(e) && c.pendingNew)
+        e = d->newKey(q, m_questionnaireStatId);
     if (!Impl::succeeded(proc, e)) {
         d->writeFailed();
         return;
     }
-    if (c.pendingNew) {
-        m_questionnaireStatId = static_cast<int32_t>(q->lastInsertId().toLongLong());
-        q->finish();
-        c.pendingNew = false;
-    }
+    c.pendingNew = false;
     m_questionnaireProgramVersion = ProgramVersion;
 }
 
@@ -371,9 +365,7 @@ bool clsUser::GradingBegin()
                                       : Impl::error(3001, QStringLiteral("A grading is already in progress.")));
         return false;
     }
-    // IMMEDIATE takes the write lock at once: the grading then cannot meet a
-    // lock of another workstation halfway through.
-    if (!d->retry(proc, [&] { return d->run(proc, QStringLiteral("BEGIN IMMEDIATE"), {}); }))
+    if (!d->retry(proc, [&] { return d->control(proc, d->dialect.beginWrite()); }))
         return false;
     d->inGrading = true;
     d->gradingFailed = false;
@@ -394,7 +386,7 @@ bool clsUser::GradingCommit()
         GradingRollback();
         return false;
     }
-    const bool ok = d->retry(proc, [&] { return d->run(proc, QStringLiteral("COMMIT"), {}); });
+    const bool ok = d->retry(proc, [&] { return d->control(proc, QStringLiteral("COMMIT")); });
     if (!ok)
         GradingRollback();
     d->inGrading = false;
@@ -407,8 +399,10 @@ void clsUser::GradingRollback()
     if (!d->dbOpen || !d->inGrading)
         return;
     d->inGrading = false;
-    const QSqlError e = d->run(proc, QStringLiteral("ROLLBACK"), {});
-    // A failed statement may already have ended the transaction.
-    if (Impl::failed(e) && !Sql::ErrorMessage(e).contains(QLatin1String("no transaction")))
+    const QSqlError e = d->control(proc, QStringLiteral("ROLLBACK"));
+    // A failed statement may already have ended the transaction, or taken
+    // the server connection (and the transaction) with it.
+    if (Impl::failed(e) && !Sql::ErrorMessage(e).contains(QLatin1String("no transaction"))
+        && !d->dialect.isConnectionLost(e))
         Impl::report(proc, e);
 }

@@ -7,6 +7,7 @@
 #include "core/SqlSupport.h"
 #include "core/clsDebug.h"
 #include "core/modMain.h"
+#include "userdb/UserDbDialect.h"
 #include "userdb/UserDbSchema.h"
 #include "userdb/clsUserImpl.h"
 
@@ -46,6 +47,15 @@ QSqlError clsUser::Impl::run(const QString &operation, const QString &sql, std::
         return e;
     if (!dbOpen)
         return notOpen();
+    e = runPrepared(sql, values, result);
+    if (failed(e) && reconnectAfter(e))
+        e = runPrepared(sql, values, result);
+    return e;
+}
+
+QSqlError clsUser::Impl::runPrepared(const QString &sql, std::initializer_list<QVariant> values, QSqlQuery **result)
+{
+    QSqlError e;
     auto it = prepared.find(sql);
     if (it == prepared.end()) {
         it = prepared.emplace(sql, QSqlQuery(db)).first;
@@ -72,6 +82,42 @@ QSqlError clsUser::Impl::run(const QString &operation, const QString &sql, std::
     return QSqlError();
 }
 
+QSqlError clsUser::Impl::control(const QString &operation, const QString &sql)
+{
+    QSqlError e = fault(operation);
+    if (failed(e))
+        return e;
+    if (!dbOpen)
+        return notOpen();
+    QSqlQuery q(db);
+    if (!q.exec(sql))
+        e = q.lastError();
+    if (failed(e) && reconnectAfter(e) && q.exec(sql))
+        e = QSqlError();
+    return e;
+}
+
+bool clsUser::Impl::reconnectAfter(const QSqlError &e)
+{
+    // Inside a grading the transaction is lost with the connection: the
+    // grading fails as a whole, and the next one connects again.
+    if (inGrading || !dialect.isConnectionLost(e))
+        return false;
+    dropStatements();
+    db.close();
+    return db.open();
+}
+
+QSqlError clsUser::Impl::newKey(QSqlQuery *q, int32_t &key)
+{
+    // The INSERT ends with RETURNING: its one row is the new key.
+    if (!q->next())
+        return error(3001, QStringLiteral("The new row's key was not returned."));
+    key = static_cast<int32_t>(q->value(0).toLongLong());
+    q->finish();
+    return QSqlError();
+}
+
 void clsUser::Impl::dropStatements()
 {
     prepared.clear();
@@ -88,12 +134,12 @@ QSqlError clsUser::Impl::readAllUsers(const QString &operation)
         return e;
     if (!dbOpen)
         return notOpen();
-    const QVariant handle = db.driver()->handle();
+    const QVariant handle = db.isOpen() ? db.driver()->handle() : QVariant();
     sqlite3 *engine = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
                           ? *static_cast<sqlite3 *const *>(handle.constData())
                           : nullptr;
     if (!engine)
-        return error(3001, QStringLiteral("The database connection gives no engine handle."));
+        return readAllUsersGeneric(operation);
     auto engineError = [engine] {
         return QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(engine)), QSqlError::StatementError,
                          QString::number(sqlite3_extended_errcode(engine)));
@@ -134,6 +180,30 @@ QSqlError clsUser::Impl::readAllUsers(const QString &operation)
     }
     sqlite3_reset(userWalk);   // lets go of the read lock
     return e;
+}
+
+// The same through the driver, for an engine without such a handle.
+QSqlError clsUser::Impl::readAllUsersGeneric(const QString &operation)
+{
+    QSqlQuery *q = nullptr;
+    const QSqlError e = run(operation, UserColumns + QStringLiteral("ORDER BY UserID"), {}, &q);
+    userRows.clear();
+    if (failed(e))
+        return e;
+    while (q->next()) {
+        UserRow r;
+        r.id = q->value(0).toInt();
+        r.name = q->value(1).toString();
+        r.password = q->value(2).toString();
+        r.language = static_cast<int16_t>(q->value(3).toInt());
+        r.category = static_cast<int16_t>(q->value(4).toInt());
+        r.book = static_cast<int16_t>(q->value(5).toInt());
+        r.status = q->value(6).toInt();
+        r.comment = blankOut(q->value(7));
+        userRows.push_back(std::move(r));
+    }
+    q->finish();
+    return QSqlError();
 }
 
 std::vector<QVariantList> clsUser::Impl::fetchAll(QSqlQuery &q)
@@ -265,7 +335,8 @@ QSqlError clsUser::Impl::attempt(const std::function<QSqlError()> &step)
     constexpr int MaxRetries = 60;
     for (int n = 0;; ++n) {
         const QSqlError e = step();
-        if (!failed(e) || n >= MaxRetries || !Sql::IsBusy(e))
+        if (!failed(e) || n >= MaxRetries || !dialect.isBusy(e)
+            || (inGrading && !dialect.retriesInsideTransaction()))
             return e;
         ResultsLogAppend(QStringLiteral("  erreur: ") + QString::number(Sql::ErrorNumber(e)) + QStringLiteral(" - ")
                          + Sql::ErrorMessage(e) + NewLine);
@@ -332,14 +403,7 @@ QDateTime clsUser::Impl::dateOut(const QVariant &v)
 
 clsUser::clsUser() : d(std::make_unique<Impl>())
 {
-    const QString ini = INIFileName();
-    QString path = GetINIvalue(ini, QStringLiteral("Config"), QStringLiteral("USERDB_PATH"));
-    if (path == QLatin1String("NotFound"))
-        path = ProgramDirectory();
-    m_dbPath = PathAddBackslash(path);
-    m_dbFileName = GetINIvalue(ini, QStringLiteral("Config"), QStringLiteral("USERDB_NAME"));
-    if (m_dbFileName == QLatin1String("NotFound"))
-        m_dbFileName = QStringLiteral("Users.mdb");
+    m_location = UserDbLocation::FromIni(INIFileName());
 }
 
 clsUser::~clsUser()
@@ -360,7 +424,7 @@ QDateTime clsUser::ZeroDate()
 
 void clsUser::setDbPath(const QString &v)
 {
-    m_dbPath = v.isEmpty() ? v : PathAddBackslash(v);
+    m_location.path = v.isEmpty() ? v : PathAddBackslash(v);
 }
 
 bool clsUser::IsOpen() const
@@ -377,21 +441,30 @@ void clsUser::setFaultHook(std::function<QSqlError(const QString &)> hook)
 
 void clsUser::DbOpen()
 {
-    const QString file = m_dbPath + m_dbFileName;
-    Log(QStringLiteral("User DB Path : ") + file);
-    if (!FileExists(file)) {
+    const QString proc = QStringLiteral("DbOpen");
+    const QString where = m_location.isServer() ? m_location.describe() : m_location.file();
+    if (!m_location.problem.isEmpty() || (!m_location.isServer() && !FileExists(where))) {
+        const QString problem = m_location.problem.isEmpty() ? QStringLiteral("Database not Found !")
+                                                             : QStringLiteral("User database settings : ")
+                                                                   + m_location.problem;
+        Log(QStringLiteral("User DB Path : ") + where);
         Dialogs::MsgBox(QMessageBox::Warning, QStringLiteral("Fatal Error"),
-                        QStringLiteral("Database not Found !") + NewLine + NewLine + QStringLiteral("'") + file
-                            + QStringLiteral("'"));
-        Log(QStringLiteral("Fatal Error : Database not Found !"));
+                        problem + NewLine + NewLine + QStringLiteral("'") + where + QStringLiteral("'"));
+        Log(QStringLiteral("Fatal Error : ") + problem);
         Seams::ProgramEnd();
         return;
     }
+    Log((m_location.isServer() ? QStringLiteral("User DB Server : ") : QStringLiteral("User DB Path : ")) + where);
     DbClose();
 
-    d->db = Sql::Open(file, false, UserDbSchema::BusyTimeoutMs);
+    d->dialect = UserDbDialect(m_location.engine);
+    d->db = UserDbDialect::Open(m_location);
     if (!d->db.isOpen()) {
-        Impl::report(QStringLiteral("DbOpen"), d->db.lastError());
+        QSqlError e = d->db.lastError();
+        if (m_location.isServer())
+            e = Impl::error(Sql::ErrorNumber(e), QStringLiteral("The user database ") + where
+                                                      + QStringLiteral(" cannot be reached: ") + Sql::ErrorMessage(e));
+        Impl::report(proc, e);
         Sql::Close(d->db);
         return;
     }
@@ -399,38 +472,42 @@ void clsUser::DbOpen()
     // Reading the catalogue tells a user database from any other file. The
     // read transaction keeps the shared lock while the tables are checked; a
     // lock held by another workstation is waited for like a write's.
-    const QString proc = QStringLiteral("DbOpen");
     QString missing;
+    QString tooNew;
     bool userDb = true;
     const QSqlError e = d->attempt([&]() -> QSqlError {
-        QSqlError step = d->run(proc, QStringLiteral("BEGIN"), {});
+        QSqlError step = d->control(proc, QStringLiteral("BEGIN"));
         if (Impl::failed(step))
             return step;
-        step = d->run(proc, QStringLiteral("SELECT count(*) FROM sqlite_master"), {});
-        if (!Impl::failed(step))
-            userDb = UserDbSchema::Verify(d->db, missing);
-        d->run(proc, QStringLiteral("ROLLBACK"), {});
+        step = d->run(proc, d->dialect.catalogueProbe(), {});
+        if (!Impl::failed(step)) {
+            userDb = UserDbSchema::Verify(d->db, d->dialect, missing);
+            if (userDb)
+                tooNew = UserDbSchema::VersionProblem(d->db, d->dialect);
+        }
+        d->control(proc, QStringLiteral("ROLLBACK"));
         return step;
     });
+    const QString named = QStringLiteral("'") + where + QStringLiteral("' ");
     QSqlError wrong;
-    if (Impl::failed(e) && !Sql::IsBusy(e))
-        wrong = Impl::error(Sql::ErrorNumber(e), QStringLiteral("'") + file
-                                                     + QStringLiteral("' is not a user database: ")
-                                                     + Sql::ErrorMessage(e));
+    if (Impl::failed(e) && !d->dialect.isBusy(e))
+        wrong = Impl::error(Sql::ErrorNumber(e),
+                            named + QStringLiteral("is not a user database: ") + Sql::ErrorMessage(e));
     else if (Impl::failed(e))
         wrong = e;   // still locked after every retry
     else if (!userDb)
-        wrong = Impl::error(3265, QStringLiteral("'") + file + QStringLiteral("' is not a user database (missing ")
-                                      + missing + QStringLiteral(")"));
+        wrong = Impl::error(3265, named + QStringLiteral("is not a user database (missing ") + missing
+                                      + QStringLiteral(")"));
+    else if (!tooNew.isEmpty())
+        wrong = Impl::error(3265, named + QStringLiteral("cannot be used: ") + tooNew);
     if (Impl::failed(wrong)) {
         Impl::report(proc, wrong);
         DbClose();
         return;
     }
 
-    // A larger page cache keeps the statistics indexes of a big school in
-    // memory between queries (16 MB).
-    d->run(proc, QStringLiteral("PRAGMA cache_size = -16000"), {});
+    for (const QString &statement : d->dialect.sessionSetup())
+        d->control(proc, statement);
 
     UserOpen();
     userDataRead(nullptr);
@@ -438,7 +515,7 @@ void clsUser::DbOpen()
 
 bool clsUser::DbCreate(QString &error)
 {
-    return UserDbSchema::CreateFile(m_dbPath + m_dbFileName, error);
+    return UserDbSchema::Create(m_location, error);
 }
 
 void clsUser::DbClose()
@@ -621,14 +698,13 @@ void clsUser::UpdateUser()
     if (c.pendingNew) {
         const QSqlError e = d->run(proc,
                                    QStringLiteral("INSERT INTO \"User\" (UserName, Password, LanguageNr, CategoryNr, "
-                                                  "BookNr, UserStatus, UserComment) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                                                  "BookNr, UserStatus, UserComment) VALUES (?, ?, ?, ?, ?, ?, ?) "
+                                                  "RETURNING UserID"),
                                    {UserName, Password, LanguageNr, CategoryNr, BookNr, UserStatus,
                                     Impl::blankIn(UserComment)},
                                    &q);
-        if (!Impl::succeeded(proc, e))
+        if (!Impl::succeeded(proc, e) || !Impl::succeeded(proc, d->newKey(q, m_userId)))
             return;   // still a new row: UpdateUser may be tried again
-        m_userId = static_cast<int32_t>(q->lastInsertId().toLongLong());
-        q->finish();
         c.pendingNew = false;
         c.key = m_userId;
         c.atEnd = false;

@@ -7,6 +7,7 @@
 // "2"/"2" for writing. The user database is shared by the workstations of a
 // school: writers wait for each other's locks, and one grading is written as
 // one transaction (GradingBegin .. GradingCommit).
+#include "core/UserDbLocation.h"
 #include "userdb/UserStatRows.h"
 
 #include <QDateTime>
@@ -32,8 +33,9 @@ public:
     // --- connection and users --------------------------------------------------
     void DbOpen();
     void DbClose();
-    // Creates an empty user database with the current schema at DbPath + DbFileName
-    // (refuses an existing file). Used by the user-database tool and tests.
+    // Creates an empty user database with the current schema at the
+    // location: a new file, or an empty server database (refuses an existing
+    // file or user tables). Used by the user-database tool and tests.
     bool DbCreate(QString &error);
     void UserOpen();
     void UserClose();
@@ -108,10 +110,15 @@ public:
     void EventsClose();
 
     // --- settings and identity ---------------------------------------------------------
-    QString DbPath() const { return m_dbPath; }
+    // The SQLite file's directory and name; with a database server they
+    // are kept but not used.
+    QString DbPath() const { return m_location.path; }
     void setDbPath(const QString &v);               // keeps the trailing separator
-    QString DbFileName() const { return m_dbFileName; }
-    void setDbFileName(const QString &v) { m_dbFileName = v; }
+    QString DbFileName() const { return m_location.fileName; }
+    void setDbFileName(const QString &v) { m_location.fileName = v; }
+    // The whole setting: engine, file or server. Read from the INI file.
+    const UserDbLocation &Location() const { return m_location; }
+    void setLocation(const UserDbLocation &v) { m_location = v; }
     QString RSCursorType() const { return QString::number(m_cursorType); }
     void setRSCursorType(const QString &v) { m_cursorType = static_cast<int16_t>(v.toInt()); }
     QString RSLockType() const { return QString::number(m_lockType); }
@@ -190,8 +197,7 @@ private:
     void eventsDataRead(const QVariantList *row);
 
     std::unique_ptr<Impl> d;
-    QString m_dbPath;
-    QString m_dbFileName;
+    UserDbLocation m_location;
     int16_t m_cursorType = 3;
     int16_t m_lockType = 1;
     int32_t m_userId = 0;

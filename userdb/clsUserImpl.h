@@ -6,6 +6,7 @@
 // the rows of other workstations); a recordset opened on a selection holds a
 // snapshot of the selected rows, so no read lock stays on the file while a
 // screen shows them.
+#include "userdb/UserDbDialect.h"
 #include "userdb/clsUser.h"
 
 #include <QSqlQuery>
@@ -41,6 +42,7 @@ struct clsUser::Impl
     };
 
     QSqlDatabase db;
+    UserDbDialect dialect;
     bool dbOpen = false;
     bool inGrading = false;
     bool gradingFailed = false;   // a write of the grading failed: it can only be rolled back
@@ -63,6 +65,7 @@ struct clsUser::Impl
     std::vector<UserRow> userRows;
     sqlite3_stmt *userWalk = nullptr;
     QSqlError readAllUsers(const QString &operation);
+    QSqlError readAllUsersGeneric(const QString &operation);
 
     // One statement, prepared once per connection, run with bound values.
     // Checks the fault hook first under the operation's name. Returns an
@@ -71,10 +74,19 @@ struct clsUser::Impl
     QSqlError run(const QString &operation, const QString &sql, std::initializer_list<QVariant> values,
                   QSqlQuery **result = nullptr);
     QSqlError fault(const QString &operation) const;
+    // A transaction or session statement (no values), run as it stands.
+    QSqlError control(const QString &operation, const QString &sql);
+    // After a lost server connection outside a grading: connects again (the
+    // prepared statements went with the old connection). True when the
+    // statement is worth running once more.
+    bool reconnectAfter(const QSqlError &e);
+    // The key of the row an INSERT ... RETURNING just wrote.
+    QSqlError newKey(QSqlQuery *q, int32_t &key);
     // The first column of every row of a statement run as above; empty
     // after a failure, which is reported.
     QVariantList firstColumn(const QString &operation, const QString &sql, std::initializer_list<QVariant> values);
     void dropStatements();
+    QSqlError runPrepared(const QString &sql, std::initializer_list<QVariant> values, QSqlQuery **result);
 
     // Reads every row of a query into a snapshot.
     static std::vector<QVariantList> fetchAll(QSqlQuery &q);

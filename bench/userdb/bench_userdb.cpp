@@ -2,6 +2,7 @@
 // 1,000,000 questionnaire records and 10,000,000 question records. The data
 // file is generated once and kept in the build directory.
 #include "core/SqlSupport.h"
+#include "userdb/UserDbDialect.h"
 #include "userdb/UserDbSchema.h"
 #include "userdb/clsUser.h"
 
@@ -66,7 +67,7 @@ bool Generate(const QString &file)
     QFile::remove(work);
     QSqlDatabase db = Sql::Open(work, false, 5000);
     QString error;
-    if (!UserDbSchema::CreateTables(db, false, error)) {
+    if (!UserDbSchema::CreateTables(db, UserDbDialect(), false, error)) {
         std::fprintf(stderr, "schema: %s\n", qPrintable(error));
         return false;
     }
