@@ -76,9 +76,15 @@ UserDbLocation UserDbLocation::FromText(const QString &text)
     loc.port = url.port(5432);
     loc.user = url.userName(QUrl::FullyDecoded);
     loc.database = url.path(QUrl::FullyDecoded).mid(1);
+    // libpq's own form for a socket directory or other parameters:
+    // postgresql:///school?host=/run/postgresql&port=5433&user=velko
     const QUrlQuery query(url);
     if (query.hasQueryItem(QStringLiteral("host")))
         loc.host = query.queryItemValue(QStringLiteral("host"), QUrl::FullyDecoded);
+    if (query.hasQueryItem(QStringLiteral("user")))
+        loc.user = query.queryItemValue(QStringLiteral("user"), QUrl::FullyDecoded);
+    if (query.hasQueryItem(QStringLiteral("port")))
+        loc.port = query.queryItemValue(QStringLiteral("port")).toInt();
     if (!url.password().isEmpty())
         loc.problem = QStringLiteral("a password does not belong in the address: put it in ~/.pgpass");
     else if (loc.database.isEmpty())
@@ -105,15 +111,21 @@ QString UserDbLocation::toText() const
         return file();
     QUrl url;
     url.setScheme(QStringLiteral("postgresql"));
+    url.setPath(QLatin1Char('/') + database);
+    if (host.startsWith(QLatin1Char('/'))) {
+        // A socket directory cannot stand where the host name does.
+        QUrlQuery query;
+        query.addQueryItem(QStringLiteral("host"), QString::fromLatin1(QUrl::toPercentEncoding(host)));
+        query.addQueryItem(QStringLiteral("port"), QString::number(port));
+        if (!user.isEmpty())
+            query.addQueryItem(QStringLiteral("user"), QString::fromLatin1(QUrl::toPercentEncoding(user)));
+        url.setQuery(query);
+        url.setHost(QString());
+        return QStringLiteral("postgresql://") + url.toString(QUrl::RemoveScheme);
+    }
     if (!user.isEmpty())
         url.setUserName(user);
-    if (host.startsWith(QLatin1Char('/'))) {
-        url.setQuery(QStringLiteral("host=") + QString::fromLatin1(QUrl::toPercentEncoding(host)));
-        url.setHost(QString());
-    } else {
-        url.setHost(host);
-    }
+    url.setHost(host);
     url.setPort(port);
-    url.setPath(QLatin1Char('/') + database);
     return url.toString();
 }

@@ -58,7 +58,7 @@ int UserDbDialect::schemaVersionRead(QSqlDatabase &db) const
 {
     if (!isServer())
         return Sql::SchemaVersion(db);
-    if (db.record(QStringLiteral("SchemaVersion")).isEmpty())
+    if (db.record(catalogueName(db, QStringLiteral("SchemaVersion"))).isEmpty())
         return 0;
     QSqlQuery q(db);
     if (q.exec(QStringLiteral("SELECT MAX(Version) FROM SchemaVersion")) && q.next())
@@ -70,9 +70,10 @@ QString UserDbDialect::catalogueName(QSqlDatabase &db, const QString &table) con
 {
     // "User" is a reserved word on the server and was created quoted, so its
     // capitals are kept there; the other tables were folded to lower case.
-    if (isServer() && table == QLatin1String("User"))
-        return db.driver()->escapeIdentifier(table, QSqlDriver::TableName);
-    return table;
+    if (!isServer())
+        return table;
+    return table == QLatin1String("User") ? db.driver()->escapeIdentifier(table, QSqlDriver::TableName)
+                                          : table.toLower();
 }
 
 bool UserDbDialect::hasNoTables(QSqlDatabase &db) const

@@ -13,22 +13,22 @@ namespace {
 
 const char *const TableStatements[] = {
     "CREATE TABLE \"User\" ("
-    " UserID %1,"
+    " UserID @ID@,"
     " UserName TEXT, Password TEXT,"
     " LanguageNr INTEGER, CategoryNr INTEGER, BookNr INTEGER,"
     " UserStatus INTEGER, UserComment TEXT)",
     "CREATE TABLE QuestionStat ("
-    " StatId %1,"
+    " StatId @ID@,"
     " UserID INTEGER, CategoryNr INTEGER, ProgramVersion TEXT,"
     " QuestionThemeNr INTEGER, QuestionNr INTEGER, QuestionDateTime TEXT,"
     " QuestionAnswer INTEGER, QuestionDuration INTEGER)",
     "CREATE TABLE QuestionnaireStat ("
-    " StatId %1,"
+    " StatId @ID@,"
     " UserID INTEGER, CategoryNr INTEGER, ProgramVersion TEXT,"
     " QuestionnaireThemeNr INTEGER, QuestionnaireNr INTEGER, QuestionnaireDateTime TEXT,"
-    " QuestionnaireResultPercent %2, QuestionnaireAnswers TEXT, QuestionnaireDuration INTEGER)",
+    " QuestionnaireResultPercent @REAL@, QuestionnaireAnswers TEXT, QuestionnaireDuration INTEGER)",
     "CREATE TABLE Events ("
-    " EventId %1,"
+    " EventId @ID@,"
     " UserID INTEGER, EventCode INTEGER, EventDateTime TEXT,"
     " EventText1 TEXT, EventText2 TEXT, EventText3 TEXT,"
     " PCName TEXT, UserName TEXT, ProgramVersion TEXT, WindowsVersion TEXT)",
@@ -75,7 +75,9 @@ bool CreateTables(QSqlDatabase &db, const UserDbDialect &dialect, bool withIndex
     QStringList statements;
     statements << dialect.beginWrite();
     for (const char *t : TableStatements)
-        statements << QString::fromLatin1(t).arg(dialect.identityColumn(), dialect.realType());
+        statements << QString::fromLatin1(t)
+                          .replace(QLatin1String("@ID@"), dialect.identityColumn())
+                          .replace(QLatin1String("@REAL@"), dialect.realType());
     if (withIndexes)
         statements << ToList(std::begin(IndexStatements), std::end(IndexStatements));
     statements << dialect.schemaVersionWrite(Version) << QStringLiteral("COMMIT");

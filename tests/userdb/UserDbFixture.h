@@ -2,14 +2,104 @@
 // A user database in the test's sandbox, opened for writing, and small
 // helpers that add users and results and read the stored rows directly.
 // The free helpers are shared with the training and statistics fixtures.
+//
+// The user-database tests run once per engine: USERDB_TEST_MAIN runs the
+// test class on a SQLite file, or with "--engine postgresql" on a fresh
+// database of the test server that scripts/pg-test-server.sh started (its
+// connection is read from the file named by VELKO_TEST_PG_STATE).
 #include "TestSupport.h"
 #include "core/SqlSupport.h"
+#include "userdb/UserDbDialect.h"
 #include "userdb/clsUser.h"
 
+#include <QApplication>
+#include <cstdio>
 #include <QSqlQuery>
 #include <QtTest>
 
 namespace UserDbTest {
+
+inline UserDbLocation::Engine &EngineUnderTest()
+{
+    static UserDbLocation::Engine engine = UserDbLocation::Engine::SQLite;
+    return engine;
+}
+
+inline bool OnServer() { return EngineUnderTest() == UserDbLocation::Engine::PostgreSQL; }
+
+// The test server: socket directory, port and role, from the state file.
+// Empty database name and a problem text when there is none.
+inline UserDbLocation TestServer(QString &problem)
+{
+    UserDbLocation loc;
+    loc.engine = UserDbLocation::Engine::PostgreSQL;
+    const QString state = qEnvironmentVariable("VELKO_TEST_PG_STATE");
+    const QStringList lines = QString::fromUtf8(TestSupport::ReadFile(state)).split(QLatin1Char('\n'));
+    if (state.isEmpty() || lines.size() < 3 || lines[0].isEmpty()) {
+        problem = QStringLiteral("no PostgreSQL test server: VELKO_TEST_PG_STATE ('%1') names no state file "
+                                 "written by scripts/pg-test-server.sh start")
+                      .arg(state);
+        return loc;
+    }
+    loc.host = lines[0];
+    loc.port = lines[1].toInt();
+    loc.user = lines[2];
+    loc.database = QStringLiteral("postgres");
+    return loc;
+}
+
+// One statement on the test server's maintenance database.
+inline bool ServerExec(const QString &sql, QString &problem)
+{
+    const UserDbLocation admin = TestServer(problem);
+    if (!problem.isEmpty())
+        return false;
+    QSqlDatabase db = UserDbDialect::Open(admin);
+    bool ok = db.isOpen();
+    if (!ok) {
+        problem = QStringLiteral("the PostgreSQL test server cannot be reached: ") + Sql::ErrorMessage(db.lastError());
+    } else {
+        QSqlQuery q(db);
+        ok = q.exec(sql);
+        if (!ok)
+            problem = sql + QStringLiteral(": ") + Sql::ErrorMessage(q.lastError());
+    }
+    Sql::Close(db);
+    return ok;
+}
+
+// A new, empty database on the test server, dropped by its destructor.
+struct ServerDatabase {
+    UserDbLocation location;
+    QString problem;
+    ServerDatabase()
+    {
+        static int counter = 0;
+        location = TestServer(problem);
+        location.database = QStringLiteral("velko_test_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+        ServerExec(QStringLiteral("CREATE DATABASE ") + location.database, problem);
+    }
+    ~ServerDatabase()
+    {
+        QString ignored;
+        ServerExec(QStringLiteral("DROP DATABASE IF EXISTS ") + location.database + QStringLiteral(" WITH (FORCE)"),
+                   ignored);
+    }
+    ServerDatabase(const ServerDatabase &) = delete;
+    ServerDatabase &operator=(const ServerDatabase &) = delete;
+};
+
+// The lines of the INI file that point a program at the location.
+inline QString IniLines(const UserDbLocation &loc)
+{
+    if (!loc.isServer())
+        return QStringLiteral("USERDB_PATH=%1\nUSERDB_NAME=%2\n").arg(loc.path, loc.fileName);
+    return QStringLiteral("USERDB_ENGINE=postgresql\nUSERDB_HOST=%1\nUSERDB_PORT=%2\nUSERDB_DATABASE=%3\n"
+                          "USERDB_USER=%4\n")
+        .arg(loc.host)
+        .arg(loc.port)
+        .arg(loc.database, loc.user);
+}
 
 // One statement with its values, through a connection of its own.
 inline void SqlExec(const QString &file, const QString &sql, const QVariantList &values = {})
@@ -58,17 +148,30 @@ inline void QuestionnaireAdd(clsUser &user, int16_t theme, int16_t nr, float per
 
 struct Fixture {
     TestSupport::Sandbox sb;
+    std::unique_ptr<ServerDatabase> server;   // on the engine under test being the server
     clsUser user;   // created after the sandbox: reads the sandbox's INI file
 
+    // open: the schema is created and the database opened for writing.
     explicit Fixture(bool open = true)
     {
+        if (OnServer()) {
+            server = std::make_unique<ServerDatabase>();
+            QVERIFY2(server->problem.isEmpty(), qPrintable(server->problem));
+            user.setLocation(server->location);
+            // Other access objects of the test read the same settings.
+            sb.writeIni(QStringLiteral("[Config]\n") + IniLines(server->location));
+        }
         if (!open)
             return;
         user.ProgramVersion = QStringLiteral("Velko 2.0.0");
         user.PCName = QStringLiteral("PC-7"), user.WindowsVersion = QStringLiteral("6.1.7601");
         UserDbOpen(user);
     }
+    ~Fixture() { user.DbClose(); }   // before the server database is dropped
     QString file() const { return user.DbPath() + user.DbFileName(); }
+    const UserDbLocation &location() const { return user.Location(); }
+    // The database as the helper programs and the tools take it.
+    QString where() const { return location().toText(); }
 
     int32_t addUser(const QString &name, const QString &password, int16_t category = 0, int32_t status = 0,
                     const QString &comment = QString())
@@ -98,7 +201,7 @@ struct Fixture {
     // One value read through a connection of its own.
     QVariant raw(const QString &sql) const
     {
-        QSqlDatabase db = Sql::Open(file(), true, 5000);
+        QSqlDatabase db = UserDbDialect::Open(location());
         QVariant v;
         {
             QSqlQuery q(db);
@@ -110,4 +213,48 @@ struct Fixture {
     }
 };
 
+// Another workstation's statement, through a connection of its own.
+inline bool ExecElsewhere(const UserDbLocation &loc, const QString &sql)
+{
+    QSqlDatabase db = UserDbDialect::Open(loc, true);
+    const bool ok = QSqlQuery(db).exec(sql);
+    Sql::Close(db);
+    return ok;
+}
+
+// Runs the test class on the engine named by "--engine sqlite|postgresql"
+// (taken out of the arguments), SQLite by default.
+inline int RunOnEngine(QObject *test, int argc, char **argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i) {
+        const QString a = QString::fromLocal8Bit(argv[i]);
+        if (a == QLatin1String("--engine") && i + 1 < argc) {
+            const QString engine = QString::fromLocal8Bit(argv[++i]);
+            EngineUnderTest() = engine == QLatin1String("postgresql") ? UserDbLocation::Engine::PostgreSQL
+                                                                       : UserDbLocation::Engine::SQLite;
+            continue;
+        }
+        args << a;
+    }
+    if (OnServer()) {
+        QString problem;
+        TestServer(problem);
+        if (!problem.isEmpty()) {
+            std::fprintf(stderr, "FAIL: %s\n", qPrintable(problem));
+            return 1;
+        }
+    }
+    return QTest::qExec(test, args);
+}
+
 } // namespace UserDbTest
+
+#define USERDB_TEST_MAIN(TestObject)                                                                           \
+    int main(int argc, char **argv)                                                                            \
+    {                                                                                                          \
+        QApplication app(argc, argv);                                                                          \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                             \
+        TestObject tc;                                                                                         \
+        return UserDbTest::RunOnEngine(&tc, argc, argv);                                                       \
+    }

@@ -79,5 +79,5 @@ void TestUserDbEvents::writtenCutAndListedPerUser()
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-QTEST_MAIN(TestUserDbEvents)
+USERDB_TEST_MAIN(TestUserDbEvents)
 #include "tst_userdb_events.moc"

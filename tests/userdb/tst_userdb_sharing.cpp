@@ -123,5 +123,5 @@ void TestUserDbSharing::openWaitsForALockedFile()
     QCOMPARE(f.user.UserName, QStringLiteral("Anna"));
 }
 
-QTEST_MAIN(TestUserDbSharing)
+USERDB_TEST_MAIN(TestUserDbSharing)
 #include "tst_userdb_sharing.moc"

@@ -16,7 +16,7 @@ private Q_SLOTS:
 
 void TestUserDbUsers::missingOrOtherFileNotOpened()
 {
-    {
+    if (!UserDbTest::OnServer()) {
         Fixture f(false);
         f.user.DbOpen();
         const QString file = f.sb.programDir + "/Users.mdb";
@@ -27,17 +27,56 @@ void TestUserDbUsers::missingOrOtherFileNotOpened()
         const QString log = f.sb.logText();
         const int pathLine = log.indexOf("User DB Path : " + file);
         QVERIFY(pathLine >= 0 && log.indexOf("Fatal Error : Database not Found !") > pathLine);
+    } else {
+        // A database the server does not have: reported, the program goes on.
+        Fixture f(false);
+        UserDbLocation absent = f.location();
+        absent.database = "velko_absent";
+        f.user.setLocation(absent);
+        f.user.DbOpen();
+        QVERIFY(!f.user.IsOpen());
+        QCOMPARE(Seams::ProgramEndRequests(), 0);
+        QCOMPARE(RuntimeErrorLines().size(), 1);
+        QVERIFY2(RuntimeErrorLines()[0].contains("The user database PostgreSQL " + absent.user + "@" + absent.host)
+                     && RuntimeErrorLines()[0].contains("velko_absent cannot be reached"),
+                 qPrintable(RuntimeErrorLines()[0]));
+        QVERIFY(f.sb.logText().contains("User DB Server : PostgreSQL "));
+    }
+    {
+        // Settings that name no usable engine: said plainly, nothing opened.
+        Fixture f(false);
+        f.sb.writeIni("[Config]\nUSERDB_ENGINE=oracle\n");
+        clsUser other;
+        other.DbOpen();
+        QVERIFY(!other.IsOpen());
+        QCOMPARE(Seams::ProgramEndRequests(), 1);
+        QVERIFY2(TestSupport::Message(0).startsWith("Warning|Fatal Error|User database settings : USERDB_ENGINE=oracle "
+                                                    "is not known"),
+                 qPrintable(TestSupport::Message(0)));
+    }
+    {
+        // Made by a newer program: refused before anything is read or written.
+        Fixture f;
+        f.addUser("Anna", "1");
+        f.user.DbClose();
+        QVERIFY(UserDbTest::ExecElsewhere(f.location(), UserDbTest::OnServer()
+                                                            ? "UPDATE SchemaVersion SET Version = 2"
+                                                            : "PRAGMA user_version = 2"));
+        f.user.DbOpen();
+        QVERIFY(!f.user.IsOpen());
+        QVERIFY2(RuntimeErrorLines().last().contains("cannot be used: it was made by a newer program (schema "
+                                                     "version 2, this program knows 1)"),
+                 qPrintable(RuntimeErrorLines().last()));
     }
     // Another database in its place: reported, not opened, the program goes on.
     Fixture f(false);
-    QSqlDatabase db = Sql::Open(f.file(), false, 1000);
-    QSqlQuery(db).exec("CREATE TABLE Question (QuestionNr INTEGER)");
-    Sql::Close(db);
+    QVERIFY(UserDbTest::ExecElsewhere(f.location(), "CREATE TABLE Question (QuestionNr INTEGER)"));
     f.user.DbOpen();
     QVERIFY(!f.user.IsOpen());
     QCOMPARE(Seams::ProgramEndRequests(), 0);
     QCOMPARE(RuntimeErrorLines().size(), 1);
-    QVERIFY(RuntimeErrorLines()[0].contains("missing table User"));
+    QVERIFY(RuntimeErrorLines()[0].contains("missing table"));
+    QVERIFY(RuntimeErrorLines()[0].contains("User"));
     f.user.FirstUser();   // reported instead of crashing
     QCOMPARE(f.user.UserID(), 0);
     QVERIFY(RuntimeErrorLines().last().endsWith("(clsUser -> FirstUser)"));
@@ -139,11 +178,7 @@ void TestUserDbUsers::walkReachesEveryRowAndStaysFresh()
 {
     Fixture f;
     // Another workstation's change, through a connection of its own.
-    auto elsewhere = [&f](const QString &sql) {
-        QSqlDatabase db = Sql::Open(f.file(), false, 5000);
-        QVERIFY(QSqlQuery(db).exec(sql));
-        Sql::Close(db);
-    };
+    auto elsewhere = [&f](const QString &sql) { QVERIFY(UserDbTest::ExecElsewhere(f.location(), sql)); };
     f.addUser("Anna", "1");
     // A nameless row, as an interrupted creation of an older version left it.
     elsewhere("INSERT INTO \"User\" (UserName, Password, UserStatus) VALUES ('', '', 0)");
@@ -186,5 +221,5 @@ void TestUserDbUsers::walkReachesEveryRowAndStaysFresh()
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-QTEST_MAIN(TestUserDbUsers)
+USERDB_TEST_MAIN(TestUserDbUsers)
 #include "tst_userdb_users.moc"
