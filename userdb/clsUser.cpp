@@ -47,6 +47,9 @@ QSqlError clsUser::Impl::run(const QString &operation, const QString &sql, std::
         return e;
     if (!dbOpen)
         return notOpen();
+    e = connected();
+    if (failed(e))
+        return e;
     e = runPrepared(sql, values, result);
     if (failed(e) && reconnectAfter(e))
         e = runPrepared(sql, values, result);
@@ -61,7 +64,7 @@ QSqlError clsUser::Impl::runPrepared(const QString &sql, std::initializer_list<Q
         it = prepared.emplace(sql, QSqlQuery(db)).first;
         it->second.setForwardOnly(true);
         if (!it->second.prepare(sql)) {
-            e = it->second.lastError();
+            e = executionError(it->second);
             prepared.erase(it);
             return e;
         }
@@ -71,7 +74,7 @@ QSqlError clsUser::Impl::runPrepared(const QString &sql, std::initializer_list<Q
     for (const QVariant &v : values)
         q.bindValue(i++, v);
     if (!q.exec()) {
-        e = q.lastError();
+        e = executionError(q);
         q.finish();
         return e;
     }
@@ -89,12 +92,40 @@ QSqlError clsUser::Impl::control(const QString &operation, const QString &sql)
         return e;
     if (!dbOpen)
         return notOpen();
+    e = connected();
+    if (failed(e))
+        return e;
     QSqlQuery q(db);
     if (!q.exec(sql))
-        e = q.lastError();
-    if (failed(e) && reconnectAfter(e) && q.exec(sql))
-        e = QSqlError();
+        e = executionError(q);
+    if (failed(e) && reconnectAfter(e)) {
+        QSqlQuery again(db);
+        e = again.exec(sql) ? QSqlError() : executionError(again);
+    }
     return e;
+}
+
+QSqlError clsUser::Impl::connected()
+{
+    // The driver closes a server connection it found broken.
+    if (db.isOpen())
+        return QSqlError();
+    const QSqlError lost = error(3001, QStringLiteral("The connection to the user database was lost."));
+    if (inGrading)
+        return lost;
+    dropStatements();
+    if (db.open())
+        return QSqlError();
+    return error(Sql::ErrorNumber(db.lastError()), Sql::ErrorMessage(lost) + QLatin1Char(' ')
+                                                       + Sql::ErrorMessage(db.lastError()));
+}
+
+QSqlError clsUser::Impl::executionError(const QSqlQuery &q) const
+{
+    // A statement refused on a closed connection leaves no error of its own.
+    if (failed(q.lastError()))
+        return q.lastError();
+    return error(3001, QStringLiteral("The connection to the user database was lost."));
 }
 
 bool clsUser::Impl::reconnectAfter(const QSqlError &e)

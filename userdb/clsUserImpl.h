@@ -80,6 +80,10 @@ struct clsUser::Impl
     // prepared statements went with the old connection). True when the
     // statement is worth running once more.
     bool reconnectAfter(const QSqlError &e);
+    // No error while the connection is open; a closed server connection is
+    // opened again, except inside a grading, which it has already lost.
+    QSqlError connected();
+    QSqlError executionError(const QSqlQuery &q) const;
     // The key of the row an INSERT ... RETURNING just wrote.
     QSqlError newKey(QSqlQuery *q, int32_t &key);
     // The first column of every row of a statement run as above; empty

@@ -1,10 +1,13 @@
-// Two programs on one user database: locks are waited for, and a grading
-// interrupted by the end of its process leaves all of it or none of it.
+// Several programs on one user database: locks are waited for, a grading
+// interrupted by the end of its process leaves all of it or none of it, and
+// twenty workstations grading at once lose nothing.
 #include "UserDbFixture.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <memory>
 #include <numeric>
+#include <vector>
 
 using UserDbTest::Fixture;
 
@@ -28,7 +31,7 @@ bool WaitForLine(QProcess &p, const QByteArray &line, int ms = 20000)
 // Starts the helper holding the user database's lock ("exclusive": readers kept out too).
 void LockElsewhere(QProcess &p, const Fixture &f, const QString &ms, const QString &mode = {})
 {
-    p.start(USERDB_HELPER, QStringList{"lock", f.file(), ms} + (mode.isEmpty() ? QStringList() : QStringList{mode}));
+    p.start(USERDB_HELPER, QStringList{"lock", f.where(), ms} + (mode.isEmpty() ? QStringList() : QStringList{mode}));
     QVERIFY(WaitForLine(p, "locked"));
 }
 
@@ -50,6 +53,8 @@ private Q_SLOTS:
     void gradingWaitsForAnotherWorkstation();
     void killedGradingLeavesAllOrNothing();
     void openWaitsForALockedFile();
+    void twentyWorkstationsGradeAtOnce();
+    void lostConnectionUndoesTheGrading();
 };
 
 void TestUserDbSharing::gradingWaitsForAnotherWorkstation()
@@ -61,9 +66,9 @@ void TestUserDbSharing::gradingWaitsForAnotherWorkstation()
     QElapsedTimer waited;
     waited.start();
     QVERIFY(f.user.GradingBegin());
-    const qint64 ms = waited.elapsed();
     WriteGrading(f);
     QVERIFY(f.user.GradingCommit());
+    const qint64 ms = waited.elapsed();
     QVERIFY(other.waitForFinished(10000));
     QCOMPARE(other.exitCode(), 0);
     QVERIFY2(ms >= 1000, "the grading did not wait for the lock of the other program");
@@ -80,18 +85,19 @@ void TestUserDbSharing::killedGradingLeavesAllOrNothing()
     f.addUser("Anna", "1");
     f.user.DbClose();
     QProcess full;   // run to the end once: a whole grading
-    full.start(USERDB_HELPER, {"grade", f.file(), "Anna", "0"});
+    full.start(USERDB_HELPER, {"grade", f.where(), "Anna", "0"});
     QVERIFY(full.waitForFinished(30000));
     QCOMPARE(full.exitCode(), 0);
     QCOMPARE(f.count("QuestionStat"), 40);
 
     QProcess killed;   // killed halfway through the question rows
-    killed.start(USERDB_HELPER, {"grade", f.file(), "Anna", "100"});
+    killed.start(USERDB_HELPER, {"grade", f.where(), "Anna", "100"});
     QVERIFY(WaitForLine(killed, "row 15"));
     killed.kill();
     QVERIFY(killed.waitForFinished(10000));
     QCOMPARE(killed.exitStatus(), QProcess::CrashExit);
-    QCOMPARE(f.raw("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
+    if (!UserDbTest::OnServer())
+        QCOMPARE(f.raw("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
     QCOMPARE(f.count("QuestionnaireStat"), 1);
     QCOMPARE(f.count("QuestionStat"), 40);
 
@@ -112,15 +118,92 @@ void TestUserDbSharing::openWaitsForALockedFile()
     LockElsewhere(other, f, "10000", "exclusive");
     QElapsedTimer waited;
     waited.start();
+    // The file's lock holds up the opening; the server's table lock the first read.
     f.user.DbOpen();
+    f.user.FirstUser();
     const qint64 ms = waited.elapsed();
     QVERIFY(other.waitForFinished(20000));
     QCOMPARE(other.exitCode(), 0);
     QVERIFY2(f.user.IsOpen(), qPrintable(RuntimeErrorLines().join('\n')));
     QVERIFY(RuntimeErrorLines().isEmpty());
-    QVERIFY2(ms >= 8000, "the file was opened while the other program held its lock");
-    f.user.FirstUser();
+    QVERIFY2(ms >= 8000, "the users were read while the other program held its lock");
     QCOMPARE(f.user.UserName, QStringLiteral("Anna"));
+}
+
+void TestUserDbSharing::twentyWorkstationsGradeAtOnce()
+{
+    constexpr int Writers = 20, Gradings = 20;
+    Fixture f;
+    for (int w = 0; w < Writers; ++w)
+        f.addUser(QString("W%1").arg(w), QString::number(w));
+    f.addUser("Killed", "99");
+    f.user.DbClose();
+
+    // One more workstation, killed in the middle of its grading.
+    QProcess killed;
+    killed.start(USERDB_HELPER, {"grade", f.where(), "Killed", "200"});
+    QVERIFY(WaitForLine(killed, "row 3"));
+    std::vector<std::unique_ptr<QProcess>> writers;
+    for (int w = 0; w < Writers; ++w) {
+        writers.push_back(std::make_unique<QProcess>());
+        writers.back()->start(USERDB_HELPER, {"grades", f.where(), QString("W%1").arg(w), QString::number(Gradings)});
+    }
+    QVERIFY(WaitForLine(killed, "row 5"));
+    killed.kill();
+    QVERIFY(killed.waitForFinished(10000));
+    for (auto &p : writers) {
+        QVERIFY(p->waitForFinished(300000));
+        const QByteArray out = p->readAllStandardOutput();
+        QVERIFY2(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0 && out.startsWith("done "),
+                 out.constData());
+    }
+    // Every grading whole, nothing of the killed one.
+    QCOMPARE(f.count("QuestionnaireStat"), Writers * Gradings);
+    QCOMPARE(f.count("QuestionStat"), Writers * Gradings * 40);
+    const QString perUser = "SELECT COUNT(*) FROM (SELECT UserID FROM QuestionStat GROUP BY UserID, QuestionDateTime "
+                            "HAVING COUNT(*) = 40) AS whole";
+    QCOMPARE(f.raw(perUser).toInt(), Writers * Gradings);
+    QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionStat s JOIN \"User\" u ON u.UserID = s.UserID "
+                   "WHERE u.UserName = 'Killed'").toInt(), 0);
+}
+
+void TestUserDbSharing::lostConnectionUndoesTheGrading()
+{
+    if (!UserDbTest::OnServer())
+        QSKIP("a database file has no connection to lose");
+    Fixture f;
+    const int32_t anna = f.addUser("Anna", "1");
+    QString problem;
+    const auto serverDropsUs = [&] {
+        QVERIFY2(UserDbTest::ServerExec("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '"
+                                            + f.location().database + "'",
+                                        problem),
+                 qPrintable(problem));
+    };
+    // Lost halfway through a grading: reported, nothing of it stored.
+    QVERIFY(f.user.GradingBegin());
+    f.addQuestionnaire(-1, 1, 85, QDateTime(QDate(2026, 5, 4), QTime(9, 0, 0)));
+    serverDropsUs();
+    f.addQuestions(QDateTime(QDate(2026, 5, 4), QTime(9, 0, 0)), {1, 2, 3});
+    QVERIFY(!f.user.GradingCommit());
+    QVERIFY(!RuntimeErrorLines().isEmpty());
+    QVERIFY2(RuntimeErrorLines().first().endsWith("(clsUser -> QuestionnaireStatUpdate)")
+                 || RuntimeErrorLines().first().endsWith("(clsUser -> QuestionStatUpdate)"),
+             qPrintable(RuntimeErrorLines().join('\n')));
+    QCOMPARE(f.count("QuestionnaireStat") + f.count("QuestionStat"), 0);
+
+    // With the server back, the next grading connects again and is stored whole.
+    RuntimeErrorLinesClear();
+    QVERIFY(f.user.GradingBegin());
+    WriteGrading(f);
+    QVERIFY(f.user.GradingCommit());
+    QVERIFY2(RuntimeErrorLines().isEmpty(), qPrintable(RuntimeErrorLines().join('\n')));
+    QCOMPARE(f.count("QuestionStat"), 40);
+    // Outside a grading a read connects again by itself.
+    serverDropsUs();
+    f.user.UserNameSeek("Anna");
+    QCOMPARE(f.user.UserID(), anna);
+    QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
 USERDB_TEST_MAIN(TestUserDbSharing)

@@ -1,16 +1,20 @@
-// Second program on the same user database, as another workstation would be:
-//   userdb_helper lock <file> <milliseconds>   holds the write lock, then lets go
-//   userdb_helper lock <file> <ms> exclusive   the same with the exclusive lock,
-//                                              which keeps readers out too
-//   userdb_helper grade <file> <user> <ms>     writes one 40-question grading,
-//                                              pausing after each question row
+// Second program on the same user database, as another workstation would be.
+// <database> is a file or a postgresql:// address.
+//   userdb_helper lock <database> <ms>            holds the write lock on the
+//                                                 statistics, then lets go
+//   userdb_helper lock <database> <ms> exclusive  the same, keeping readers of
+//                                                 the user table out too
+//   userdb_helper grade <database> <user> <ms>    writes one 40-question grading,
+//                                                 pausing after each question row
+//   userdb_helper grades <database> <user> <n>    writes n gradings one after the
+//                                                 other, then "done <slowest ms>"
 // Progress goes to standard output, one line per step.
+#include "GradingWrite.h"
 #include "core/SqlSupport.h"
-#include "userdb/UserDbSchema.h"
-#include "userdb/clsUser.h"
+#include "userdb/UserDbDialect.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QThread>
 #include <cstdio>
@@ -23,14 +27,21 @@ void Say(const QString &text)
     std::fflush(stdout);
 }
 
-int Lock(const QString &file, int ms, bool exclusive)
+int Lock(const UserDbLocation &where, int ms, bool exclusive)
 {
-    QSqlDatabase db = Sql::Open(file, false, UserDbSchema::BusyTimeoutMs);
+    const UserDbDialect dialect(where.engine);
+    QSqlDatabase db = UserDbDialect::Open(where);
     bool ok;
     {
         QSqlQuery q(db);
-        if (!q.exec(exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE"))
+        if (dialect.isServer()) {
+            // Writers of the statistics wait; with exclusive, readers of the users too.
+            if (!q.exec("BEGIN") || !q.exec("LOCK TABLE QuestionnaireStat, QuestionStat IN EXCLUSIVE MODE")
+                || (exclusive && !q.exec("LOCK TABLE \"User\" IN ACCESS EXCLUSIVE MODE")))
+                return 1;
+        } else if (!q.exec(exclusive ? "BEGIN EXCLUSIVE" : "BEGIN IMMEDIATE")) {
             return 1;
+        }
         q.exec("INSERT INTO Events (UserID, EventCode) VALUES (0, 9999)");
         Say("locked");
         QThread::msleep(ms);
@@ -40,31 +51,43 @@ int Lock(const QString &file, int ms, bool exclusive)
     return ok ? 0 : 1;
 }
 
-int Grade(const QString &file, const QString &userName, int ms)
+bool OpenAs(clsUser &u, const UserDbLocation &where, const QString &userName)
 {
-    clsUser u;
-    u.setDbPath(QFileInfo(file).absolutePath()), u.setDbFileName(QFileInfo(file).fileName());
+    u.setLocation(where);
     u.setRSCursorType("2"), u.setRSLockType("2");
     u.DbOpen();
     u.UserNameSeek(userName);
-    if (u.UserID() == 0 || !u.GradingBegin())
+    return u.UserID() != 0;
+}
+
+int Grade(const UserDbLocation &where, const QString &userName, int ms)
+{
+    clsUser u;
+    if (!OpenAs(u, where, userName))
         return 1;
-    const QDateTime when(QDate(2026, 5, 4), QTime(10, 0, 0));
-    u.QuestionnaireStatOpen();
-    u.QuestionnaireStatAdd();
-    u.QuestionnaireNr = 1, u.QuestionnaireDateTime = when;
-    u.QuestionnaireStatUpdate();
-    u.QuestionnaireStatClose();
-    u.QuestionStatOpen();
-    for (int i = 1; i <= 40; ++i) {
-        u.QuestionStatAdd();
-        u.QuestionNr = 100 + i, u.QuestionDateTime = when;
-        u.QuestionStatUpdate();
-        Say(QString("row %1").arg(i));
+    const bool ok = UserDbTest::GradingWrite(u, QDateTime(QDate(2026, 5, 4), QTime(10, 0, 0)), 100, [ms](int row) {
+        Say(QString("row %1").arg(row));
         QThread::msleep(ms);
+    });
+    return ok ? 0 : 1;
+}
+
+int Grades(const UserDbLocation &where, const QString &userName, int count)
+{
+    clsUser u;
+    if (!OpenAs(u, where, userName))
+        return 1;
+    qint64 slowest = 0;
+    for (int n = 0; n < count; ++n) {
+        QElapsedTimer t;
+        t.start();
+        const QDateTime when = QDateTime(QDate(2026, 5, 4), QTime(10, 0, 0)).addSecs(n);
+        if (!UserDbTest::GradingWrite(u, when, 100 * (n + 1), {}))
+            return 1;
+        slowest = std::max(slowest, t.elapsed());
     }
-    u.QuestionStatClose();
-    return u.GradingCommit() ? 0 : 1;
+    Say(QString("done %1").arg(slowest));
+    return 0;
 }
 
 } // namespace
@@ -73,9 +96,14 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList a = app.arguments();
+    if (a.size() < 3)
+        return 2;
+    const UserDbLocation where = UserDbLocation::FromText(a[2]);
     if ((a.size() == 4 || (a.size() == 5 && a[4] == "exclusive")) && a[1] == "lock")
-        return Lock(a[2], a[3].toInt(), a.size() == 5);
+        return Lock(where, a[3].toInt(), a.size() == 5);
     if (a.size() == 5 && a[1] == "grade")
-        return Grade(a[2], a[3], a[4].toInt());
+        return Grade(where, a[3], a[4].toInt());
+    if (a.size() == 5 && a[1] == "grades")
+        return Grades(where, a[3], a[4].toInt());
     return 2;
 }
