@@ -8,6 +8,9 @@
 #                                   user on separate lines)
 #   pg-test-server.sh stop STATE    stops that server and removes its directory
 #
+# The tests run it with fsync off (PG_TEST_FSYNC=on for durable commits, as
+# the benchmarks want).
+#
 # The server refuses to run as root: under root the cluster belongs to the
 # "postgres" system user and is run through runuser.
 set -euo pipefail
@@ -68,7 +71,7 @@ start)
     exit 1
   fi
   if ! "${as_owner[@]}" "$bindir/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w -t 60 \
-      -o "-k $dir -c listen_addresses= -p $port -c max_connections=200 -c fsync=off" start >/dev/null; then
+      -o "-k $dir -c listen_addresses= -p $port -c max_connections=200 -c fsync=${PG_TEST_FSYNC:-off}" start >/dev/null; then
     echo "pg-test-server: the server did not start:" >&2
     cat "$dir/server.log" >&2 || true
     rm -rf "$dir"
