@@ -56,6 +56,7 @@ public:
     // Directory choices of the settings tab.
     void cmdQuestionDBPathSelect_Click();
     void cmdUserDBPathSelect_Click();
+    void userDbSettingShow();
     void cmdPicPathSelect_Click();
 
     // Opens the support page in the web browser.

@@ -14,6 +14,7 @@
 
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPushButton>
 
 bool frameAdmin::pathSelect(QLineEdit *box, const QString &filter, const QString &key, const QString &dbFileName)
 {
@@ -61,6 +62,20 @@ void frameAdmin::cmdUserDBPathSelect_Click()
     const QString name = objUser ? objUser->DbFileName() : QString();
     if (pathSelect(txtUserDBPath, DatabaseFileFilter(name), QStringLiteral("USERDB_PATH"), name))
         Dialogs::MsgBox(QMessageBox::Critical, RestartWarningTitle, RestartWarningText);
+}
+
+// The directory of the user database file can be chosen here; a database
+// server is set in the INI file of every workstation, so it is only shown.
+void frameAdmin::userDbSettingShow()
+{
+    const bool server = objUser && objUser->Location().isServer();
+    txtUserDBPath->setText(!objUser ? QString()
+                           : server ? QStringLiteral("PostgreSQL ") + objUser->Location().serverText()
+                                    : objUser->DbPath());
+    cmdUserDBPathSelect->setEnabled(!server);
+    const QString why = server ? UserDbServerNoteText : QString();
+    txtUserDBPath->setToolTip(why);
+    cmdUserDBPathSelect->setToolTip(why);
 }
 
 void frameAdmin::cmdPicPathSelect_Click()

@@ -58,7 +58,7 @@ void frameAdmin::frameAdminInit()
     }
 
     txtQuestionDBPath->setText(objQuestion ? objQuestion->DbPath() : QString());
-    txtUserDBPath->setText(objUser ? objUser->DbPath() : QString());
+    userDbSettingShow();
     txtPicPath->setText(PicturePath);
     userButtonsUpdate();
 }

@@ -21,6 +21,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, qt6-qpa-plugins, fonts-liberation2, fonts-dejavu-core")
+# The driver for a user database on a PostgreSQL server (USERDB_ENGINE=postgresql).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://support.velko-trainer.ch/velko/support/")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

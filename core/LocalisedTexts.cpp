@@ -20,6 +20,7 @@ QString SettingsReadOnlyStart, SettingsReadOnlyEnd;
 QString NoticeWrongPassword, NoticeUnknownQuestion, NoticeEmptyCategory, NoticeEmptyLesson;
 QString NoticeUserNameMissing, NoticeUserNameTaken, NoticePasswordDigits, NoticeAdminNotDeletable;
 QString DirectoryFileMissingStart, DirectoryFileMissingEnd;
+QString UserDbServerNoteText;
 
 namespace {
 
@@ -116,6 +117,12 @@ const Row kMessageTexts[] = {
     {&DirectoryFileMissingEnd, {"' gibt es nicht ! Wollen Sie dieses Verzeichnis trotzdem verwenden ?",
                                 "' n'existe pas ! Voulez-vous quand même utiliser ce répertoire ?",
                                 "' non esiste ! Vuole comunque usare questa cartella ?"}},
+    {&UserDbServerNoteText, {"Die Benützerdatenbank liegt auf einem Datenbankserver. Er wird in der INI-Datei "
+                             "jedes Arbeitsplatzes eingestellt.",
+                             "La base des utilisateurs se trouve sur un serveur de bases de données. Il se règle "
+                             "dans le fichier INI de chaque poste de travail.",
+                             "La banca dati degli utenti si trova su un server di banche dati. Si imposta nel file "
+                             "INI di ogni postazione di lavoro."}},
 };
 
 const Row kStatsTexts[] = {

@@ -26,6 +26,8 @@ extern QString NoticeUserNameMissing, NoticeUserNameTaken, NoticePasswordDigits,
 // Asked before a database directory without the database file is kept:
 // start text, the missing file's full path, end text.
 extern QString DirectoryFileMissingStart, DirectoryFileMissingEnd;
+// Tool tip of the user database's setting when it lies on a server.
+extern QString UserDbServerNoteText;
 
 // Fills every text above in language 0 (German), 1 (French) or 2 (Italian);
 // any other value leaves them as they are.

@@ -1,5 +1,7 @@
 #include "core/clsDebug.h"
 
+#include "core/UserDbLocation.h"
+
 #include "core/AppState.h"
 #include "core/Seams.h"
 #include "core/modMain.h"
@@ -59,6 +61,8 @@ void clsDebug::LogPrintHeader()
     LogPrint(QStringLiteral("Program Config Path : ") + ini);
     LogPrint(QStringLiteral("Velko.ini - QDBVER  : ") + GetINIvalue(ini, QStringLiteral("Config"), QStringLiteral("QDBVER")));
     LogPrint(QStringLiteral("Velko.ini - MAXQPT  : ") + GetINIvalue(ini, QStringLiteral("Config"), QStringLiteral("MAXQPT")));
+    // Which user database every workstation writes to; never a password.
+    LogPrint(QStringLiteral("User Database       : ") + UserDbLocation::FromIni(ini).describe());
     LogPrint(QStringLiteral("Start Date & Time   : ") + locale.toString(now.date(), QLocale::ShortFormat)
              + QLatin1Char(' ') + locale.toString(now.time(), QLocale::ShortFormat));
     LogPrint(QStringLiteral("Windows Version     : ") + WindowsVersionText);

@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins libsqlite3-dev
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6sql6-psql qt6-qpa-plugins libsqlite3-dev
+  postgresql
   libbenchmark-dev
   xvfb xauth fonts-dejavu-core fonts-liberation2
   desktop-file-utils appstream dpkg-dev file man-db poppler-utils

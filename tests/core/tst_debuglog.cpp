@@ -41,7 +41,8 @@ void TestDebugLog::headerBlock()
 {
     TestSupport::Sandbox sb;
     QCOMPARE(sb.logPath(), PathAddBackslash(sb.tempDir) + "velko.log");
-    sb.writeIni("[Config]\nQDBVER=2024.1\nMAXQPT=4-3-2\n");
+    sb.writeIni("[Config]\nQDBVER=2024.1\nMAXQPT=4-3-2\nUSERDB_ENGINE=postgresql\nUSERDB_HOST=server.school\n"
+                "USERDB_PORT=5433\nUSERDB_DATABASE=velko\nUSERDB_USER=kiosk\nUSERDB_PASSWORD=secret\n");
     const QDateTime start(QDate(2026, 3, 14), QTime(9, 26, 53));
     Seams::SetClock([start] { return start; });
     WindowsVersionText = "6.1.7601";
@@ -60,6 +61,7 @@ void TestDebugLog::headerBlock()
         "Program Config Path : " + sb.programDir + sep + "velko.ini",
         "Velko.ini - QDBVER  : 2024.1",
         "Velko.ini - MAXQPT  : 4-3-2",
+        "User Database       : PostgreSQL kiosk@server.school:5433/velko",
         "Start Date & Time   : " + locale.toString(start.date(), QLocale::ShortFormat) + " "
             + locale.toString(start.time(), QLocale::ShortFormat),
         "Windows Version     : 6.1.7601",
@@ -83,6 +85,7 @@ void TestDebugLog::headerBlock()
     second[3] = "Program Date & Time : " + locale.toString(built, QLocale::ShortFormat);
     second[5] = "Velko.ini - QDBVER  : NotFound";
     second[6] = "Velko.ini - MAXQPT  : NotFound";
+    second[7] = "User Database       : SQLite " + sb.programDir + sep + "Users.mdb";
     QCOMPARE(logLines(sb), expected + second);
 }
 
