@@ -348,8 +348,9 @@ int Report(const Options &o, QTextStream &out, QTextStream &err)
     objQuestion = &bank;
 
     clsUser user;
-    const QString userDb = user.DbPath() + user.DbFileName();
-    if (!DatabaseFileCheck(userDb, QStringLiteral("user database"), err))
+    const bool server = user.Location().isServer();
+    const QString userDb = server ? user.Location().describe() : user.DbPath() + user.DbFileName();
+    if (!server && !DatabaseFileCheck(userDb, QStringLiteral("user database"), err))
         return ExitFailed;
     user.setRSCursorType(QStringLiteral("3"));
     user.setRSLockType(QStringLiteral("1"));
