@@ -1,23 +1,34 @@
 #include "userdb/UserDbCreate.h"
 
 #include "core/RuntimeError.h"
+#include "core/SqlSupport.h"
+#include "userdb/UserDbDialect.h"
+#include "userdb/UserDbSchema.h"
 #include "userdb/clsUser.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
 
-bool UserDbCreateWithAdmin(const QString &file, const QString &password, int16_t languageNr, QString &error)
+bool UserDbCreateWithAdmin(const UserDbLocation &location, const QString &password, int16_t languageNr,
+                           QString &error)
 {
-    const QFileInfo info(file);
-    if (info.exists()) {
-        error = QStringLiteral("'") + file + QStringLiteral("' already exists; it is not overwritten");
+    if (!location.problem.isEmpty()) {
+        error = location.problem;
         return false;
     }
-    clsUser user;
-    user.setDbPath(info.absolutePath());
-    user.setDbFileName(info.fileName());
-    if (!user.DbCreate(error))
+    const QString where = location.isServer() ? location.describe() : location.file();
+    if (!location.isServer() && QFileInfo::exists(location.file())) {
+        error = QStringLiteral("'") + where + QStringLiteral("' already exists; it is not overwritten");
         return false;
+    }
+    // The schema is made in a transaction of its own; the administrator is
+    // written through the access object like every other user, so a failure
+    // after the schema is undone by removing what was made.
+    if (!UserDbSchema::Create(location, error))
+        return false;
+    clsUser user;
+    user.setLocation(location);
     user.setRSCursorType(QStringLiteral("2"));
     user.setRSLockType(QStringLiteral("2"));
     user.DbOpen();
@@ -36,8 +47,28 @@ bool UserDbCreateWithAdmin(const QString &file, const QString &password, int16_t
     }
     user.DbClose();
     if (!ok) {
-        error = QStringLiteral("the administrator could not be written to '") + file + QStringLiteral("'");
-        QFile::remove(file);
+        error = QStringLiteral("the administrator could not be written to '") + where + QStringLiteral("'");
+        UserDbRemoveCreated(location);
     }
     return ok;
+}
+
+bool UserDbCreateWithAdmin(const QString &file, const QString &password, int16_t languageNr, QString &error)
+{
+    return UserDbCreateWithAdmin(UserDbLocation::SQLiteFile(file), password, languageNr, error);
+}
+
+void UserDbRemoveCreated(const UserDbLocation &location)
+{
+    if (!location.isServer()) {
+        QFile::remove(location.file());
+        return;
+    }
+    // One statement: the tables go together or not at all. SchemaVersion is
+    // where the server keeps the schema version (see UserDbDialect).
+    QSqlDatabase db = UserDbDialect::Open(location);
+    if (db.isOpen())
+        QSqlQuery(db).exec(QStringLiteral(
+            "DROP TABLE IF EXISTS \"User\", QuestionStat, QuestionnaireStat, Events, SchemaVersion"));
+    Sql::Close(db);
 }

@@ -1,6 +1,7 @@
 #include "tools/velko-users/UsersTool.h"
 
 #include "core/RuntimeError.h"
+#include "userdb/UserDbCopy.h"
 #include "userdb/UserDbCreate.h"
 #include "userdb/clsUser.h"
 
@@ -22,11 +23,23 @@ constexpr int ExitUsage = 2;
 
 const QString Usage = QStringLiteral(
     "usage:\n"
-    "  velko-users create <file> --password-stdin\n"
-    "  velko-users add <file> --name <name> --password-stdin --language de|fr|it\n"
+    "  velko-users create <database> --password-stdin\n"
+    "  velko-users add <database> --name <name> --password-stdin --language de|fr|it\n"
     "                  --category C|D|C1|D1 --book <number> [--inactive] [--comment <text>]\n"
-    "  velko-users list <file>\n"
+    "  velko-users list <database>\n"
+    "  velko-users copy <from> <to> [--replace]\n"
     "  velko-users --help | --version\n"
+    "\n"
+    "A <database> is a SQLite file or a database on a PostgreSQL server:\n"
+    "  postgresql://[user@]host[:port]/database\n"
+    "  postgresql:///database?host=/socket/directory&port=5432&user=role\n"
+    "The server's password never goes on the command line: libpq reads it from\n"
+    "~/.pgpass or the file named by PGPASSFILE.\n"
+    "\n"
+    "create makes a new SQLite file, or the tables in an empty server database.\n"
+    "copy copies every table of a user database, keys included, into a new\n"
+    "SQLite file, a server database without the tables, or with --replace into\n"
+    "a user database whose rows it deletes first.\n"
     "\n"
     "--password-stdin reads the PIN (the administrator's for create, the new\n"
     "user's for add; digits 0 to 9) from the first line of standard input; at a\n"
@@ -145,21 +158,30 @@ bool ParseOptions(const QStringList &args, int from, const QStringList &withValu
     return true;
 }
 
-// Points the access object at the file and opens it.
-bool OpenDb(clsUser &user, const QString &file, bool forWriting, QTextStream &err)
+// A <database> argument: a file or a postgresql:// address. An address
+// that cannot be used is a bad command line.
+bool DatabaseOf(const QString &text, QTextStream &err, UserDbLocation &location)
 {
-    const QFileInfo info(file);
-    if (!info.isFile()) {
-        err << "error: no user database at '" << file << "'\n";
+    location = UserDbLocation::FromText(text);
+    if (location.problem.isEmpty())
+        return true;
+    err << "error: " << location.problem << "\n" << Usage;
+    return false;
+}
+
+// Points the access object at the database and opens it.
+bool OpenDb(clsUser &user, const UserDbLocation &location, bool forWriting, QTextStream &err)
+{
+    if (!location.isServer() && !QFileInfo(location.file()).isFile()) {
+        err << "error: no user database at '" << location.file() << "'\n";
         return false;
     }
-    user.setDbPath(info.absolutePath());
-    user.setDbFileName(info.fileName());
+    user.setLocation(location);
     user.setRSCursorType(forWriting ? QStringLiteral("2") : QStringLiteral("3"));
     user.setRSLockType(forWriting ? QStringLiteral("2") : QStringLiteral("1"));
     user.DbOpen();
     if (!user.IsOpen()) {
-        err << "error: '" << file << "' could not be opened as a user database\n";
+        err << "error: " << location.describe() << " could not be opened as a user database\n";
         return false;
     }
     return true;
@@ -189,10 +211,13 @@ int Create(const QStringList &args, QTextStream &out, QTextStream &err, QTextStr
     QString problem;
     if (args.size() < 2
         || !ParseOptions(args, 2, {QStringLiteral("--admin-password")}, {PasswordStdin}, o, problem)) {
-        err << "error: " << (problem.isEmpty() ? QStringLiteral("create needs <file>") : problem) << "\n" << Usage;
+        err << "error: " << (problem.isEmpty() ? QStringLiteral("create needs <database>") : problem) << "\n"
+            << Usage;
         return ExitUsage;
     }
-    const QString file = args[1];
+    UserDbLocation location;
+    if (!DatabaseOf(args[1], err, location))
+        return ExitUsage;
     QString password;
     if (!PinOf(o, QStringLiteral("--admin-password"), in, err, password))
         return ExitUsage;
@@ -201,11 +226,11 @@ int Create(const QStringList &args, QTextStream &out, QTextStream &err, QTextStr
         return ExitUsage;
     }
     QString error;
-    if (!UserDbCreateWithAdmin(file, password, 0, error)) {
+    if (!UserDbCreateWithAdmin(location, password, 0, error)) {
         err << "error: " << error << "\n";
         return ExitFailed;
     }
-    out << "created user database '" << file << "' with the administrator _Vestr\n";
+    out << "created user database " << location.describe() << " with the administrator _Vestr\n";
     return ExitOk;
 }
 
@@ -218,9 +243,13 @@ int Add(const QStringList &args, QTextStream &out, QTextStream &err, QTextStream
                                    QStringLiteral("--comment"), QStringLiteral("--password")};
     if (args.size() < 2
         || !ParseOptions(args, 2, withValue, {QStringLiteral("--inactive"), PasswordStdin}, o, problem)) {
-        err << "error: " << (problem.isEmpty() ? QStringLiteral("add needs <file>") : problem) << "\n" << Usage;
+        err << "error: " << (problem.isEmpty() ? QStringLiteral("add needs <database>") : problem) << "\n"
+            << Usage;
         return ExitUsage;
     }
+    UserDbLocation location;
+    if (!DatabaseOf(args[1], err, location))
+        return ExitUsage;
     for (const QString &key : withValue.mid(0, 4)) {
         if (!o.contains(key)) {
             err << "error: option " << key << " is required\n" << Usage;
@@ -257,7 +286,7 @@ int Add(const QStringList &args, QTextStream &out, QTextStream &err, QTextStream
     }
 
     clsUser user;
-    if (!OpenDb(user, args[1], true, err))
+    if (!OpenDb(user, location, true, err))
         return ExitFailed;
     user.UserNameSeek(name);
     if (user.UserID() != 0) {
@@ -281,11 +310,14 @@ int Add(const QStringList &args, QTextStream &out, QTextStream &err, QTextStream
 int List(const QStringList &args, QTextStream &out, QTextStream &err)
 {
     if (args.size() != 2) {
-        err << "error: list needs exactly <file>\n" << Usage;
+        err << "error: list needs exactly <database>\n" << Usage;
         return ExitUsage;
     }
+    UserDbLocation location;
+    if (!DatabaseOf(args[1], err, location))
+        return ExitUsage;
     clsUser user;
-    if (!OpenDb(user, args[1], false, err))
+    if (!OpenDb(user, location, false, err))
         return ExitFailed;
     const qsizetype errorsBefore = RuntimeErrorLines().size();
     out << "UserID\tUserName\tLanguage\tCategory\tBook\tStatus\tComment\n";
@@ -296,6 +328,29 @@ int List(const QStringList &args, QTextStream &out, QTextStream &err)
     }
     user.DbClose();
     return RuntimeErrorLines().size() == errorsBefore ? ExitOk : ExitFailed;
+}
+
+int Copy(const QStringList &args, QTextStream &out, QTextStream &err)
+{
+    QMap<QString, QString> o;
+    QString problem;
+    if (args.size() < 3 || !ParseOptions(args, 3, {}, {QStringLiteral("--replace")}, o, problem)) {
+        err << "error: " << (problem.isEmpty() ? QStringLiteral("copy needs <from> and <to>") : problem) << "\n"
+            << Usage;
+        return ExitUsage;
+    }
+    UserDbLocation from, to;
+    if (!DatabaseOf(args[1], err, from) || !DatabaseOf(args[2], err, to))
+        return ExitUsage;
+    QStringList report;
+    QString error;
+    if (!UserDbCopy(from, to, o.contains(QStringLiteral("--replace")), report, error)) {
+        err << "error: " << error << "\n";
+        return ExitFailed;
+    }
+    for (const QString &line : report)
+        out << line << '\n';
+    return ExitOk;
 }
 
 } // namespace
@@ -309,6 +364,8 @@ int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err, QT
         return Add(args, out, err, in);
     if (command == QLatin1String("list"))
         return List(args, out, err);
+    if (command == QLatin1String("copy"))
+        return Copy(args, out, err);
     if (command == QLatin1String("--help") || command == QLatin1String("-h") || command == QLatin1String("help")) {
         out << Usage;
         return ExitOk;

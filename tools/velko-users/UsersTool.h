@@ -1,6 +1,7 @@
 #pragma once
 // The user-database tool: creates a user database with its administrator,
-// adds users and lists them. Kept apart from main() so tests can run it.
+// adds users, lists them and copies a whole user database to another place
+// or engine. Kept apart from main() so tests can run it.
 #include <QStringList>
 #include <QTextStream>
 
