@@ -170,15 +170,11 @@ public:
     }
 
 private:
-    // A read transaction gives every table of the source as of one moment:
-    // on SQLite its shared lock keeps writers out until the copy is done;
-    // the server needs a snapshot that lasts the whole transaction.
+    // The source is read in one read transaction: every table as of one moment.
     bool openSource(QString &error)
     {
-        const QString begin = m_source.location.isServer()
-                                  ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY")
-                                  : QStringLiteral("BEGIN");
-        return m_source.open(error) && m_source.begin(begin, error) && m_source.isUserDb(error);
+        return m_source.open(error) && m_source.begin(m_source.dialect.beginConsistentRead(), error)
+               && m_source.isUserDb(error);
     }
 
     bool openTarget(QString &error)

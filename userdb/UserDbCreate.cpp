@@ -64,11 +64,9 @@ void UserDbRemoveCreated(const UserDbLocation &location)
         QFile::remove(location.file());
         return;
     }
-    // One statement: the tables go together or not at all. SchemaVersion is
-    // where the server keeps the schema version (see UserDbDialect).
+    // One statement: the tables go together or not at all.
     QSqlDatabase db = UserDbDialect::Open(location);
     if (db.isOpen())
-        QSqlQuery(db).exec(QStringLiteral(
-            "DROP TABLE IF EXISTS \"User\", QuestionStat, QuestionnaireStat, Events, SchemaVersion"));
+        QSqlQuery(db).exec(UserDbDialect(location.engine).dropSchema());
     Sql::Close(db);
 }

@@ -92,6 +92,19 @@ QString UserDbDialect::beginWrite() const
     return isServer() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
 }
 
+QString UserDbDialect::beginConsistentRead() const
+{
+    return isServer() ? QStringLiteral("BEGIN ISOLATION LEVEL REPEATABLE READ READ ONLY") : QStringLiteral("BEGIN");
+}
+
+QString UserDbDialect::dropSchema() const
+{
+    // The server keeps the schema version in a table of its own.
+    return isServer() ? QStringLiteral("DROP TABLE IF EXISTS \"User\", QuestionStat, QuestionnaireStat, Events, "
+                                       "SchemaVersion")
+                      : QStringLiteral("DROP TABLE IF EXISTS \"User\", QuestionStat, QuestionnaireStat, Events");
+}
+
 QString UserDbDialect::catalogueProbe() const
 {
     return isServer() ? QStringLiteral("SELECT count(*) FROM pg_catalog.pg_tables")

@@ -41,6 +41,12 @@ public:
 
     // --- statements ------------------------------------------------------------------------
     QString beginWrite() const;          // starts a transaction that writes
+    // Starts a transaction that reads every table as of one moment: on
+    // SQLite its shared lock keeps writers out until it ends; the server
+    // needs a snapshot that lasts the whole transaction.
+    QString beginConsistentRead() const;
+    // Drops every table of the schema in one statement.
+    QString dropSchema() const;
     QString catalogueProbe() const;      // fails on a file that is no database
     QStringList sessionSetup() const;    // after the connection is checked
     // Per question of the current user and category: number, last date-time
