@@ -1,8 +1,12 @@
 // A candidate's whole way through the real main window on the demo data:
 // sign in, take an examination, answer every question, grade, read the grade
 // screen, review a question, leave, and find the records in the user database.
+// Run on the demo's SQLite user database, and with "--engine postgresql" on a
+// copy of it on the test server; then the administrator finds the server on
+// the settings tab.
 #include "ShellFixture.h"
 #include "training/QuestionSet.h"
+#include "userdb/UserDbCopy.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,10 +22,30 @@ private Q_SLOTS:
     void examinationFromSignInToStoredRecords();
 
 private:
-    static QVariant scalar(const QString &file, const QString &sql, const QVariantList &values = {})
+    // The rows of a statement on the user database in use, columns joined by "|".
+    QStringList query(const QString &sql, const QVariantList &values = {}) const
     {
-        return ShellFixture::query(file, sql, values).value(0);
+        QSqlDatabase db = UserDbDialect::Open(m_users);
+        QStringList rows;
+        {
+            QSqlQuery q(db);
+            q.prepare(sql);
+            for (const QVariant &v : values)
+                q.addBindValue(v);
+            if (!q.exec())
+                qWarning("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+            while (q.next()) {
+                QStringList cols;
+                for (int i = 0; i < q.record().count(); ++i)
+                    cols << q.value(i).toString();
+                rows << cols.join(QLatin1Char('|'));
+            }
+        }
+        Sql::Close(db);
+        return rows;
     }
+    QVariant scalar(const QString &sql, const QVariantList &values = {}) const { return query(sql, values).value(0); }
+    UserDbLocation m_users;
     template <class T> static T *find(formMain &w, const QString &name) { return ShellFixture::child<T>(&w, name); }
 };
 
@@ -35,10 +59,21 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     QVERIFY(QFile::copy(demo + QStringLiteral("/Velko.sqlite"), bank));
     QVERIFY(QFile::copy(demo + QStringLiteral("/Users.sqlite"), users));
     QFile::setPermissions(users, QFile::ReadOwner | QFile::WriteOwner);
+    m_users = UserDbLocation::SQLiteFile(users);
+    std::unique_ptr<UserDbTest::ServerDatabase> server;
+    if (UserDbTest::OnServer()) {
+        // The school moved its user database onto the server.
+        server = std::make_unique<UserDbTest::ServerDatabase>();
+        QVERIFY2(server->problem.isEmpty(), qPrintable(server->problem));
+        QStringList report;
+        QString error;
+        QVERIFY2(UserDbCopy(m_users, server->location, false, report, error), qPrintable(error));
+        m_users = server->location;
+    }
     const QString maxqpt = GetINIvalue(QStringLiteral(VELKO_DEMO_INI), QStringLiteral("Config"), QStringLiteral("MAXQPT"));
-    sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Velko.sqlite\nUSERDB_PATH=%1\nUSERDB_NAME=Users.sqlite\n"
-                               "PIC_PATH=%2/pictures/\nMAXQPT=%3\n")
-                    .arg(data, demo, maxqpt));
+    sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Velko.sqlite\nPIC_PATH=%2/pictures/\nMAXQPT=%3\n")
+                    .arg(data, demo, maxqpt)
+                + UserDbTest::IniLines(m_users));
 
     formMain w;
     const auto click = [&w](const QString &name) { ShellFixture::click(&w, name); };
@@ -50,14 +85,14 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     auto *list = find<QListWidget>(w, QStringLiteral("listLoginUsers"));
     int row = -1;
     for (int i = 0; i < list->count() && row < 0; ++i) {
-        const QVariant cat = scalar(users, QStringLiteral("SELECT CategoryNr FROM User WHERE UserID = ?"),
+        const QVariant cat = scalar(QStringLiteral("SELECT CategoryNr FROM \"User\" WHERE UserID = ?"),
                                     {list->item(i)->data(Qt::UserRole)});
         if (list->item(i)->text() != QStringLiteral("_Vestr") && cat.toInt() == 0)
             row = i;
     }
     QVERIFY(row >= 0);
     const int userId = list->item(row)->data(Qt::UserRole).toInt();
-    const QString password = scalar(users, QStringLiteral("SELECT Password FROM User WHERE UserID = ?"), {userId}).toString();
+    const QString password = scalar(QStringLiteral("SELECT Password FROM \"User\" WHERE UserID = ?"), {userId}).toString();
     ShellFixture::signIn(&w, list->item(row)->text(), password);
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
 
@@ -72,8 +107,11 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     for (int i = 1; i <= SetRecord.QuestionCount; ++i) {
         click(QStringLiteral("picboxAnswerLabel_0"));
         QCOMPARE(SetRecord.UserAnswers[i], QStringLiteral("a"));
-        expectedRight += scalar(bank, QStringLiteral("SELECT Answer FROM Question WHERE CategoryNr = 0 AND QuestionNr = ?"),
-                                {SetRecord.QList[i]}).toString() == QStringLiteral("a");
+        expectedRight += ShellFixture::query(bank, QStringLiteral("SELECT Answer FROM Question WHERE CategoryNr = 0 "
+                                                                  "AND QuestionNr = ?"),
+                                             {SetRecord.QList[i]})
+                             .value(0)
+                         == QStringLiteral("a");
         click(QStringLiteral("cmdQANext"));
     }
     QCOMPARE(SetRecord.CurrentIndex, 1);   // next on the last wraps around
@@ -102,16 +140,27 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
 
     // The records of this grading, the question rows all with one timestamp.
-    QCOMPARE(ShellFixture::query(users, "SELECT QuestionnaireThemeNr || '/' || QuestionnaireNr || '/' || CategoryNr || '/' || "
-                                        "ROUND(QuestionnaireResultPercent) || '/' || QuestionnaireAnswers FROM QuestionnaireStat "
-                                        "WHERE UserID = ?", {userId}),
-             QStringList({QString("-1/1/0/%1.0/").arg(percent) + QString(40, 'a') + QString(40, ' ')}));
-    QCOMPARE(ShellFixture::query(users, "SELECT COUNT(*), COUNT(DISTINCT QuestionDateTime), SUM(QuestionAnswer) "
-                                        "FROM QuestionStat WHERE UserID = ?", {userId}),
+    QCOMPARE(query("SELECT QuestionnaireThemeNr, QuestionnaireNr, CategoryNr, ROUND(QuestionnaireResultPercent), "
+                   "QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = ?", {userId}),
+             QStringList({QString("-1|1|0|%1|").arg(percent) + QString(40, 'a') + QString(40, ' ')}));
+    QCOMPARE(query("SELECT COUNT(*), COUNT(DISTINCT QuestionDateTime), SUM(QuestionAnswer) "
+                   "FROM QuestionStat WHERE UserID = ?", {userId}),
              QStringList({QString("40|1|%1").arg(expectedRight)}));
-    QCOMPARE(scalar(users, "SELECT COUNT(*) FROM Events WHERE UserID = ? AND EventCode = 1000", {userId}).toInt(), 1);
+    QCOMPARE(scalar("SELECT COUNT(*) FROM Events WHERE UserID = ? AND EventCode = 1000", {userId}).toInt(), 1);
     QVERIFY(RuntimeErrorLines().isEmpty());
+    QVERIFY(sb.logText().contains("User Database       : " + m_users.describe()));
+
+    // The administrator's settings tab: a file's directory can be changed, a server only shown.
+    click(QStringLiteral("cmdPracticeQuit"));
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+    ShellFixture::signIn(&w, QStringLiteral("_Vestr"),
+                         scalar(QStringLiteral("SELECT Password FROM \"User\" WHERE UserName = '_Vestr'")).toString());
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtUserDBPath"))->text(),
+             m_users.isServer() ? "PostgreSQL " + m_users.serverText() : m_users.path);
+    QCOMPARE(find<QPushButton>(w, QStringLiteral("cmdUserDBPathSelect"))->isEnabled(), !m_users.isServer());
+    QCOMPARE(find<QPushButton>(w, QStringLiteral("cmdUserDBPathSelect"))->toolTip().isEmpty(), !m_users.isServer());
 }
 
-QTEST_MAIN(TestCandidateJourney)
+USERDB_TEST_MAIN(TestCandidateJourney)
 #include "tst_candidate_journey.moc"
