@@ -28,7 +28,6 @@ class TestTrainingGrading : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void rightAnswersCounted();
-    void storedAnswersTexts();
     void recordsOfOneGrading();
     void resultsLogText();
     void failedGradingKeepsNothing();
@@ -59,30 +58,8 @@ void TestTrainingGrading::rightAnswersCounted()
     QCOMPARE(ResultPercentOf(0, 0), int16_t(0));
 }
 
-void TestTrainingGrading::storedAnswersTexts()
-{
-    Env env;
-    env.makeUsers();
-    // Revealed and corrected: "L"; revealed only: "J".
-    SetWithRightAnswers(6, 6);
-    SetRecord.RevealState[3] = 2;
-    SetRecord.RevealState[5] = 1;
-    QVERIFY(GradingRun());
-    // A practice set without answers: blanks, 0 %, every question wrong.
-    CurrentThemeNr = -1;
-    CurrentQuestionnaireNr = 0;
-    SetRecord.QuestionMode = QuestionModePractice;
-    SetRecord.Redim(5);
-    for (int i = 1; i <= 5; ++i)
-        SetRecord.QList[i] = 10 + i;
-    QVERIFY(GradingRun());
-    QCOMPARE(SetRecord.ResultPercent, int16_t(0));
-    QCOMPARE(env.rows("SELECT QuestionnaireAnswers FROM QuestionnaireStat ORDER BY StatId"),
-             QVariantList({"bbcbbc  L J ", QString(10, ' ')}));
-    QCOMPARE(env.rows("SELECT QuestionnaireThemeNr FROM QuestionnaireStat ORDER BY StatId").value(1).toInt(), -1);
-    QCOMPARE(env.rows("SELECT QuestionAnswer FROM QuestionStat WHERE QuestionNr > 10"), QVariantList(5, 0));
-}
-
+// What a grading stores: one clock reading for all its records, the result,
+// the answers text with the reveal marks, one record per question in order.
 void TestTrainingGrading::recordsOfOneGrading()
 {
     Env env;
@@ -109,6 +86,24 @@ void TestTrainingGrading::recordsOfOneGrading()
              QVariantList({"21/5/1", "7/4/0", "33/5/1"}));
     // The grading left the statistics recordsets closed and writable again.
     QCOMPARE(objUser->RSLockType(), QStringLiteral("2"));
+
+    // Revealed and corrected: "L"; revealed only: "J".
+    SetWithRightAnswers(6, 6);
+    SetRecord.RevealState[3] = 2;
+    SetRecord.RevealState[5] = 1;
+    QVERIFY(GradingRun());
+    // A practice set without answers: blanks, 0 %, every question wrong.
+    CurrentQuestionnaireNr = 0;
+    SetRecord.QuestionMode = QuestionModePractice;
+    SetRecord.Redim(5);
+    for (int i = 1; i <= 5; ++i)
+        SetRecord.QList[i] = 10 + i;
+    QVERIFY(GradingRun());
+    QCOMPARE(SetRecord.ResultPercent, int16_t(0));
+    QCOMPARE(env.rows("SELECT QuestionnaireAnswers FROM QuestionnaireStat ORDER BY StatId"),
+             QVariantList({"cac   ", "bbcbbc  L J ", QString(10, ' ')}));
+    QCOMPARE(env.rows("SELECT QuestionnaireThemeNr FROM QuestionnaireStat ORDER BY StatId").value(2).toInt(), -1);
+    QCOMPARE(env.rows("SELECT QuestionAnswer FROM QuestionStat WHERE QuestionNr BETWEEN 11 AND 15"), QVariantList(5, 0));
 }
 
 void TestTrainingGrading::resultsLogText()
