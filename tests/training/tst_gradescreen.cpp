@@ -174,7 +174,6 @@ void TestGradeScreen::bookChangeAndReopeningInReview()
     QTest::keyClick(grid, Qt::Key_Return);
     QCOMPARE(SetRecord.CurrentIndex, 2);
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
-    QVERIFY(!env.q("cmdQANext")->isVisible());
 
     // One click only selects; a double click opens.
     Frame_OnTop(env.grade, true);

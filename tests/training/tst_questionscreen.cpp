@@ -24,7 +24,6 @@ private Q_SLOTS:
     void revealAndAnswering();
     void buttonsByModeAndReview();
     void gradingRefusedOrOpeningTheGradeScreen();
-    void inputDuringGradingIsDropped();
     void stripNavigationAndInvalidModes();
     void picturesAndBooks();
 };
@@ -165,10 +164,15 @@ void TestQuestionScreen::buttonsByModeAndReview()
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeGraded));
 }
 
+// Grading from the question screen: refused with a blank answer in an
+// examination or without a user database; else stored, while clicks and keys
+// that arrive meanwhile are dropped, and the grade screen follows.
 void TestQuestionScreen::gradingRefusedOrOpeningTheGradeScreen()
 {
     Env env;
     env.makeUsers();
+    const int annaId = env.user.UserID();
+    QVERIFY(annaId > 0);
     // An examination with a blank answer: refused, nothing computed, nothing stored, the set stays open.
     env.SetStart(QuestionModeExam, 3);
     SetRecord.UserAnswers[1] = QStringLiteral("b");
@@ -191,35 +195,13 @@ void TestQuestionScreen::gradingRefusedOrOpeningTheGradeScreen()
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModePractice));
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
     objUser = &env.user;
-    env.click("cmdQAGrade");
-    QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeGraded));
-    QCOMPARE(int(SetRecord.RightAnswerCount), 1);
-    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
-    QVERIFY(env.q<QPushButton>("cmdQAGrade")->isEnabled());
-    QCOMPARE(env.count("QuestionStat"), 3);
-    QCOMPARE(env.get<QTableWidget>(env.grade, "gridGrade")->rowCount(), 4);   // filled before it is shown
-    // The grade screen has the focus, not a control of the covered question screen.
-    QVERIFY(env.grade->isAncestorOf(QApplication::focusWidget()));
-    QVERIFY(!env.qa->isVisible());
-}
 
-// Clicks and keys that arrive while a grading is stored are dropped: the
-// grading finishes for the user who started it and the grade screen follows.
-void TestQuestionScreen::inputDuringGradingIsDropped()
-{
-    Env env;
-    env.makeUsers();
-    const int annaId = env.user.UserID();
-    QVERIFY(annaId > 0);
+    // The results log lets pending events run after each line: the timer
+    // fires inside the grading, and signing out must not happen.
     clsUser other;
-    int hooksCalled = 0;
+    int hooksCalled = 0, during = 0;
     MainProcs::frameLoginClose = [&] { ++hooksCalled; objUser = &other; };
     MainProcs::frameLoginInit = [&] { ++hooksCalled; };
-    env.SetStart(QuestionModePractice, 3);
-    env.click("picboxAnswerLabel_1");
-    int during = 0;
-    // The results log lets pending events run after each line: the timer
-    // fires inside the grading.
     QTimer::singleShot(0, [&] {
         ++during;
         env.click("cmdQAQuit");
@@ -230,10 +212,17 @@ void TestQuestionScreen::inputDuringGradingIsDropped()
     QCOMPARE(during, 1);
     QCOMPARE(hooksCalled, 0);
     QCOMPARE(objUser, &env.user);
-    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeGraded));
+    QCOMPARE(int(SetRecord.RightAnswerCount), 1);
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
+    QVERIFY(env.q<QPushButton>("cmdQAGrade")->isEnabled());
+    QCOMPARE(env.count("QuestionStat"), 3);
     QCOMPARE(env.rows(QStringLiteral("SELECT DISTINCT UserID FROM QuestionStat")), QVariantList{annaId});
     QCOMPARE(env.rows(QStringLiteral("SELECT UserID FROM QuestionnaireStat")), QVariantList{annaId});
+    QCOMPARE(env.get<QTableWidget>(env.grade, "gridGrade")->rowCount(), 4);   // filled before it is shown
+    // The grade screen has the focus, not a control of the covered question screen.
+    QVERIFY(env.grade->isAncestorOf(QApplication::focusWidget()));
+    QVERIFY(!env.qa->isVisible());
     // Afterwards the window takes input again.
     QVERIFY(!QApplication::overrideCursor());
     env.click(env.button(env.grade, "cmdGradeQuit"));

@@ -116,7 +116,6 @@ void TestTrainingSets::mixedSetSizesPerCategory()
         QCOMPARE(ExamOrMixSetBuild(QuestionModePractice, 0, 3), cat < 2 ? 40 : 30);
         VerifyDistinctInCategory(cat < 2 ? 40 : 30);
         QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModePractice));
-        QCOMPARE(SetRecord.QuestionnaireTitle, QStringLiteral("Fragebogen : MIX"));
     }
     QVERIFY(!env.sb.logText().contains(QStringLiteral("MAXQPT")));
 }
