@@ -13,15 +13,6 @@ struct ToolRun {
     QString out, err;
 };
 
-ToolRun Tool(const QStringList &args)
-{
-    ToolRun r;
-    QTextStream out(&r.out), err(&r.err);
-    r.code = ReportToolRun(args, out, err);
-    out.flush(), err.flush();
-    return r;
-}
-
 QString PdfText(const QString &file)
 {
     QProcess p;
@@ -76,7 +67,12 @@ struct Databases {
     }
     ToolRun run(const QStringList &args, const QString &ini = QStringLiteral("velko.ini"), QString output = {}) const
     {
-        return Tool(QStringList{"--ini", dir + ini, "--output", output.isEmpty() ? pdf : output} + args);
+        ToolRun r;
+        QTextStream out(&r.out), err(&r.err);
+        const QStringList all = QStringList{"--ini", dir + ini, "--output", output.isEmpty() ? pdf : output} + args;
+        r.code = ReportToolRun(all, out, err);
+        out.flush(), err.flush();
+        return r;
     }
 };
 
