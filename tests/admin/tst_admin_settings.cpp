@@ -1,15 +1,20 @@
-// The settings tab of the administration screen in the real main window:
-// the three directory choices through the file dialog, the INI file written
-// byte for byte as before except for the one key, the restart warning, the
-// question before a directory without the database file, and the tab switch.
+// The administration screen's frame and its settings tab in the real main
+// window: controls, pages, read-only boxes and the support link; the three
+// directory choices through the file dialog, the INI file written byte for
+// byte as before except for the one key, the restart warning, and the
+// question before a directory without the database file.
 #include <QtTest>
 
 #include "AdminFixture.h"
+#include "admin/frameAdmin.h"
 #include "core/AppState.h"
 #include "core/IniLocation.h"
+#include "core/formDebugOutput.h"
+#include "stats/FrameGeometry.h"
 #include "userdb/clsUser.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QTabWidget>
 
 using namespace AdminFixture;
@@ -26,7 +31,7 @@ private Q_SLOTS:
         m_win.reset();
     }
 
-    void tabsShowTheirPage();
+    void framePagesAndSupportLink();
     void userDatabaseDirectory();
     void questionBankAndPictureDirectories();
     void settingsFileNotWritable();
@@ -71,22 +76,58 @@ void TestAdminSettings::init()
 {
     m_win = std::make_unique<Window>(*m_db, m_extraIni);
     win().signInAdmin();
-    win().admin<QTabWidget>(QStringLiteral("tabAdmin"))->setCurrentIndex(1);
+    auto *tabs = win().admin<QTabWidget>(QStringLiteral("tabAdmin"));
+    QCOMPARE(tabs->currentIndex(), 0);   // the user management first
+    tabs->setCurrentIndex(1);
 }
 
-void TestAdminSettings::tabsShowTheirPage()
+void TestAdminSettings::framePagesAndSupportLink()
 {
-    auto *tabs = win().admin<QTabWidget>(QStringLiteral("tabAdmin"));
-    QVERIFY(win().admin(QStringLiteral("frametabAdmin_1"))->isVisible());
-    QVERIFY(!win().admin(QStringLiteral("frametabAdmin_0"))->isVisible());
-    QVERIFY(win().admin(QStringLiteral("cmdUserDBPathSelect"))->isVisible());
-    tabs->setCurrentIndex(0);
-    QVERIFY(win().admin(QStringLiteral("frametabAdmin_0"))->isVisible());
-    QVERIFY(!win().admin(QStringLiteral("frametabAdmin_1"))->isVisible());
-    // The boxes show the directories in use.
-    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtUserDBPath"))->text(), ShellFixture::dataDir(win().sb));
-    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtQuestionDBPath"))->text(), ShellFixture::dataDir(win().sb));
-    QCOMPARE(win().admin<QLineEdit>(QStringLiteral("txtPicPath"))->text(), ShellFixture::picDir(win().sb));
+    auto *frame = ScreenAs<frameAdmin>(Screen::Admin);
+    FrameGeometry::checkPlacements(frame, {
+        {"frameAdmin", {"tabAdmin", "txtVelkoSupportURL", "picboxAdminButtons"}},
+        {"tabAdmin", {"frametabAdmin_0", "frametabAdmin_1", "frametabAdmin_2"}},
+        {"frametabAdmin_0", {"listAdminUsers", "picboxUserShowTitle", "picboxUserAdminButtons"}},
+        {"picboxUserShowTitle", {"frameUserShow"}},
+        {"frameUserShow", {"lblUserName", "txtUserName", "lblUserPassword", "txtUserPassword", "lblUserLanguageNr",
+                           "txtUserLanguageNr", "lblUserCategoryNr", "txtUserCategoryNr", "lblUserBookNr",
+                           "txtUserBookNr", "lblUserComment", "txtUserComment", "frameUserActive",
+                           "lblUserActivity", "cmbUserActivity"}},
+        {"frameUserActive", {"chkUserActive_0", "chkUserActive_1"}},
+        {"picboxUserAdminButtons", {"cmdUserAdd", "cmdUserSearch", "cmdUserEdit", "cmdUserDel", "cmdUserHistory"}},
+        {"frametabAdmin_1", {"picboxPathSettingsTitle"}},
+        {"picboxPathSettingsTitle", {"framePathSettings"}},
+        {"framePathSettings", {"lblQuestionDBPath", "txtQuestionDBPath", "lblUserDBPath", "txtUserDBPath",
+                               "lblPicPath", "txtPicPath", "picboxPathSettingsButtons"}},
+        {"picboxPathSettingsButtons", {"cmdQuestionDBPathSelect", "cmdUserDBPathSelect", "cmdPicPathSelect"}},
+        {"picboxAdminButtons", {"cmdAdminOK", "cmdAdminQuit", "cmdLanguage_3"}},
+    });
+    // Two tabs, each showing its page alone; all pages share one place.
+    QCOMPARE(frame->tabAdmin->count(), 2);
+    QVERIFY(frame->frametabAdmin[1]->isVisible() && !frame->frametabAdmin[0]->isVisible());
+    frame->tabAdmin->setCurrentIndex(0);
+    QVERIFY(frame->frametabAdmin[0]->isVisible());
+    for (int page : {1, 2}) {
+        QVERIFY(!frame->frametabAdmin[page]->isVisible());
+        QCOMPARE(frame->frametabAdmin[page]->geometry(), frame->frametabAdmin[0]->geometry());
+    }
+    // The boxes show the directories in use; no box is typed in here.
+    QCOMPARE(frame->txtUserDBPath->text(), ShellFixture::dataDir(win().sb));
+    QCOMPARE(frame->txtQuestionDBPath->text(), ShellFixture::dataDir(win().sb));
+    QCOMPARE(frame->txtPicPath->text(), ShellFixture::picDir(win().sb));
+    for (QLineEdit *box : {frame->txtUserName, frame->txtUserPassword, frame->txtUserLanguageNr,
+                           frame->txtUserCategoryNr, frame->txtUserBookNr, frame->txtUserComment,
+                           frame->txtQuestionDBPath, frame->txtUserDBPath, frame->txtPicPath})
+        QVERIFY2(box->isReadOnly(), qPrintable(box->objectName()));
+
+    // The support link opens the support page.
+    QStringList opened;
+    SetDocumentOpenHandler([&](const QString &target) { opened << target; });
+    auto restore = qScopeGuard([] { SetDocumentOpenHandler({}); });
+    QVERIFY(frame->txtVelkoSupportURL->text().contains("href=\"" + VelkoSupportURL + "\""));
+    Q_EMIT frame->txtVelkoSupportURL->linkActivated(VelkoSupportURL);
+    QCOMPARE(opened, QStringList({VelkoSupportURL}));
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
 }
 
 void TestAdminSettings::userDatabaseDirectory()
