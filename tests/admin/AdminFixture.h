@@ -13,6 +13,8 @@
 
 namespace AdminFixture {
 
+using ShellFixture::items;
+
 // A click as the mouse does it; an option button is hit on its indicator.
 inline void press(QWidget *w)
 {
@@ -46,20 +48,7 @@ public:
         Dialogs::ClearShown();   // the start-up's warning about the empty picture directory
     }
     // Clicks a user of the administration list as the mouse does.
-    void pick(const QString &name) const
-    {
-        QListWidgetItem *item = adminList->findItems(name, Qt::MatchExactly).value(0);
-        QVERIFY2(item, qPrintable(name));
-        QTest::mouseClick(adminList->viewport(), Qt::LeftButton, {}, adminList->visualItemRect(item).center());
-    }
-
-    QStringList items(const QListWidget *list) const
-    {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
-        return out;
-    }
+    void pick(const QString &name) const { ShellFixture::clickItem(adminList, name); }
     QString selected() const
     {
         QListWidgetItem *item = adminList->currentItem();

@@ -40,14 +40,12 @@ private Q_SLOTS:
     }
 
     void listAndDisplayOfAllUsers();
-    void createUser();
+    void createAndSearchUsers();
     void editChecks_data();
     void editChecks();
     void modifyRenameAndDeactivate();
-    void deleteAsksFirstAdministratorProtected();
-    void searchByNameAndPassword();
-    void historyAndLanguageChange();
-    void dialogsFitInEveryLanguage();
+    void deleteHistoryAndTheAdministratorsProtection();
+    void dialogsInEveryLanguage();
 
 private:
     Window &win() { return *m_win; }
@@ -79,7 +77,7 @@ private:
 void TestAdminUsers::listAndDisplayOfAllUsers()
 {
     // Every user in table order, the deactivated one too; nothing selected.
-    QCOMPARE(win().items(win().adminList),
+    QCOMPARE(items(win().adminList),
              (QStringList{"_Vestr", "Anna Keller", "Bruno Meier", "Claire Dubois", "Giulia Rossi"}));
     QCOMPARE(win().adminList->item(2)->data(Qt::UserRole).toString(), win().userId(QStringLiteral("Bruno Meier")));
     QCOMPARE(shown(), QStringLiteral("|||||"));
@@ -122,34 +120,34 @@ void TestAdminUsers::listAndDisplayOfAllUsers()
     QVERIFY(!checked(0) && !checked(1));
 }
 
-void TestAdminUsers::createUser()
+// A new user, created in the dialog; then found by password (the first of two
+// users with it), by name, or not at all.
+void TestAdminUsers::createAndSearchUsers()
 {
     win().pick(QStringLiteral("Giulia Rossi"));   // category 2 becomes current
     bool okAtFirst = true;
-    QString title, shown;
+    QString opened;
     withDialog(QStringLiteral("cmdUserAdd"), [&](QDialog *d) {
-        title = d->windowTitle();
         okAtFirst = in(d, Ok)->isEnabled();
         // A new user: the fields are empty, the lists filled.
-        shown = QStringLiteral("%1|%2|%3").arg(in<QLineEdit>(d, QStringLiteral("txtUserName"))->text())
+        opened = QStringLiteral("%1|%2|%3").arg(in<QLineEdit>(d, QStringLiteral("txtUserName"))->text())
                     .arg(in<QComboBox>(d, QStringLiteral("cmbUserCategoryNr"))->currentIndex())
                     .arg(in<QComboBox>(d, QStringLiteral("cmbUserBookNr"))->count());
-        typeUser(d, QStringLiteral("Dora Frei"), QStringLiteral("0042"));
+        typeUser(d, QStringLiteral("Dora Frei"), QStringLiteral("4711"));   // Anna's password
         in<QComboBox>(d, QStringLiteral("cmbUserLanguageNr"))->setCurrentIndex(1);
         in<QComboBox>(d, QStringLiteral("cmbUserCategoryNr"))->setCurrentIndex(3);
         // The books stay those of the category current when the dialog opened.
-        shown += QStringLiteral("|%1").arg(in<QComboBox>(d, QStringLiteral("cmbUserBookNr"))->count());
+        opened += QStringLiteral("|%1").arg(in<QComboBox>(d, QStringLiteral("cmbUserBookNr"))->count());
         in<QComboBox>(d, QStringLiteral("cmbUserBookNr"))->setCurrentIndex(2);
         type(d, QStringLiteral("txtUserComment"), QStringLiteral("Abend"));
     });
     QVERIFY(!okAtFirst);
-    QCOMPARE(title, QStringLiteral("Benützer Daten :"));
-    QCOMPARE(shown, QStringLiteral("|2|3|3"));   // category of the last shown user, books 0..2
-    QCOMPARE(win().users().value(5), QStringLiteral("Dora Frei|0042|1|3|2|0|Abend"));
+    QCOMPARE(opened, QStringLiteral("|2|3|3"));   // category of the last shown user, books 0..2
+    QCOMPARE(win().users().value(5), QStringLiteral("Dora Frei|4711|1|3|2|0|Abend"));
     QCOMPARE(win().events(), QStringList{"2000|User Created|Dora Frei|" + win().userId("Dora Frei")});
     // In both lists, selected and shown here.
-    QCOMPARE(win().items(win().adminList).last(), QStringLiteral("Dora Frei"));
-    QCOMPARE(win().items(win().loginList).last(), QStringLiteral("Dora Frei"));
+    QCOMPARE(items(win().adminList).last(), QStringLiteral("Dora Frei"));
+    QCOMPARE(items(win().loginList).last(), QStringLiteral("Dora Frei"));
     QCOMPARE(win().selected(), QStringLiteral("Dora Frei"));
     QCOMPARE(box(QStringLiteral("txtUserCategoryNr")), QStringLiteral("D1 - Mini-Bus"));
 
@@ -159,6 +157,43 @@ void TestAdminUsers::createUser()
     }, Cancel);
     QCOMPARE(win().users().size(), 6);
     QCOMPARE(win().events().size(), 1);
+
+    auto search = [&](const QString &text, int field) {
+        bool okWhenEmpty = true;
+        withDialog(QStringLiteral("cmdUserSearch"), [&, text, field](QDialog *d) {
+            auto *byWhat = in<QComboBox>(d, QStringLiteral("cmbUserSearchByWhat"));
+            if (field >= 0) {
+                byWhat->setCurrentIndex(field);
+                Q_EMIT byWhat->activated(field);
+            }
+            auto *edit = in<QLineEdit>(d, QStringLiteral("txtUserSearchText"));
+            edit->clear();
+            okWhenEmpty = in(d, Ok)->isEnabled();
+            QTest::keyClicks(edit, text);
+        });
+        QVERIFY(!okWhenEmpty);
+    };
+    search(QStringLiteral("4711"), 1);
+    QCOMPARE(win().selected(), QStringLiteral("Anna Keller"));
+    QCOMPARE(box(QStringLiteral("txtUserName")), QStringLiteral("Anna Keller"));
+    // The field chosen stays for the next search in this run.
+    QStringList fields;
+    withDialog(QStringLiteral("cmdUserSearch"), [&](QDialog *d) {
+        auto *byWhat = in<QComboBox>(d, QStringLiteral("cmbUserSearchByWhat"));
+        for (int i = 0; i < byWhat->count(); ++i)
+            fields << byWhat->itemText(i);
+        fields << QString::number(byWhat->currentIndex());
+    }, Cancel);
+    QCOMPARE(fields, (QStringList{"Name", "Passwort", "1"}));
+    QCOMPARE(win().selected(), QStringLiteral("Anna Keller"));
+
+    search(QStringLiteral("Bruno Meier"), 0);
+    QCOMPARE(win().selected(), QStringLiteral("Bruno Meier"));
+    QVERIFY(checked(1));
+    // Nobody found: empty fields, no selection.
+    search(QStringLiteral("Niemand"), -1);
+    QCOMPARE(win().selected(), QString());
+    QCOMPARE(shown(), QStringLiteral("|||||"));
 }
 
 void TestAdminUsers::editChecks_data()
@@ -253,9 +288,9 @@ void TestAdminUsers::modifyRenameAndDeactivate()
     QCOMPARE(win().events().size(), 2);
     QTest::mouseDClick(win().adminList->viewport(), Qt::LeftButton, {},
                        win().adminList->visualItemRect(win().adminList->currentItem()).center());
-    QCOMPARE(win().items(win().adminList),
+    QCOMPARE(items(win().adminList),
              (QStringList{"_Vestr", "Anna Berger", "Bruno Meier", "Claire Dubois", "Giulia Rossi"}));
-    QCOMPARE(win().items(win().loginList), (QStringList{"_Vestr", "Anna Berger", "Claire Dubois", "Giulia Rossi"}));
+    QCOMPARE(items(win().loginList), (QStringList{"_Vestr", "Anna Berger", "Claire Dubois", "Giulia Rossi"}));
     QCOMPARE(win().selected(), QStringLiteral("Anna Berger"));
     QCOMPARE(win().userId(QStringLiteral("Anna Berger")), anna);
 
@@ -265,19 +300,19 @@ void TestAdminUsers::modifyRenameAndDeactivate()
     QCOMPARE(win().users().value(3), QStringLiteral("Claire Dubois|2580|1|1|1|1| "));
     QVERIFY(checked(1));
     // A status change reads the lists again at once: Claire leaves the login list.
-    QCOMPARE(win().items(win().loginList), (QStringList{"_Vestr", "Anna Berger", "Giulia Rossi"}));
+    QCOMPARE(items(win().loginList), (QStringList{"_Vestr", "Anna Berger", "Giulia Rossi"}));
     QCOMPARE(win().selected(), QStringLiteral("Claire Dubois"));
     QCOMPARE(win().events().last(), "2001|User Modified|Claire Dubois|" + win().userId("Claire Dubois"));
     win().click(QStringLiteral("cmdAdminOK"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
-    QCOMPARE(win().items(win().loginList), (QStringList{"_Vestr", "Anna Berger", "Giulia Rossi"}));
+    QCOMPARE(items(win().loginList), (QStringList{"_Vestr", "Anna Berger", "Giulia Rossi"}));
     QVERIFY(!objUser->IsAdmin() || objUser->UserName.isEmpty());
     // The renamed user signs in under the new name.
     ShellFixture::signIn(win().w.get(), QStringLiteral("Anna Berger"), QStringLiteral("4711"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
 }
 
-void TestAdminUsers::deleteAsksFirstAdministratorProtected()
+void TestAdminUsers::deleteHistoryAndTheAdministratorsProtection()
 {
     // Without a selection nothing is asked or deleted.
     auto *admin = ScreenAs<frameAdmin>(Screen::Admin);
@@ -299,10 +334,26 @@ void TestAdminUsers::deleteAsksFirstAdministratorProtected()
     win().click(QStringLiteral("cmdUserDel"));
     QCOMPARE(win().users().size(), 4);
     QCOMPARE(win().events(), QStringList{"2002|User Deleted|Giulia Rossi|" + giulia});
-    QVERIFY(!win().items(win().adminList).contains(QStringLiteral("Giulia Rossi")));
-    QVERIFY(!win().items(win().loginList).contains(QStringLiteral("Giulia Rossi")));
+    QVERIFY(!items(win().adminList).contains(QStringLiteral("Giulia Rossi")));
+    QVERIFY(!items(win().loginList).contains(QStringLiteral("Giulia Rossi")));
     QCOMPARE(box(QStringLiteral("txtUserName")), QString());
     QCOMPARE(win().selected(), QString());
+
+    // The real history screen shows the selected candidate and returns here,
+    // where the dialogs still work on her.
+    win().pick(QStringLiteral("Claire Dubois"));
+    win().click(QStringLiteral("cmdUserHistory"));
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
+    QCOMPARE(win().find<QLineEdit>(QStringLiteral("frameHistory"), QStringLiteral("txtHistoryName"))->text(),
+             QStringLiteral("Claire Dubois"));
+    QTest::mouseClick(win().find(QStringLiteral("frameHistory"), QStringLiteral("cmdHistoryQuit")), Qt::LeftButton);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    QCOMPARE(win().selected(), QStringLiteral("Claire Dubois"));
+    QString edited;
+    withDialog(QStringLiteral("cmdUserEdit"), [&](QDialog *d) {
+        edited = in<QLineEdit>(d, QStringLiteral("txtUserName"))->text();
+    }, Cancel);
+    QCOMPARE(edited, QStringLiteral("Claire Dubois"));
 
     // The administrator is protected.
     int histories = 0;
@@ -334,105 +385,21 @@ void TestAdminUsers::deleteAsksFirstAdministratorProtected()
     QCOMPARE(box(QStringLiteral("txtUserLanguageNr")), QStringLiteral("Italiano"));
 }
 
-void TestAdminUsers::searchByNameAndPassword()
+// Both dialogs in the three languages chosen on the language screen: every
+// caption fits (the screen's own are checked with the other screens), title
+// and buttons speak the language, and the shown user's texts follow it.
+void TestAdminUsers::dialogsInEveryLanguage()
 {
-    // A second user with Anna's password, later in the table.
-    withDialog(QStringLiteral("cmdUserAdd"), [](QDialog *d) { typeUser(d, QStringLiteral("Zora"), QStringLiteral("4711")); });
-    QCOMPARE(win().selected(), QStringLiteral("Zora"));
-
-    auto search = [&](const QString &text, int field) {
-        bool okWhenEmpty = true;
-        QString title;
-        withDialog(QStringLiteral("cmdUserSearch"), [&, text, field](QDialog *d) {
-            title = d->windowTitle();
-            auto *byWhat = in<QComboBox>(d, QStringLiteral("cmbUserSearchByWhat"));
-            if (field >= 0) {
-                byWhat->setCurrentIndex(field);
-                Q_EMIT byWhat->activated(field);
-            }
-            auto *edit = in<QLineEdit>(d, QStringLiteral("txtUserSearchText"));
-            edit->clear();
-            okWhenEmpty = in(d, Ok)->isEnabled();
-            QTest::keyClicks(edit, text);
-        });
-        QVERIFY(!okWhenEmpty);
-        QCOMPARE(title, QStringLiteral("Benützer Suchen :"));
-    };
-    search(QStringLiteral("4711"), 1);
-    QCOMPARE(win().selected(), QStringLiteral("Anna Keller"));
-    QCOMPARE(box(QStringLiteral("txtUserName")), QStringLiteral("Anna Keller"));
-    // The field chosen stays for the next search in this run.
-    QStringList fields;
-    withDialog(QStringLiteral("cmdUserSearch"), [&](QDialog *d) {
-        auto *byWhat = in<QComboBox>(d, QStringLiteral("cmbUserSearchByWhat"));
-        for (int i = 0; i < byWhat->count(); ++i)
-            fields << byWhat->itemText(i);
-        fields << QString::number(byWhat->currentIndex());
-    }, Cancel);
-    QCOMPARE(fields, (QStringList{"Name", "Passwort", "1"}));
-    QCOMPARE(win().selected(), QStringLiteral("Anna Keller"));
-
-    search(QStringLiteral("Bruno Meier"), 0);
-    QCOMPARE(win().selected(), QStringLiteral("Bruno Meier"));
-    QVERIFY(checked(1));
-    // Nobody found: empty fields, no selection.
-    search(QStringLiteral("Niemand"), -1);
-    QCOMPARE(win().selected(), QString());
-    QCOMPARE(shown(), QStringLiteral("|||||"));
-}
-
-void TestAdminUsers::historyAndLanguageChange()
-{
-    // The real history screen shows the selected candidate and returns here.
-    win().pick(QStringLiteral("Claire Dubois"));
-    QVERIFY(win().admin(QStringLiteral("cmdUserHistory"))->isEnabled());
-    win().click(QStringLiteral("cmdUserHistory"));
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::History));
-    QCOMPARE(win().find<QLineEdit>(QStringLiteral("frameHistory"), QStringLiteral("txtHistoryName"))->text(),
-             QStringLiteral("Claire Dubois"));
-    QTest::mouseClick(win().find(QStringLiteral("frameHistory"), QStringLiteral("cmdHistoryQuit")), Qt::LeftButton);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
-    QCOMPARE(win().selected(), QStringLiteral("Claire Dubois"));
-    // The dialogs still work on the candidate that was shown.
-    QString edited;
-    withDialog(QStringLiteral("cmdUserEdit"), [&](QDialog *d) {
-        edited = in<QLineEdit>(d, QStringLiteral("txtUserName"))->text();
-    }, Cancel);
-    QCOMPARE(edited, QStringLiteral("Claire Dubois"));
-
-    // A language change recaptions the screen.
-    win().pick(QStringLiteral("Giulia Rossi"));
-    win().click(QStringLiteral("cmdLanguage_3"));
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Language));
-    ShellFixture::click(win().w.get(), QStringLiteral("cmdLanguageChoice_1"));
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
-    QCOMPARE(win().admin<QPushButton>(QStringLiteral("cmdUserDel"))->text(), QStringLiteral("EFFACER UTILISATEUR"));
-    QCOMPARE(win().admin<QTabWidget>(QStringLiteral("tabAdmin"))->tabText(1), QStringLiteral("Configuration"));
-    // The shown user's texts are computed again in French.
-    QCOMPARE(box(QStringLiteral("txtUserLanguageNr")), QStringLiteral("Italien"));
-    QCOMPARE(box(QStringLiteral("txtUserCategoryNr")), QStringLiteral("C1 - Sapeurs-Pompiers"));
-    // And the dialogs speak it.
-    QString title, label;
-    withDialog(QStringLiteral("cmdUserEdit"), [&](QDialog *d) {
-        title = d->windowTitle();
-        label = in<QLabel>(d, QStringLiteral("lblUserPassword"))->text();
-    }, Cancel);
-    QCOMPARE(title, QStringLiteral("Données de l'utilisateur :"));
-    QCOMPARE(label, QStringLiteral("Mot de Passe :"));
-}
-
-// Every caption of both dialogs fits in the three languages (the screen's own
-// are checked with the other screens).
-void TestAdminUsers::dialogsFitInEveryLanguage()
-{
-    QStringList problems;
+    QStringList problems, captions;
     win().pick(QStringLiteral("Giulia Rossi"));
     for (int language = 0; language <= 2; ++language) {
-        LanguageCaller = 3;
-        cmdLanguageChoice_Click(static_cast<int16_t>(language));
+        win().click(QStringLiteral("cmdLanguage_3"));
+        ShellFixture::click(win().w.get(), QStringLiteral("cmdLanguageChoice_%1").arg(language));
+        QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
         const auto look = [&](const char *name) {
-            return [&problems, name, language](QDialog *d) {
+            return [&problems, &captions, name, language](QDialog *d) {
                 problems << CaptionFit::Problems(d, QStringLiteral("%1-%2").arg(QLatin1String(name)).arg(language), d);
+                captions << d->windowTitle() + QLatin1Char('|') + in<QPushButton>(d, Cancel)->text();
                 clickIn(d, Cancel);
                 return 0;
             };
@@ -440,8 +407,15 @@ void TestAdminUsers::dialogsFitInEveryLanguage()
         answerDialogs({look("useredit"), look("usersearch")});
         win().click(QStringLiteral("cmdUserEdit"));
         win().click(QStringLiteral("cmdUserSearch"));
+        if (language == 1) {
+            QCOMPARE(box(QStringLiteral("txtUserLanguageNr")), QStringLiteral("Italien"));
+            QCOMPARE(box(QStringLiteral("txtUserCategoryNr")), QStringLiteral("C1 - Sapeurs-Pompiers"));
+        }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    QCOMPARE(captions, (QStringList{"Benützer Daten :|ABBRECHEN", "Benützer Suchen :|ABBRECHEN",
+                                    "Données de l'utilisateur :|ANNULER", "Recherche d'un utilisateur :|ANNULER",
+                                    "Dati dell'utente :|CANCELLARE", "Ricerca di un utente :|CANCELLARE"}));
 }
 
 QTEST_MAIN(TestAdminUsers)

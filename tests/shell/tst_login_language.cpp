@@ -90,10 +90,7 @@ void TestLoginLanguage::cleanup()
 
 void TestLoginLanguage::listSelectionKeypadAndClipboard()
 {
-    QStringList shown;
-    for (int i = 0; i < m_list->count(); ++i)
-        shown << m_list->item(i)->text();
-    QCOMPARE(shown, (QStringList{"_Vestr", "Anna Keller", "Claire Dubois", "Giulia Rossi"}));
+    QCOMPARE(ShellFixture::items(m_list), (QStringList{"_Vestr", "Anna Keller", "Claire Dubois", "Giulia Rossi"}));
     QCOMPARE(m_password->echoMode(), QLineEdit::Password);
 
     typeDigits(QStringLiteral("4711"));
@@ -125,15 +122,13 @@ void TestLoginLanguage::listSelectionKeypadAndClipboard()
     select(QStringLiteral("Anna Keller"));
     QCOMPARE(title(QStringLiteral("frameLoginPassword")), QStringLiteral("Geben Sie Ihr Passwort ein :"));
 
-    // The language screen's choice names the category in that language.
+    // The language screen's choice names the selected user's category in that language.
     select(QStringLiteral("Giulia Rossi"));
-    auto *category = find<QLabel>(QStringLiteral("lblPracticeTitleCategoryName"));
-    for (const auto &[choice, expected] : {std::pair{2, "Categoria : C1 - Servizio antincendio"}, {0, "Kategorie : C1 - Feuerwehr"}}) {
-        click(QStringLiteral("cmdLanguage_0"));
-        click(QStringLiteral("cmdLanguageChoice_%1").arg(choice));
-        QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
-        QCOMPARE(category->text(), QString::fromUtf8(expected));
-    }
+    click(QStringLiteral("cmdLanguage_0"));
+    click(QStringLiteral("cmdLanguageChoice_2"));
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+    QCOMPARE(title(QStringLiteral("lblPracticeTitleCategoryName")),
+             QStringLiteral("Categoria : C1 - Servizio antincendio"));
 }
 
 void TestLoginLanguage::wrongThenRightPassword()
