@@ -28,8 +28,6 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void candidateAndAdministratorByKeysOnly();
-    void tabChainOfEveryScreen();
-    void focusPassingOverOptionsAnswersNothing();
 
 private:
     static QWidget *focused() { return QApplication::focusWidget(); }
@@ -124,127 +122,21 @@ QStringList TestKeyboard::tabChain()
 
 void TestKeyboard::candidateAndAdministratorByKeysOnly()
 {
-    signInByKeys("Anna Keller", "4711", Screen::Practice);
-    // Lesson 1 has the focus; Return starts it.
-    QCOMPARE(focused()->objectName(), QString("cmdPracticeLesson_0"));
-    key(Qt::Key_Return);
-    inFront(Screen::QA);
-    QCOMPARE(SetRecord.QuestionCount, 10);
-    for (int i = 1; i <= 10; ++i) {
-        key(i == 10 ? Qt::Key_A : i == 9 ? Qt::Key_3 : Qt::Key_B);
-        key(Qt::Key_PageDown);
-    }
-    QCOMPARE(SetRecord.CurrentIndex, 1);
-    key(Qt::Key_Right, Qt::AltModifier);
-    QCOMPARE(SetRecord.CurrentIndex, 2);
-    tabTo("cmdQAGrade");
-    key(Qt::Key_Return);
-    inFront(Screen::Grade);
-    const QString users = ShellFixture::dataDir(*m_sb) + "Users.sqlite";
-    QCOMPARE(ShellFixture::query(users, "SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = 2 "
-                                        "ORDER BY StatId DESC LIMIT 1")
-                 .value(0)
-                 .left(10),
-             QString("bbbbbbbbca"));
-
-    // Review the second row, back with Escape, leave, sign out.
-    key(Qt::Key_Down);
-    key(Qt::Key_Return);
-    inFront(Screen::QA);
-    QCOMPARE(SetRecord.CurrentIndex, 2);
-    key(Qt::Key_Escape);
-    inFront(Screen::Grade);
-    key(Qt::Key_Escape);
-    inFront(Screen::Practice);
-    key(Qt::Key_Escape);
-    inFront(Screen::Login);
-
-    signInByKeys("_Vestr", "1234", Screen::Admin);
-    // The user dialogs open by keys, and each of their fields has a name.
-    QStringList dialogs;
-    Dialogs::SetDialogHandler([&dialogs](QDialog *d) {
-        QSet<QString> names;
-        int fields = 0;
-        bool labelled = true;
-        for (QWidget *w : d->findChildren<QWidget *>())
-            if (w->isVisibleTo(d) && (w->focusPolicy() & Qt::TabFocus)) {
-                QAccessibleInterface *field = QAccessible::queryAccessibleInterface(w);
-                const QString name = field->text(QAccessible::Name);
-                names << name;
-                ++fields;
-                // A field with a label on its left is called what the label
-                // says, or (a combo box, read by its item) labelled by it.
-                QStringList labels{name};
-                for (const auto &relation : field->relations(QAccessible::Label))
-                    labels << relation.first->text(QAccessible::Name);
-                for (QLabel *label : w->parentWidget()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
-                    if (label->isVisibleTo(d) && label->geometry().right() < w->x()
-                        && qAbs(label->geometry().center().y() - w->geometry().center().y()) < 6)
-                        labelled = labelled && labels.contains(label->text());
-            }
-        // Every field has a name of its own.
-        if (!names.contains(QString()) && names.size() == fields && labelled)
-            dialogs << d->objectName();
-        return QDialog::Rejected;
-    });
-    tabTo("cmdUserAdd");
-    key(Qt::Key_Return);
-    tabTo("cmdUserSearch");
-    key(Qt::Key_Space);
-    Dialogs::SetDialogHandler({});
-    QCOMPARE(dialogs, QStringList({"formUserEdit", "formUserSearch"}));
-    key(Qt::Key_Escape);
-    inFront(Screen::Login);
-}
-
-void TestKeyboard::tabChainOfEveryScreen()
-{
-    QStringList login = tabChain();
+    const QStringList login = tabChain();
     QCOMPARE(login.mid(0, 6), QStringList({"listLoginUsers", "txtLoginPassword", "cmdLoginNumber_7",
                                            "cmdLoginNumber_8", "cmdLoginNumber_9", "cmdLoginNumber_4"}));
     QVERIFY(login.contains("cmdLoginOK"));
     signInByKeys("Anna Keller", "4711", Screen::Practice);
+    // Lesson 1 has the focus; Return starts it.
     const QStringList practice = tabChain();
     QCOMPARE(practice.mid(0, 2), QStringList({"cmdPracticeLesson_0", "cmdPracticeLesson_1"}));
     QVERIFY(practice.indexOf("cmdPracticeQuit") > practice.indexOf("txtPracticeQuestion"));
-    ShellFixture::click(m_w.get(), "cmdPracticeThemes");
-    inFront(Screen::Themes);
-    tabChain();
-    key(Qt::Key_Escape);
-    inFront(Screen::Practice);
-    ShellFixture::click(m_w.get(), "cmdPracticeLesson_0");
+    key(Qt::Key_Return);
     inFront(Screen::QA);
-    // The strip holds the set's ten questions only, named with their state.
-    const QStringList qa = tabChain();
-    QCOMPARE(qa.filter(QRegularExpression("^chkQuestion_")).size(), 10);
-    auto *strip3 = ShellFixture::child<QToolButton>(m_w.get(), "chkQuestion_2");
-    QCOMPARE(strip3->accessibleName(), QString("Frage 3"));
-    QTest::keyClick(focused(), Qt::Key_PageDown);
-    QTest::keyClick(focused(), Qt::Key_PageDown);
-    QTest::keyClick(focused(), Qt::Key_C);
-    QCOMPARE(strip3->accessibleName(), QString("Frage 3, beantwortet, aktuell"));
-    ShellFixture::click(m_w.get(), "cmdQAGrade");
-    inFront(Screen::Grade);
-    QVERIFY(tabChain().contains("cmdGradeQuit"));
-    key(Qt::Key_Escape);
-    ShellFixture::click(m_w.get(), "cmdPracticeHistory");
-    inFront(Screen::History);
-    QVERIFY(tabChain().contains("cmdHistoryQuit"));
-    key(Qt::Key_Escape);
-    key(Qt::Key_Escape);
-    signInByKeys("_Vestr", "1234", Screen::Admin);
-    tabChain();
-    // The settings page, reached by keys on the tab bar.
-    tabTo("qt_tabwidget_tabbar");
-    QTest::keyClick(focused(), Qt::Key_Right);
-    QVERIFY(tabChain().contains("cmdPicPathSelect"));
-}
+    QCOMPARE(SetRecord.QuestionCount, 10);
+    // The strip holds the set's ten questions only.
+    QCOMPARE(tabChain().filter(QRegularExpression("^chkQuestion_")).size(), 10);
 
-void TestKeyboard::focusPassingOverOptionsAnswersNothing()
-{
-    signInByKeys("Anna Keller", "4711", Screen::Practice);
-    ShellFixture::click(m_w.get(), "cmdPracticeLesson_0");
-    inFront(Screen::QA);
     // The options are one stop of the tab chain: Tab passes over them, the
     // arrow keys move among them, and none of that answers.
     tabTo("chkAnswer_0");
@@ -278,6 +170,96 @@ void TestKeyboard::focusPassingOverOptionsAnswersNothing()
     const QColor frame = focused()->palette().color(QPalette::Highlight);
     for (const QPoint &p : {QPoint(0, face.height() / 2), QPoint(1, face.height() / 2), QPoint(face.width() / 2, 1)})
         QCOMPARE(face.pixelColor(p), frame);
+
+    // An answer key answers the question shown wherever the focus is; the strip names it.
+    auto *strip3 = ShellFixture::child<QToolButton>(m_w.get(), "chkQuestion_2");
+    QCOMPARE(strip3->accessibleName(), QString("Frage 3"));
+    key(Qt::Key_PageDown);
+    key(Qt::Key_C);
+    QCOMPARE(strip3->accessibleName(), QString("Frage 3, beantwortet, aktuell"));
+    // Every question answered by keys, once round the set.
+    for (int i = 1; i <= 10; ++i) {
+        key(SetRecord.CurrentIndex == 10 ? Qt::Key_A : SetRecord.CurrentIndex == 9 ? Qt::Key_3 : Qt::Key_B);
+        key(Qt::Key_PageDown);
+    }
+    QCOMPARE(SetRecord.CurrentIndex, 3);
+    key(Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(SetRecord.CurrentIndex, 4);
+    tabTo("cmdQAGrade");
+    key(Qt::Key_Return);
+    inFront(Screen::Grade);
+    const QString users = ShellFixture::dataDir(*m_sb) + "Users.sqlite";
+    QCOMPARE(ShellFixture::query(users, "SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = 2 "
+                                        "ORDER BY StatId DESC LIMIT 1")
+                 .value(0)
+                 .left(10),
+             QString("bbbbbbbbca"));
+    QVERIFY(tabChain().contains("cmdGradeQuit"));
+
+    // Review the second row, back with Escape, leave.
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    inFront(Screen::QA);
+    QCOMPARE(SetRecord.CurrentIndex, 2);
+    key(Qt::Key_Escape);
+    inFront(Screen::Grade);
+    key(Qt::Key_Escape);
+    inFront(Screen::Practice);
+    // The themes and the history, each left with Escape; then sign out.
+    ShellFixture::click(m_w.get(), "cmdPracticeThemes");
+    inFront(Screen::Themes);
+    tabChain();
+    key(Qt::Key_Escape);
+    inFront(Screen::Practice);
+    ShellFixture::click(m_w.get(), "cmdPracticeHistory");
+    inFront(Screen::History);
+    QVERIFY(tabChain().contains("cmdHistoryQuit"));
+    key(Qt::Key_Escape);
+    inFront(Screen::Practice);
+    key(Qt::Key_Escape);
+    inFront(Screen::Login);
+
+    signInByKeys("_Vestr", "1234", Screen::Admin);
+    tabChain();
+    // The user dialogs open by keys, and each of their fields has a name.
+    QStringList dialogs;
+    Dialogs::SetDialogHandler([&dialogs](QDialog *d) {
+        QSet<QString> names;
+        int fields = 0;
+        bool labelled = true;
+        for (QWidget *w : d->findChildren<QWidget *>())
+            if (w->isVisibleTo(d) && (w->focusPolicy() & Qt::TabFocus)) {
+                QAccessibleInterface *field = QAccessible::queryAccessibleInterface(w);
+                const QString name = field->text(QAccessible::Name);
+                names << name;
+                ++fields;
+                // A field with a label on its left is called what the label
+                // says, or (a combo box, read by its item) labelled by it.
+                QStringList labels{name};
+                for (const auto &relation : field->relations(QAccessible::Label))
+                    labels << relation.first->text(QAccessible::Name);
+                for (QLabel *label : w->parentWidget()->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+                    if (label->isVisibleTo(d) && label->geometry().right() < w->x()
+                        && qAbs(label->geometry().center().y() - w->geometry().center().y()) < 6)
+                        labelled = labelled && labels.contains(label->text());
+            }
+        // Every field has a name of its own.
+        if (!names.contains(QString()) && names.size() == fields && labelled)
+            dialogs << d->objectName();
+        return QDialog::Rejected;
+    });
+    tabTo("cmdUserAdd");
+    key(Qt::Key_Return);
+    tabTo("cmdUserSearch");
+    key(Qt::Key_Space);
+    Dialogs::SetDialogHandler({});
+    QCOMPARE(dialogs, QStringList({"formUserEdit", "formUserSearch"}));
+    // The settings page, reached by keys on the tab bar.
+    tabTo("qt_tabwidget_tabbar");
+    QTest::keyClick(focused(), Qt::Key_Right);
+    QVERIFY(tabChain().contains("cmdPicPathSelect"));
+    key(Qt::Key_Escape);
+    inFront(Screen::Login);
 }
 
 QTEST_MAIN(TestKeyboard)
