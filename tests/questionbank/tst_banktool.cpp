@@ -1,6 +1,6 @@
+#include "BankReads.h"
 #include "TestSupport.h"
 #include "core/SqlSupport.h"
-#include "questionbank/clsQuestion.h"
 #include "tools/velko-bank/BankTool.h"
 
 #include <QProcess>
@@ -81,25 +81,12 @@ void TestBankTool::buildReadsBackThroughTheBankObject()
     qb.setDbFileName("bank.mdb");
     qb.DbOpen();
     QCOMPARE(qb.QuestionNrMax(), 10);
-    const auto row = [&](int category, int nr) {
-        CurrentCategoryNr = int16_t(category);
-        CurrentQuestionNr = nr;
-        qb.QuestionNrSeek();
-        return QString("%1/%2/%3").arg(qb.QuestionNr).arg(qb.ThemeNr).arg(qb.Answer);
-    };
-    const auto text = [&](int category, int nr, int language) {
-        CurrentCategoryNr = int16_t(category);
-        CurrentQuestionNr = nr;
-        CurrentLanguageNr = int16_t(language);
-        qb.QuestionTextGet();
-        return qb.QuestionText;
-    };
-    QCOMPARE(row(2, 10), QString("10/5/c"));
-    QCOMPARE(row(1, 1), QString("1/4/a"));
-    QCOMPARE(row(1, 2), QString("0/0/"));   // in C only
-    QCOMPARE(text(2, 10, 2), QString("D10"));
-    QCOMPARE(text(0, 10, 0), QString("Zwei\nZeilen"));
-    QCOMPARE(text(0, 1, 0), QString("Frage 1, mit \"Zitat\""));
+    QCOMPARE(Seek(qb, 2, 10), QString("2/10/0/5/c"));
+    QCOMPARE(Seek(qb, 1, 1), QString("1/1/0/4/a"));
+    QCOMPARE(Seek(qb, 1, 2), QString("0/0/0/0/"));   // in C only
+    QCOMPARE(TextsOf(qb, 2, 2, 10), QString("D10|a|b|c"));
+    QCOMPARE(TextsOf(qb, 0, 0, 10), QString("Zwei\nZeilen|a|b|c"));
+    QCOMPARE(TextsOf(qb, 0, 0, 1), QString("Frage 1, mit \"Zitat\"|A|B|C"));
     QCOMPARE(qb.ThemeNames(4, 0, 0) + "|" + qb.ThemeNames(5, 2, 1), QString("Verkehr|Technique"));
     // Questionnaire 1 of theme 4 exists in C and in D, each with its own list.
     const struct { int category, theme; const char *questions; } lists[] = {{0, 0, "00010002000A"}, {0, 4, "00020001"}, {1, 4, "0001"}};

@@ -1,6 +1,6 @@
+#include "BankReads.h"
 #include "TestSupport.h"
 #include "core/SqlSupport.h"
-#include "questionbank/clsQuestion.h"
 
 #include <QSqlQuery>
 #include <QtTest>
@@ -71,23 +71,6 @@ int ReportsOf(const QString &procedure)
     for (const QString &line : RuntimeErrorLines())
         n += line.endsWith("(clsQuestion -> " + procedure + ")") ? 1 : 0;
     return n;
-}
-
-// What a seek of the program's current numbers finds.
-QString Seek(clsQuestion &q, int category, int nr)
-{
-    CurrentCategoryNr = int16_t(category);
-    CurrentQuestionNr = nr;
-    q.QuestionNrSeek();
-    return QString("%1/%2/%3/%4/%5").arg(q.CategoryNr).arg(q.QuestionNr).arg(q.PictureNr).arg(q.ThemeNr).arg(q.Answer);
-}
-QString TextsOf(clsQuestion &q, int category, int language, int nr)
-{
-    CurrentCategoryNr = int16_t(category);
-    CurrentLanguageNr = int16_t(language);
-    CurrentQuestionNr = nr;
-    q.QuestionTextGet();
-    return QStringList{q.QuestionText, q.AnsweraText, q.AnswerbText, q.AnswercText}.join('|');
 }
 
 } // namespace
