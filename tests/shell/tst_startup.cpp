@@ -121,9 +121,7 @@ void TestStartup::missingUserDatabaseEndsTheProgram()
     m_db->install(sb, {}, false);
     formMain w;
     w.Form_Load();
-    QCOMPARE(Seams::ProgramEndRequests(), 1);
-    QCOMPARE(Dialogs::Shown().value(Dialogs::Shown().size() - 1).title, QStringLiteral("Fatal Error"));
-    QVERIFY(sb.logText().contains(QStringLiteral("Fatal Error : Database not Found !")));
+    QCOMPARE(Seams::ProgramEndRequests(), 1);   // the box and the log line are the user database's own tests
 }
 
 QTEST_MAIN(TestStartup)
