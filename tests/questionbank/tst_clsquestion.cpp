@@ -273,8 +273,8 @@ void TestClsQuestion::readsOfAFilledBank()
     }
     // Question rows and texts; only the last text read below is reported.
     QCOMPARE(f.qb->QuestionNrMax(), 700);   // over all categories
-    QCOMPARE(Seek(*f.qb, 1, 1), QString("1/1/55/5/c"));
     QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/0/4/a"));
+    QCOMPARE(Seek(*f.qb, 1, 1), QString("1/1/55/5/c"));
     QCOMPARE(Seek(*f.qb, 0, 700), QString("0/0/0/0/"));   // D1 only: everything cleared
     QCOMPARE(TextsOf(*f.qb, 1, 0, 1), QString("Frage D|a|b|c"));
     QCOMPARE(TextsOf(*f.qb, 0, 1, 1), QString("Question C|a|b|"));   // the null answer text
