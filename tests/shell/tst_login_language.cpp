@@ -181,10 +181,9 @@ void TestLoginLanguage::administratorOpensAdministration()
     QCOMPARE(m_password->text(), QString());
     QCOMPARE(events(), QStringList{"1000|Login OK|_Vestr"});
 
-    // OK leads back to the login screen with its list read again.
+    // OK leads back to the login screen with its user database open again.
     click(QStringLiteral("cmdAdminOK"));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
-    QCOMPARE(m_list->count(), 4);
     QVERIFY(objUser && objUser->IsOpen());
     signIn(QStringLiteral("_Vestr"), QStringLiteral("1234"));
     QCOMPARE(Seams::ProgramEndRequests(), 0);
