@@ -1,7 +1,9 @@
 // The progress report tool run in-process on the demo bank and a user
-// database made here; the PDF is read back with pdftotext.
+// database made here (with "--engine postgresql" copied onto the test
+// server); the PDF is read back with pdftotext.
 #include "userdb/UserDbFixture.h"
 #include "tools/velko-report/ReportTool.h"
+#include "userdb/UserDbCopy.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -38,6 +40,7 @@ struct Databases {
     TestSupport::Sandbox sb;
     QString dir = sb.dir.path() + QStringLiteral("/");
     QString pdf = dir + QStringLiteral("report.pdf");
+    std::unique_ptr<UserDbTest::ServerDatabase> server;
 
     Databases()
     {
@@ -55,14 +58,24 @@ struct Databases {
         add("Velko 2.0.0", 0, 1, "bbbbbbbbba");
         add("Velko 2.0.0", 4, 5, "abcab");
         u.DbClose();
-        iniWrite(QStringLiteral("velko.ini"), QStringLiteral("Users.sqlite"));
-        iniWrite(QStringLiteral("missing.ini"), QStringLiteral("Missing.sqlite"));
+        UserDbLocation users = UserDbLocation::SQLiteFile(dir + QStringLiteral("Users.sqlite"));
+        UserDbLocation missing = UserDbLocation::SQLiteFile(dir + QStringLiteral("Missing.sqlite"));
+        if (UserDbTest::OnServer()) {
+            server = std::make_unique<UserDbTest::ServerDatabase>();
+            QStringList report;
+            QString error;
+            QVERIFY2(UserDbCopy(users, server->location, false, report, error), qPrintable(error));
+            users = missing = server->location;
+            missing.database = QStringLiteral("velko_absent");
+        }
+        iniWrite(QStringLiteral("velko.ini"), users);
+        iniWrite(QStringLiteral("missing.ini"), missing);
     }
-    void iniWrite(const QString &name, const QString &userDb) const
+    void iniWrite(const QString &name, const UserDbLocation &users) const
     {
-        TestSupport::WriteFile(dir + name, QStringLiteral("[Config]\nDB_PATH=%1/\nDB_NAME=Velko.sqlite\n"
-                                                          "USERDB_PATH=%2\nUSERDB_NAME=%3\n")
-                                               .arg(QStringLiteral(VELKO_DEMO_DIR), dir, userDb)
+        TestSupport::WriteFile(dir + name, (QStringLiteral("[Config]\nDB_PATH=%1/\nDB_NAME=Velko.sqlite\n")
+                                                .arg(QStringLiteral(VELKO_DEMO_DIR))
+                                            + UserDbTest::IniLines(users))
                                                .toUtf8());
     }
     ToolRun run(const QStringList &args, const QString &ini = QStringLiteral("velko.ini"), QString output = {}) const
@@ -150,7 +163,9 @@ void TestVelkoReport::failures_data()
                                   << "error: no user named 'Nobody' in";
     QTest::newRow("unknown id") << QStringList{"--user-id", "9"} << "velko.ini" << "" << 1
                                 << "error: no user with UserID 9 in";
-    QTest::newRow("no user database") << anna << "missing.ini" << "" << 1 << "error: user database not found:";
+    QTest::newRow("no user database") << anna << "missing.ini" << "" << 1
+                                      << (UserDbTest::OnServer() ? "error: the user database 'PostgreSQL "
+                                                                 : "error: user database not found:");
     QTest::newRow("no settings") << anna << "none.ini" << "" << 1 << "error: settings file not found:";
     QTest::newRow("no directory") << anna << "velko.ini" << "/no/such/dir/r.pdf" << 1
                                   << "error: the directory '/no/such/dir' does not exist\n";
@@ -177,5 +192,5 @@ void TestVelkoReport::failures()
     QVERIFY(Dialogs::Shown().isEmpty());
 }
 
-QTEST_MAIN(TestVelkoReport)
+USERDB_TEST_MAIN(TestVelkoReport)
 #include "tst_velko_report.moc"
