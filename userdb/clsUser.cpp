@@ -42,12 +42,7 @@ QSqlError clsUser::Impl::fault(const QString &operation) const
 QSqlError clsUser::Impl::run(const QString &operation, const QString &sql, std::initializer_list<QVariant> values,
                              QSqlQuery **result)
 {
-    QSqlError e = fault(operation);
-    if (failed(e))
-        return e;
-    if (!dbOpen)
-        return notOpen();
-    e = connected();
+    QSqlError e = ready(operation);
     if (failed(e))
         return e;
     e = runPrepared(sql, values, result);
@@ -87,12 +82,7 @@ QSqlError clsUser::Impl::runPrepared(const QString &sql, std::initializer_list<Q
 
 QSqlError clsUser::Impl::control(const QString &operation, const QString &sql)
 {
-    QSqlError e = fault(operation);
-    if (failed(e))
-        return e;
-    if (!dbOpen)
-        return notOpen();
-    e = connected();
+    QSqlError e = ready(operation);
     if (failed(e))
         return e;
     QSqlQuery q(db);
@@ -103,6 +93,14 @@ QSqlError clsUser::Impl::control(const QString &operation, const QString &sql)
         e = again.exec(sql) ? QSqlError() : executionError(again);
     }
     return e;
+}
+
+QSqlError clsUser::Impl::ready(const QString &operation)
+{
+    const QSqlError e = fault(operation);
+    if (failed(e))
+        return e;
+    return dbOpen ? connected() : notOpen();
 }
 
 QSqlError clsUser::Impl::connected()

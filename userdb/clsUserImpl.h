@@ -83,6 +83,9 @@ struct clsUser::Impl
     // No error while the connection is open; a closed server connection is
     // opened again, except inside a grading, which it has already lost.
     QSqlError connected();
+    // Why a statement cannot run now (the fault hook, a closed object, a
+    // connection that cannot be opened again); no error when it can.
+    QSqlError ready(const QString &operation);
     QSqlError executionError(const QSqlQuery &q) const;
     // The key of the row an INSERT ... RETURNING just wrote.
     QSqlError newKey(QSqlQuery *q, int32_t &key);

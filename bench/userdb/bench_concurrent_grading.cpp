@@ -43,14 +43,8 @@ int Writer(const QString &where, const QString &userName, int gradings)
     if (!std::fgets(go, sizeof go, stdin))
         return 1;
     qint64 slowest = 0;
-    for (int n = 0; n < gradings; ++n) {
-        QElapsedTimer t;
-        t.start();
-        const QDateTime when = QDateTime(QDate(2026, 5, 4), QTime(10, 0, 0)).addSecs(n);
-        if (!UserDbTest::GradingWrite(u, when, 100 * (n + 1), {}))
-            return 1;
-        slowest = std::max(slowest, t.elapsed());
-    }
+    if (!UserDbTest::GradingsWrite(u, gradings, slowest))
+        return 1;
     std::printf("slowest %lld\n", static_cast<long long>(slowest));
     return 0;
 }

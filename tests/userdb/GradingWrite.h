@@ -4,6 +4,8 @@
 // sharing test and the concurrency benchmark.
 #include "userdb/clsUser.h"
 
+#include <QElapsedTimer>
+#include <algorithm>
 #include <functional>
 
 namespace UserDbTest {
@@ -31,6 +33,22 @@ inline bool GradingWrite(clsUser &u, const QDateTime &when, int firstQuestionNr,
     }
     u.QuestionStatClose();
     return u.GradingCommit();
+}
+
+// Writes count gradings one after the other, a second apart; slowestMs is
+// the longest of them from the start of its transaction to its commit.
+inline bool GradingsWrite(clsUser &u, int count, qint64 &slowestMs)
+{
+    slowestMs = 0;
+    for (int n = 0; n < count; ++n) {
+        QElapsedTimer t;
+        t.start();
+        const QDateTime when = QDateTime(QDate(2026, 5, 4), QTime(10, 0, 0)).addSecs(n);
+        if (!GradingWrite(u, when, 100 * (n + 1), {}))
+            return false;
+        slowestMs = std::max(slowestMs, t.elapsed());
+    }
+    return true;
 }
 
 } // namespace UserDbTest

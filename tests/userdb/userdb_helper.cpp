@@ -78,14 +78,8 @@ int Grades(const UserDbLocation &where, const QString &userName, int count)
     if (!OpenAs(u, where, userName))
         return 1;
     qint64 slowest = 0;
-    for (int n = 0; n < count; ++n) {
-        QElapsedTimer t;
-        t.start();
-        const QDateTime when = QDateTime(QDate(2026, 5, 4), QTime(10, 0, 0)).addSecs(n);
-        if (!UserDbTest::GradingWrite(u, when, 100 * (n + 1), {}))
-            return 1;
-        slowest = std::max(slowest, t.elapsed());
-    }
+    if (!UserDbTest::GradingsWrite(u, count, slowest))
+        return 1;
     Say(QString("done %1").arg(slowest));
     return 0;
 }
