@@ -158,17 +158,15 @@ void clsUser::Impl::dropStatements()
 
 QSqlError clsUser::Impl::readAllUsers(const QString &operation)
 {
-    QSqlError e = fault(operation);
-    if (failed(e))
-        return e;
-    if (!dbOpen)
-        return notOpen();
-    const QVariant handle = db.isOpen() ? db.driver()->handle() : QVariant();
+    const QVariant handle = dbOpen && db.isOpen() ? db.driver()->handle() : QVariant();
     sqlite3 *engine = handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0
                           ? *static_cast<sqlite3 *const *>(handle.constData())
                           : nullptr;
     if (!engine)
         return readAllUsersGeneric(operation);
+    QSqlError e = fault(operation);
+    if (failed(e))
+        return e;
     auto engineError = [engine] {
         return QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(engine)), QSqlError::StatementError,
                          QString::number(sqlite3_extended_errcode(engine)));
