@@ -28,7 +28,7 @@ if [ -z "$bindir" ]; then
     [ -x "$d/pg_ctl" ] && bindir=$d
   done
 fi
-if [ -z "$bindir" ] || [ ! -x "$bindir/pg_ctl" ]; then
+if [ "$command" = start ] && { [ -z "$bindir" ] || [ ! -x "$bindir/pg_ctl" ]; }; then
   echo "pg-test-server: no PostgreSQL server found (install Debian's postgresql package)" >&2
   exit 1
 fi
@@ -46,7 +46,7 @@ fi
 
 stop_server() {
   local dir=$1
-  if [ -f "$dir/data/postmaster.pid" ]; then
+  if [ -f "$dir/data/postmaster.pid" ] && [ -x "$bindir/pg_ctl" ]; then
     "${as_owner[@]}" "$bindir/pg_ctl" -D "$dir/data" -m immediate -w stop >/dev/null 2>&1 || true
   fi
   rm -rf "$dir"
