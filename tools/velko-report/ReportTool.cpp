@@ -22,6 +22,7 @@
 #include "training/QuestionnaireTitle.h"
 #include "training/framePractice.h"
 #include "userdb/clsUser.h"
+#include "tools/ToolCommon.h"
 
 #include <QDate>
 #include <QDir>
@@ -33,9 +34,9 @@
 
 namespace {
 
-constexpr int ExitOk = 0;
-constexpr int ExitFailed = 1;
-constexpr int ExitUsage = 2;
+using Tool::ExitFailed;
+using Tool::ExitOk;
+using Tool::ExitUsage;
 
 const QString Usage = QStringLiteral(
     "usage:\n"
@@ -422,11 +423,8 @@ int ReportToolRun(const QStringList &args, QTextStream &out, QTextStream &err)
         out << Usage;
         return ExitOk;
     }
-    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
-        out << "velko-report " << VELKO_VERSION_MAJOR << '.' << VELKO_VERSION_MINOR << '.' << VELKO_VERSION_PATCH
-            << '\n';
-        return ExitOk;
-    }
+    if (Tool::IsVersionOption(first))
+        return Tool::VersionPrint(out, "velko-report");
     if (args.isEmpty())
         return UsageError(err, QStringLiteral("no arguments given"));
     Options o;

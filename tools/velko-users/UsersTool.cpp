@@ -4,6 +4,7 @@
 #include "userdb/UserDbCopy.h"
 #include "userdb/UserDbCreate.h"
 #include "userdb/clsUser.h"
+#include "tools/ToolCommon.h"
 
 #include <QFileInfo>
 #include <QMap>
@@ -17,9 +18,9 @@
 
 namespace {
 
-constexpr int ExitOk = 0;
-constexpr int ExitFailed = 1;
-constexpr int ExitUsage = 2;
+using Tool::ExitFailed;
+using Tool::ExitOk;
+using Tool::ExitUsage;
 
 const QString Usage = QStringLiteral(
     "usage:\n"
@@ -370,11 +371,8 @@ int UsersToolRun(const QStringList &args, QTextStream &out, QTextStream &err, QT
         out << Usage;
         return ExitOk;
     }
-    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
-        out << "velko-users " << VELKO_VERSION_MAJOR << '.' << VELKO_VERSION_MINOR << '.' << VELKO_VERSION_PATCH
-            << '\n';
-        return ExitOk;
-    }
+    if (Tool::IsVersionOption(command))
+        return Tool::VersionPrint(out, "velko-users");
     err << (command.isEmpty() ? QStringLiteral("error: no command given\n")
                               : QStringLiteral("error: unknown command '") + command + QStringLiteral("'\n"))
         << Usage;
