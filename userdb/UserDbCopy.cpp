@@ -11,12 +11,8 @@
 
 namespace {
 
-struct Table {
-    const char *name;
-    const char *key;
-};
-const Table Tables[] = {
-    {"User", "UserID"}, {"QuestionStat", "StatId"}, {"QuestionnaireStat", "StatId"}, {"Events", "EventId"}};
+using UserDbSchema::Table;
+using UserDbSchema::Tables;
 
 QString Name(const Table &t) { return QString::fromLatin1(t.name); }
 QString Key(const Table &t) { return QString::fromLatin1(t.key); }

@@ -12,8 +12,6 @@ namespace {
 
 constexpr int ConnectTimeoutS = 10;
 
-const char *const SchemaTables[] = {"User", "QuestionStat", "QuestionnaireStat", "Events"};
-
 } // namespace
 
 QSqlDatabase UserDbDialect::Open(const UserDbLocation &location, bool create)
@@ -78,8 +76,8 @@ QString UserDbDialect::catalogueName(QSqlDatabase &db, const QString &table) con
 
 bool UserDbDialect::hasNoTables(QSqlDatabase &db) const
 {
-    for (const char *t : SchemaTables)
-        if (!db.record(catalogueName(db, QString::fromLatin1(t))).isEmpty())
+    for (const UserDbSchema::Table &t : UserDbSchema::Tables)
+        if (!db.record(catalogueName(db, QString::fromLatin1(t.name))).isEmpty())
             return false;
     return true;
 }

@@ -11,6 +11,14 @@ class UserDbDialect;
 namespace UserDbSchema {
 
 inline constexpr int Version = 1;
+
+// The schema's tables and their keys, in the order they are created.
+struct Table {
+    const char *name;
+    const char *key;
+};
+inline constexpr Table Tables[] = {
+    {"User", "UserID"}, {"QuestionStat", "StatId"}, {"QuestionnaireStat", "StatId"}, {"Events", "EventId"}};
 // Writers wait this long for a lock held by another workstation before a
 // statement fails as busy.
 inline constexpr int BusyTimeoutMs = 5000;
