@@ -51,7 +51,6 @@ class TestUserDbSharing : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void gradingWaitsForAnotherWorkstation();
-    void killedGradingLeavesAllOrNothing();
     void openWaitsForALockedFile();
     void twentyWorkstationsGradeAtOnce();
     void lostConnectionUndoesTheGrading();
@@ -77,36 +76,6 @@ void TestUserDbSharing::gradingWaitsForAnotherWorkstation()
     QCOMPARE(f.raw(QString("SELECT COUNT(*) FROM QuestionStat WHERE UserID = %1").arg(f.user.UserID())).toInt(), 40);
     // The other program's row came first: it held the lock.
     QCOMPARE(f.raw("SELECT EventCode FROM Events ORDER BY EventId LIMIT 1").toInt(), 9999);
-}
-
-void TestUserDbSharing::killedGradingLeavesAllOrNothing()
-{
-    Fixture f;
-    f.addUser("Anna", "1");
-    f.user.DbClose();
-    QProcess full;   // run to the end once: a whole grading
-    full.start(USERDB_HELPER, {"grade", f.where(), "Anna", "0"});
-    QVERIFY(full.waitForFinished(30000));
-    QCOMPARE(full.exitCode(), 0);
-    QCOMPARE(f.count("QuestionStat"), 40);
-
-    QProcess killed;   // killed halfway through the question rows
-    killed.start(USERDB_HELPER, {"grade", f.where(), "Anna", "100"});
-    QVERIFY(WaitForLine(killed, "row 15"));
-    killed.kill();
-    QVERIFY(killed.waitForFinished(10000));
-    QCOMPARE(killed.exitStatus(), QProcess::CrashExit);
-    if (!UserDbTest::OnServer())
-        QCOMPARE(f.raw("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
-    QCOMPARE(f.count("QuestionnaireStat"), 1);
-    QCOMPARE(f.count("QuestionStat"), 40);
-
-    f.user.DbOpen();   // usable afterwards
-    f.user.UserNameSeek("Anna");
-    QVERIFY(f.user.GradingBegin());
-    WriteGrading(f);
-    QVERIFY(f.user.GradingCommit());
-    QCOMPARE(f.count("QuestionStat"), 80);
 }
 
 void TestUserDbSharing::openWaitsForALockedFile()
@@ -157,7 +126,9 @@ void TestUserDbSharing::twentyWorkstationsGradeAtOnce()
         QVERIFY2(p->exitStatus() == QProcess::NormalExit && p->exitCode() == 0 && out.startsWith("done "),
                  out.constData());
     }
-    // Every grading whole, nothing of the killed one.
+    // Every grading whole, nothing of the killed one, the file sound.
+    if (!UserDbTest::OnServer())
+        QCOMPARE(f.raw("PRAGMA integrity_check").toString(), QStringLiteral("ok"));
     QCOMPARE(f.count("QuestionnaireStat"), Writers * Gradings);
     QCOMPARE(f.count("QuestionStat"), Writers * Gradings * 40);
     const QString perUser = "SELECT COUNT(*) FROM (SELECT UserID FROM QuestionStat GROUP BY UserID, QuestionDateTime "
