@@ -2,14 +2,18 @@
 // languages: each row of the caption tables reaches its control, and each
 // caption fits its control at the design size. With VELKO_SCREENSHOTS=DIR
 // set, each screen is also saved there as a PNG per language for a look by eye.
+// Then FormTextUpdate on a window built here: the window title, an unknown
+// language and a window without the screens' controls.
 #include "CaptionFit.h"
 #include "ShellFixture.h"
+#include "shell/FormTextUpdate.h"
 #include "shell/captions/CaptionTables.h"
 #include "shell/frameLanguage.h"
 #include "training/QuestionSet.h"
 
 #include <QGroupBox>
 #include <QTabWidget>
+#include <QToolButton>
 
 namespace {
 
@@ -43,6 +47,7 @@ class TestScreensFit : public QObject
 private Q_SLOTS:
     void initTestCase() { m_db = std::make_unique<ShellFixture::Databases>(); }
     void captionsInEveryLanguage();
+    void titleUnknownLanguageAndMissingControls();
 
 private:
     std::unique_ptr<ShellFixture::Databases> m_db;
@@ -104,6 +109,38 @@ void TestScreensFit::captionsInEveryLanguage()
         }
     }
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
+void TestScreensFit::titleUnknownLanguageAndMissingControls()
+{
+    TestSupport::Sandbox sb;
+    QWidget w;
+    auto *practice = new QGroupBox(&w);
+    practice->setObjectName(QStringLiteral("framePractice"));
+    auto *language = new QPushButton(practice);
+    language->setObjectName(QStringLiteral("cmdLanguage_2"));
+    auto *strip = new QToolButton(practice);
+    strip->setObjectName(QStringLiteral("chkQuestion_3"));
+    ProgramVersionText = QStringLiteral("Velko 2.1.7");
+    CurrentLanguageNr = 0;
+    FormTextUpdate(&w);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velko 2.1.7"));
+    language->setText(QStringLiteral("untouched"));
+
+    // An unknown language changes the title and nothing else.
+    QuestionDbVersionText = QStringLiteral("2026-03");
+    CurrentLanguageNr = 3;
+    FormTextUpdate(&w);
+    QCOMPARE(w.windowTitle(), QStringLiteral("Velko 2.1.7 - Database Version 2026-03"));
+    QCOMPARE(practice->title(), QStringLiteral("Lernen"));
+    QCOMPARE(language->text(), QStringLiteral("untouched"));
+    QCOMPARE(strip->toolTip(), QStringLiteral("Frage 4"));
+
+    // A window without the screens' controls only gets its title.
+    QWidget bare;
+    CurrentLanguageNr = 1;
+    FormTextUpdate(&bare);
+    QCOMPARE(bare.windowTitle(), QStringLiteral("Velko 2.1.7 - Database Version 2026-03"));
 }
 
 QTEST_MAIN(TestScreensFit)
