@@ -171,20 +171,15 @@ void TestKeyboard::candidateAndAdministratorByKeysOnly()
     for (const QPoint &p : {QPoint(0, face.height() / 2), QPoint(1, face.height() / 2), QPoint(face.width() / 2, 1)})
         QCOMPARE(face.pixelColor(p), frame);
 
-    // An answer key answers the question shown wherever the focus is; the strip names it.
-    auto *strip3 = ShellFixture::child<QToolButton>(m_w.get(), "chkQuestion_2");
-    QCOMPARE(strip3->accessibleName(), QString("Frage 3"));
-    key(Qt::Key_PageDown);
-    key(Qt::Key_C);
-    QCOMPARE(strip3->accessibleName(), QString("Frage 3, beantwortet, aktuell"));
-    // Every question answered by keys, once round the set.
+    // Answer keys answer the question shown wherever the focus is: every
+    // question answered by keys, once round the set.
     for (int i = 1; i <= 10; ++i) {
         key(SetRecord.CurrentIndex == 10 ? Qt::Key_A : SetRecord.CurrentIndex == 9 ? Qt::Key_3 : Qt::Key_B);
         key(Qt::Key_PageDown);
     }
-    QCOMPARE(SetRecord.CurrentIndex, 3);
+    QCOMPARE(SetRecord.CurrentIndex, 2);
     key(Qt::Key_Right, Qt::AltModifier);
-    QCOMPARE(SetRecord.CurrentIndex, 4);
+    QCOMPARE(SetRecord.CurrentIndex, 3);
     tabTo("cmdQAGrade");
     key(Qt::Key_Return);
     inFront(Screen::Grade);
