@@ -192,7 +192,6 @@ struct Env {
         T *w = parent->findChild<T *>(QString::fromLatin1(name));
         return w ? w : (qFatal("control %s not found", name), nullptr);
     }
-    QPushButton *button(QWidget *parent, const char *name) const { return get<QPushButton>(parent, name); }
     template <class T = QWidget> T *q(const char *name) const { return get<T>(qa, name); }
     void click(QWidget *w) const { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(w->width() / 2, w->height() / 2)); }
     void click(const char *qaControl) const { click(q(qaControl)); }

@@ -27,43 +27,19 @@ class TestTrainingGrading : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void rightAnswersCounted();
-    void recordsOfOneGrading();
-    void resultsLogText();
+    void recordsOfOneGradingAndItsLog();
     void failedGradingKeepsNothing();
 };
 
-void TestTrainingGrading::rightAnswersCounted()
-{
-    Env env;
-    const struct { int count, right, percent; } cases[] = {{30, 25, 83}, {40, 35, 88}, {40, 33, 82}};
-    for (const auto &c : cases) {
-        SetWithRightAnswers(c.count, c.right);
-        ResultsCompute();
-        QCOMPARE(SetRecord.RightAnswerCount, int16_t(c.right));
-        QCOMPARE(SetRecord.ResultPercent, int16_t(c.percent));
-    }
-    // Upper case and unanswered are wrong.
-    SetRecord.UserAnswers[1] = RightLetter(1).toUpper();
-    SetRecord.UserAnswers[2].clear();
-    ResultsCompute();
-    QCOMPARE(SetRecord.RightAnswerCount, int16_t(31));
-    // The category is part of the key: in category 3 none of these exists.
-    CurrentCategoryNr = 3;
-    ResultsCompute();
-    QCOMPARE(SetRecord.RightAnswerCount, int16_t(0));
-    // Halves to even; an empty set gives 0.
-    QCOMPARE(ResultPercentOf(1, 40), int16_t(2));
-    QCOMPARE(ResultPercentOf(3, 40), int16_t(8));
-    QCOMPARE(ResultPercentOf(0, 0), int16_t(0));
-}
-
 // What a grading stores: one clock reading for all its records, the result,
-// the answers text with the reveal marks, one record per question in order.
-void TestTrainingGrading::recordsOfOneGrading()
+// the answers text with the reveal marks, one record per question in order;
+// what it writes to the results log; how right answers are counted.
+void TestTrainingGrading::recordsOfOneGradingAndItsLog()
 {
     Env env;
     env.makeUsers();
+    auto *box = env.get<QPlainTextEdit>(env.resultsLog, "txtResultsLog");
+    box->setPlainText(QStringLiteral("old text"));
     CurrentThemeNr = -1;
     CurrentQuestionnaireNr = 1;
     // The clock moves on by 0.7 s at every reading: one reading must serve all.
@@ -86,6 +62,20 @@ void TestTrainingGrading::recordsOfOneGrading()
              QVariantList({"21/5/1", "7/4/0", "33/5/1"}));
     // The grading left the statistics recordsets closed and writable again.
     QCOMPARE(objUser->RSLockType(), QStringLiteral("2"));
+    const QString N = NewLine;
+    const QString open = "- ouverture de la database Users.mdb" + N, write = "- ecriture de l'enregistrement" + N,
+                  close = "- fermeture de la database Users.mdb" + N + "Terminé !" + N + N;
+    QString perQuestion;
+    for (int i = 1; i <= 3; ++i)
+        perQuestion += "- ajout de l'enregistrement pour la question No " + QString::number(i) + N + write;
+    QCOMPARE(box->toPlainText(),
+             "Calcul des résultats ..." + N + "Terminé !" + N + N + "Stockage des résultats du questionnaire ..." + N
+                 + open + "- ajout de l'enregistrement contenant les résultats" + N + write + close
+                 + "Stockage des réponses du questionnaire ..." + N + open + perQuestion + close);
+    frameResultsLog *log = env.resultsLog;
+    auto *abort = env.get<QPushButton>(log, "cmdResultsLogAbort");
+    auto *cont = env.get<QPushButton>(log, "cmdResultsLogContinue");
+    QVERIFY(cont->isEnabled() && !abort->isEnabled());
 
     // Revealed and corrected: "L"; revealed only: "J".
     SetWithRightAnswers(6, 6);
@@ -105,35 +95,11 @@ void TestTrainingGrading::recordsOfOneGrading()
     QCOMPARE(env.rows("SELECT QuestionnaireThemeNr FROM QuestionnaireStat ORDER BY StatId").value(2).toInt(), -1);
     QCOMPARE(env.rows("SELECT QuestionAnswer FROM QuestionStat WHERE QuestionNr BETWEEN 11 AND 15"),
              QVariantList(5, 0));
-}
 
-void TestTrainingGrading::resultsLogText()
-{
-    Env env;
-    env.makeUsers();
-    auto *box = env.get<QPlainTextEdit>(env.resultsLog, "txtResultsLog");
-    box->setPlainText(QStringLiteral("old text"));
-    SetWithRightAnswers(2, 1);
-    QVERIFY(GradingRun());
-    frameResultsLog *log = env.resultsLog;
-    QPushButton *abort = env.button(log, "cmdResultsLogAbort"), *cont = env.button(log, "cmdResultsLogContinue");
-    const QString N = NewLine;
-    const QString open = "- ouverture de la database Users.mdb" + N, write = "- ecriture de l'enregistrement" + N,
-                  close = "- fermeture de la database Users.mdb" + N + "Terminé !" + N + N;
-    QCOMPARE(box->toPlainText(),
-             "Calcul des résultats ..." + N + "Terminé !" + N + N + "Stockage des résultats du questionnaire ..." + N
-                 + open + "- ajout de l'enregistrement contenant les résultats" + N + write + close
-                 + "Stockage des réponses du questionnaire ..." + N + open
-                 + "- ajout de l'enregistrement pour la question No 1" + N + write
-                 + "- ajout de l'enregistrement pour la question No 2" + N + write + close);
-    QVERIFY(cont->isEnabled() && !abort->isEnabled());
-
-    // The buttons of the results log.
-    QCOMPARE(log->title(), QStringLiteral("Traitement des résultats"));
-    QVERIFY(abort->text() == QStringLiteral("QUITTER VELKO") && cont->text() == QStringLiteral("CONTINUER"));
+    // A new log starts empty, with both buttons off.
     ResultsLogAppend(QStringLiteral("line"));
     log->frameResultsLogInit();
-    QCOMPARE(env.get<QPlainTextEdit>(log, "txtResultsLog")->toPlainText(), QString());
+    QCOMPARE(box->toPlainText(), QString());
     QVERIFY(!abort->isEnabled() && !cont->isEnabled());
 
     // Continue sends the log behind the other frames.
@@ -147,6 +113,26 @@ void TestTrainingGrading::resultsLogText()
     log->cmdResultsLogAbort_Click();
     QVERIFY(!QFile::exists(scratch));
     QCOMPARE(Seams::ProgramEndRequests(), 1);
+
+    // Right answers counted; the percentage halves to even (87.5 and 82.5).
+    const struct { int count, right, percent; } cases[] = {{30, 25, 83}, {40, 35, 88}, {40, 33, 82}};
+    for (const auto &c : cases) {
+        SetWithRightAnswers(c.count, c.right);
+        ResultsCompute();
+        QCOMPARE(SetRecord.RightAnswerCount, int16_t(c.right));
+        QCOMPARE(SetRecord.ResultPercent, int16_t(c.percent));
+    }
+    // Upper case and unanswered are wrong.
+    SetRecord.UserAnswers[1] = RightLetter(1).toUpper();
+    SetRecord.UserAnswers[2].clear();
+    ResultsCompute();
+    QCOMPARE(SetRecord.RightAnswerCount, int16_t(31));
+    // The category is part of the key: in category 3 none of these exists.
+    CurrentCategoryNr = 3;
+    ResultsCompute();
+    QCOMPARE(SetRecord.RightAnswerCount, int16_t(0));
+    // An empty set gives 0.
+    QCOMPARE(ResultPercentOf(0, 0), int16_t(0));
 }
 
 // A failure at the start, at a write (undoing the records before it) or at the

@@ -31,111 +31,20 @@ class TestTrainingPractice : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void lessonGridInitThemesAndQuit();
+    void lessonsSingleQuestionColoursAndQuit();
     void drawWithProgress();
     void emptyCategoryStaysOnMenu();
-    void lessonAndSingleQuestion();
-    void lessonColoursByBestResult();
 };
 
-void TestTrainingPractice::lessonGridInitThemesAndQuit()
+void TestTrainingPractice::lessonsSingleQuestionColoursAndQuit()
 {
     Env env;
-    // 4 rows of 6, 24 buttons in all, hidden until a lesson is stored.
-    QPushButton *b0 = env.button(env.practice, "cmdPracticeLesson_0"), *b13 = env.button(env.practice, "cmdPracticeLesson_13");
-    QVERIFY(env.button(env.practice, "cmdPracticeLesson_23") && !env.practice->findChild<QWidget *>("cmdPracticeLesson_24"));
-    QCOMPARE(b13->text(), QStringLiteral("14"));
-    QCOMPARE(b13->x(), env.button(env.practice, "cmdPracticeLesson_1")->x());
-    QVERIFY(b13->y() > b0->y());
-    QVERIFY(!b13->isVisibleTo(env.practice));
-
-    env.makeUsers();
-    env.user.BookNr = 2;
-    env.get<QLineEdit>(env.practice, "txtPracticeQuestion")->setText(QStringLiteral("77"));
-    env.practice->framePracticeInit();
-    QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleUserName")->text(), QStringLiteral("Anna"));
-    QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleCategoryName")->text(), QStringLiteral("Kategorie : C - Lastwagen"));
-    QCOMPARE(env.get<QLineEdit>(env.practice, "txtPracticeQuestion")->text(), QString());
-    QVERIFY(LessonsShown(env, {0, 2}));   // lessons 1 and 3 of category 0
-    QCOMPARE(CurrentBookNr, int16_t(2));
-
-    // A book the bank does not have gives book 1.
-    env.user.BookNr = 7;
-    env.practice->framePracticeInit();
-    QCOMPARE(CurrentBookNr, int16_t(1));
-
-    CurrentCategoryNr = 1;
-    LocalisedTextsFill(2);
-    env.practice->framePracticeInit();
-    QVERIFY(LessonsShown(env, {1}));
-    QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleCategoryName")->text(), QStringLiteral("Kategorie : D - Autobus"));
-
-    // THEMEN re-captions the theme rows, then shows the theme screen; quitting signs out.
-    QStringList calls;
-    MainProcs::frameThemesLabelsUpdate = [&] { calls << "labels"; };
-    MainProcs::frameLoginClose = [&] { calls << "close"; };
-    MainProcs::frameLoginInit = [&] { calls << "init"; };
-    env.practice->framePracticeInit();
-    Frame_OnTop(env.practice, true);
-    env.button(env.practice, "cmdPracticeThemes")->click();
-    QCOMPARE(ScreenOnTop(), env.themes);
-    QCOMPARE(calls, QStringList({"labels"}));
-    Frame_OnTop(env.practice, true);
-    env.button(env.practice, "cmdPracticeQuit")->click();
-    QCOMPARE(ScreenOnTop(), env.login);
-    QCOMPARE(calls, QStringList({"labels", "close", "init"}));
-}
-
-void TestTrainingPractice::drawWithProgress()
-{
-    Env env;
-    env.practice->raise();
-    // While drawing: menu disabled, busy pointer, progress bar shown and moving on.
-    auto *pb = env.get<QProgressBar>(env.practice, "pbPractice");
-    int draws = 0, busyDraws = 0, lastValue = 0, backwards = 0;
-    std::mt19937 gen(9);
-    Seams::SetRandom([&]() -> double {
-        ++draws;
-        busyDraws += !env.practice->isEnabled() && pb->isVisibleTo(env.practice) && QApplication::overrideCursor()
-                     && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-        backwards += pb->value() < lastValue;
-        lastValue = pb->value();
-        return std::uniform_real_distribution<double>(0.0, 1.0)(gen);
-    }, [] {});
-    env.button(env.practice, "cmdPracticeMix")->click();
-    QVERIFY(draws >= 40);
-    QCOMPARE(busyDraws, draws);
-    QCOMPARE(backwards, 0);
-    QCOMPARE(lastValue, 40);
-    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
-    QCOMPARE(CurrentQuestionNr, SetRecord.QList[1]);   // the first question is shown
-    QCOMPARE(env.qa->title(), QStringLiteral("Fragebogen : MIX"));
-    QVERIFY(env.practice->isEnabled() && !pb->isVisibleTo(env.practice) && !QApplication::overrideCursor());
-    QCOMPARE(Seams::BeepCount(), 0);
-}
-
-void TestTrainingPractice::emptyCategoryStaysOnMenu()
-{
-    Env env(3);
-    CurrentCategoryNr = 3;
-    env.practice->raise();
-    env.button(env.practice, "cmdPracticeExam")->click();
-    QCOMPARE(Seams::BeepCount(), 1);
-    QCOMPARE(SetRecord.QuestionCount, 0);
-    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
-    QVERIFY(env.practice->isEnabled() && !QApplication::overrideCursor());
-    QVERIFY(!env.get<QProgressBar>(env.practice, "pbPractice")->isVisibleTo(env.practice));
-    // Not only a beep: the reason is shown on the menu.
-    QCOMPARE(Notice(env), QStringLiteral("Ihre Kategorie enthält keine Fragen !"));
-}
-
-void TestTrainingPractice::lessonAndSingleQuestion()
-{
-    Env env;
+    // 24 lesson buttons (LessonsShown reads them all), shown for the stored lessons.
+    QVERIFY(!env.practice->findChild<QWidget *>("cmdPracticeLesson_24"));
     env.practice->framePracticeInit();
     env.practice->raise();
     SetRecord.QuestionMode = QuestionModeGraded;
-    env.button(env.practice, "cmdPracticeLesson_2")->click();
+    env.get<QPushButton>(env.practice, "cmdPracticeLesson_2")->click();
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
     // A 40-character list: 10 questions in stored order.
     QCOMPARE(SetRecord.QList, QVector<int32_t>({0, 10, 20, 1, 99, 50, 5, 65, 2, 80, 15}));
@@ -158,45 +67,50 @@ void TestTrainingPractice::lessonAndSingleQuestion()
     auto *txt = env.get<QLineEdit>(env.practice, "txtPracticeQuestion");
     for (const char *key : {"cmdPracticeQuestionNumber_1", "cmdPracticeQuestionNumber_5", "cmdPracticeQuestionNumber_9",
                             "cmdPracticeQuestionDel", "cmdPracticeQuestionNumber_0"})
-        env.button(env.practice, key)->click();
+        env.get<QPushButton>(env.practice, key)->click();
     QCOMPARE(txt->text(), QStringLiteral("150"));
     txt->setCursorPosition(1);   // typed at the caret
-    env.button(env.practice, "cmdPracticeQuestionNumber_2")->click();
+    env.get<QPushButton>(env.practice, "cmdPracticeQuestionNumber_2")->click();
     QCOMPARE(txt->text(), QStringLiteral("1250"));
-    env.button(env.practice, "cmdPracticeQuestionClear")->click();
+    env.get<QPushButton>(env.practice, "cmdPracticeQuestionClear")->click();
     QCOMPARE(txt->text(), QString());
 
     // 150 is a question of category 1 only: a beep and the set is kept.
     txt->setText(QStringLiteral("150"));
     SetRecord.Redim(2);
     SetRecord.QList = {0, 7, 8};
-    env.button(env.practice, "cmdPracticeQuestion")->click();
+    env.get<QPushButton>(env.practice, "cmdPracticeQuestion")->click();
     QCOMPARE(Seams::BeepCount(), 1);
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
     QCOMPARE(SetRecord.QList, QVector<int32_t>({0, 7, 8}));
     QCOMPARE(Notice(env), QStringLiteral("Diese Frage gibt es in Ihrer Kategorie nicht !"));
 
     txt->setText(QStringLiteral("42"));
-    env.button(env.practice, "cmdPracticeQuestion")->click();
+    env.get<QPushButton>(env.practice, "cmdPracticeQuestion")->click();
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeSingle));
     QCOMPARE(SetRecord.QList, QVector<int32_t>({0, 42}));
     QCOMPARE(env.qa->title(), QStringLiteral("Frage : 42"));
     QCOMPARE(Seams::BeepCount(), 1);
 
-    CurrentCategoryNr = 1;
-    QVERIFY(SingleQuestionSetBuild(QStringLiteral("150")));
-    QVERIFY(!SingleQuestionSetBuild(QStringLiteral("42")));
-}
-
-// The best result of each lesson on its button (the colour and text rules are
-// the statistics' own tests): the best of its records, every lesson computed,
-// shown or not.
-void TestTrainingPractice::lessonColoursByBestResult()
-{
-    Env env;
+    // The menu prepared for a signed-in user.
     env.makeUsers();
-    env.practice->framePracticeInit();   // lessons 1 and 3 shown, 2 hidden
+    env.user.BookNr = 2;
+    txt->setText(QStringLiteral("77"));
+    env.practice->framePracticeInit();
+    QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleUserName")->text(), QStringLiteral("Anna"));
+    QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleCategoryName")->text(), QStringLiteral("Kategorie : C - Lastwagen"));
+    QCOMPARE(txt->text(), QString());
+    QVERIFY(LessonsShown(env, {0, 2}));   // lessons 1 and 3 of category 0
+    QCOMPARE(CurrentBookNr, int16_t(2));
+    // A book the bank does not have gives book 1.
+    env.user.BookNr = 7;
+    env.practice->framePracticeInit();
+    QCOMPARE(CurrentBookNr, int16_t(1));
+
+    // The best result of each lesson on its button (the colour and text rules
+    // are the statistics' own tests): the best of its records, every lesson
+    // computed, shown or not.
     const auto store = [&](int16_t theme, int16_t nr, float percent) {
         env.user.setRSCursorType("2"), env.user.setRSLockType("2");   // the statistics leave them read-only
         UserDbTest::QuestionnaireAdd(env.user, theme, nr, percent, QDateTime(QDate(2026, 5, 1), QTime(8, nr, 0)));
@@ -206,20 +120,74 @@ void TestTrainingPractice::lessonColoursByBestResult()
     store(1, 4, 100);       // a lesson of another theme: not counted
     store(-1, 1, 99);
     CurrentThemeNr = -1;
-    env.button(env.practice, "cmdPracticeStatsShow")->click();
+    env.get<QPushButton>(env.practice, "cmdPracticeStatsShow")->click();
     QCOMPARE(CurrentThemeNr, CurrentCategoryNr);
     const auto face = [&](int i) {
-        const QPushButton *b = env.button(env.practice, qPrintable(QString("cmdPracticeLesson_%1").arg(i)));
+        const QPushButton *b = env.get<QPushButton>(env.practice, qPrintable(QString("cmdPracticeLesson_%1").arg(i)));
         return QAState::BackColor(b).name() + "|" + b->toolTip() + "|" + b->property("Tag").toString();
     };
     QCOMPARE(face(0), QString("#ff8000|3 mal gemacht, bestes Resultat: 90%|90"));
     QCOMPARE(face(3), QAState::ButtonFace().name() + "|Nie gemacht !|");
     QCOMPARE(face(20), QAState::ButtonFace().name() + "|Nie gemacht !|");   // hidden, and the last one
-    // In French, and a lesson done since the last refresh.
-    LocalisedTextsFill(1);
-    store(0, 4, 85);
-    env.practice->framePracticeStatsShow();
-    QCOMPARE(face(3), QString("#ff8000|Fait 1 x, meilleur score: 85%|85"));
+
+    CurrentCategoryNr = 1;
+    LocalisedTextsFill(2);
+    env.practice->framePracticeInit();
+    QVERIFY(LessonsShown(env, {1}));
+    QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleCategoryName")->text(), QStringLiteral("Kategorie : D - Autobus"));
+
+    // THEMEN re-captions the theme rows, then shows the theme screen; quitting signs out.
+    QStringList calls;
+    MainProcs::frameThemesLabelsUpdate = [&] { calls << "labels"; };
+    MainProcs::frameLoginClose = [&] { calls << "close"; };
+    MainProcs::frameLoginInit = [&] { calls << "init"; };
+    Frame_OnTop(env.practice, true);
+    env.get<QPushButton>(env.practice, "cmdPracticeThemes")->click();
+    QCOMPARE(ScreenOnTop(), env.themes);
+    QCOMPARE(calls, QStringList({"labels"}));
+    Frame_OnTop(env.practice, true);
+    env.get<QPushButton>(env.practice, "cmdPracticeQuit")->click();
+    QCOMPARE(ScreenOnTop(), env.login);
+    QCOMPARE(calls, QStringList({"labels", "close", "init"}));
+}
+
+void TestTrainingPractice::drawWithProgress()
+{
+    Env env;
+    env.practice->raise();
+    // While drawing: menu disabled, busy pointer, progress bar shown.
+    auto *pb = env.get<QProgressBar>(env.practice, "pbPractice");
+    int draws = 0, busyDraws = 0;
+    std::mt19937 gen(9);
+    Seams::SetRandom([&]() -> double {
+        ++draws;
+        busyDraws += !env.practice->isEnabled() && pb->isVisibleTo(env.practice) && QApplication::overrideCursor()
+                     && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        return std::uniform_real_distribution<double>(0.0, 1.0)(gen);
+    }, [] {});
+    env.get<QPushButton>(env.practice, "cmdPracticeMix")->click();
+    QVERIFY(draws >= 40);
+    QCOMPARE(busyDraws, draws);
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.qa));
+    QCOMPARE(CurrentQuestionNr, SetRecord.QList[1]);   // the first question is shown
+    QCOMPARE(env.qa->title(), QStringLiteral("Fragebogen : MIX"));
+    QVERIFY(env.practice->isEnabled() && !pb->isVisibleTo(env.practice) && !QApplication::overrideCursor());
+    QCOMPARE(Seams::BeepCount(), 0);
+}
+
+void TestTrainingPractice::emptyCategoryStaysOnMenu()
+{
+    Env env(3);
+    CurrentCategoryNr = 3;
+    env.practice->raise();
+    env.get<QPushButton>(env.practice, "cmdPracticeExam")->click();
+    QCOMPARE(Seams::BeepCount(), 1);
+    QCOMPARE(SetRecord.QuestionCount, 0);
+    QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.practice));
+    QVERIFY(env.practice->isEnabled() && !QApplication::overrideCursor());
+    QVERIFY(!env.get<QProgressBar>(env.practice, "pbPractice")->isVisibleTo(env.practice));
+    // Not only a beep: the reason is shown on the menu.
+    QCOMPARE(Notice(env), QStringLiteral("Ihre Kategorie enthält keine Fragen !"));
 }
 
 QTEST_MAIN(TestTrainingPractice)
