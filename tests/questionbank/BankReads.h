@@ -21,3 +21,13 @@ inline QString TextsOf(clsQuestion &q, int category, int language, int nr)
     q.QuestionTextGet();
     return QStringList{q.QuestionText, q.AnsweraText, q.AnswerbText, q.AnswercText}.join('|');
 }
+
+// A questionnaire as "number:questions" (number 0 when none is found).
+inline QString QuestionnaireOf(clsQuestion &q, int category, int theme, int nr)
+{
+    CurrentCategoryNr = int16_t(category);
+    CurrentThemeNr = int16_t(theme);
+    CurrentQuestionnaireNr = int16_t(nr);
+    q.QuestionnaireGet();
+    return QString::number(q.QuestionnaireNr) + ":" + q.QuestionnaireQuestions;
+}

@@ -89,14 +89,8 @@ void TestBankTool::buildReadsBackThroughTheBankObject()
     QCOMPARE(TextsOf(qb, 0, 0, 1), QString("Frage 1, mit \"Zitat\"|A|B|C"));
     QCOMPARE(qb.ThemeNames(4, 0, 0) + "|" + qb.ThemeNames(5, 2, 1), QString("Verkehr|Technique"));
     // Questionnaire 1 of theme 4 exists in C and in D, each with its own list.
-    const struct { int category, theme; const char *questions; } lists[] = {{0, 0, "00010002000A"}, {0, 4, "00020001"}, {1, 4, "0001"}};
-    for (const auto &l : lists) {
-        CurrentCategoryNr = int16_t(l.category);
-        CurrentThemeNr = int16_t(l.theme);
-        CurrentQuestionnaireNr = 1;
-        qb.QuestionnaireGet();
-        QCOMPARE(qb.QuestionnaireQuestions, QString(l.questions));
-    }
+    QCOMPARE(QuestionnaireOf(qb, 0, 0, 1) + " " + QuestionnaireOf(qb, 0, 4, 1) + " " + QuestionnaireOf(qb, 1, 4, 1),
+             QString("1:00010002000A 1:00020001 1:0001"));
     CurrentCategoryNr = 0; CurrentBookNr = 1; CurrentQuestionNr = 2;
     qb.BookNrSeek();
     qb.BookPageGet();

@@ -79,28 +79,23 @@ class TestClsQuestion : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void settingsAndMissingBank();
-    void foreignFilesReportedWithoutCrash();
+    void missingOrForeignBankReported();
     void bankChangedInPlaceReported_data();
     void bankChangedInPlaceReported();
     void bankReplacedInPlaceReadAfresh();
-    void readsOfAFilledBank();
+    void readsOfAFilledBankThatRefusesWrites();
     void writesOfABuiltBank();
-    void readOnlyBankRefusesWrites();
 };
 
-void TestClsQuestion::settingsAndMissingBank()
+void TestClsQuestion::missingOrForeignBankReported()
 {
     TestSupport::Sandbox sb;
     clsQuestion qb;
     qb.DbOpen();
     const QString full = sb.programDir + "/velko.mdb";
     QCOMPARE(Dialogs::Shown().size(), 1);
-    const Dialogs::MessageRecord &box = Dialogs::Shown().first();
-    QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.title, QString("Fatal Error"));
-    QCOMPARE(box.text, "Database not Found !" + NewLine + NewLine + "'" + full + "'" + NewLine + NewLine
-                           + "Please check the DB_PATH and DB_NAME settings in velko.ini");
+    QCOMPARE(TestSupport::Message(0), "Warning|Fatal Error|Database not Found !" + NewLine + NewLine + "'" + full + "'"
+                                          + NewLine + NewLine + "Please check the DB_PATH and DB_NAME settings in velko.ini");
     const QString log = sb.logText();
     QVERIFY(log.contains("DB Path : " + full + NewLine));
     QVERIFY(log.indexOf("DB Path : ") < log.indexOf("Fatal Error : Database not Found !" + NewLine));
@@ -110,13 +105,11 @@ void TestClsQuestion::settingsAndMissingBank()
 
     sb.writeIni("[Config]\nDB_PATH=/srv/bank\nDB_NAME=fragen.sqlite\n");
     QCOMPARE(clsQuestion().DbPath() + clsQuestion().DbFileName(), QString("/srv/bank/fragen.sqlite"));
-}
 
-void TestClsQuestion::foreignFilesReportedWithoutCrash()
-{
-    TestSupport::Sandbox sb;
+    // Files that are no question bank: reported, nothing read, no crash.
+    sb.writeIni(QString());
+    Seams::ResetProgramEndRequests();
     TestSupport::WriteFile(sb.programDir + "/notes.mdb", QByteArray("This is not a database, just a note.\n").repeated(100));
-    clsQuestion qb;
     qb.setDbFileName("notes.mdb");
     qb.DbOpen();
     QCOMPARE(Seams::ProgramEndRequests(), 0);
@@ -220,8 +213,9 @@ void TestClsQuestion::writesOfABuiltBank()
 }
 
 // What the program reads from a filled bank: question rows and texts by
-// category and language, theme names, questionnaires, books and pages.
-void TestClsQuestion::readsOfAFilledBank()
+// category and language, theme names, questionnaires, books and pages. The
+// bank opened as the program opens it refuses writes.
+void TestClsQuestion::readsOfAFilledBankThatRefusesWrites()
 {
     QCOMPARE(Bank(false).built.QuestionNrMax(), 0);
     Bank f;
@@ -244,13 +238,8 @@ void TestClsQuestion::readsOfAFilledBank()
     const struct { int category, theme, nr; const char *expected; } cases[] = {
         {0, 4, 1, "1:0002"}, {2, 4, 1, "1:00010002"}, {0, 4, 2, "0:"},     {1, 4, 1, "1:00010002"},
         {1, 4, 2, "2:0005"}, {0, 0, 1, "1:0001"},     {0, 0, 2, "2:000A01F4"}, {0, 0, 3, "0:"}};
-    for (const auto &c : cases) {
-        CurrentCategoryNr = int16_t(c.category);
-        CurrentThemeNr = int16_t(c.theme);
-        CurrentQuestionnaireNr = int16_t(c.nr);
-        f.qb->QuestionnaireGet();
-        QCOMPARE(QString::number(f.qb->QuestionnaireNr) + ":" + f.qb->QuestionnaireQuestions, QString(c.expected));
-    }
+    for (const auto &c : cases)
+        QCOMPARE(QuestionnaireOf(*f.qb, c.category, c.theme, c.nr), QString(c.expected));
     // Books and pages.
     CurrentCategoryNr = 0;
     const auto book = [&](int nr) {
@@ -284,11 +273,8 @@ void TestClsQuestion::readsOfAFilledBank()
     QCOMPARE(TextsOf(*f.qb, 0, 2, 1), QString("|||"));
     QCOMPARE(RuntimeErrorLines(), QStringList{"Error 3021 : No current record. (clsQuestion -> QuestionTextGet)"});
     QCOMPARE(f.qb->LanguageNr, int16_t(0));
-}
 
-void TestClsQuestion::readOnlyBankRefusesWrites()
-{
-    Bank f;
+    RuntimeErrorLinesClear();
     f.built.DbClose();
     auto qb = f.reopen();
     QVERIFY(qb->IsOpen());
@@ -299,9 +285,8 @@ void TestClsQuestion::readOnlyBankRefusesWrites()
     qb->QuestionClose();
     qb->QuestionDeleteAll();
     qb->ThemeNameAddDefault();
-    QCOMPARE(ReportsOf("QuestionAdd"), 1);
-    QCOMPARE(ReportsOf("QuestionUpdate"), 1);
-    QCOMPARE(ReportsOf("QuestionDeleteAll"), 1);
+    for (const char *op : {"QuestionAdd", "QuestionUpdate", "QuestionDeleteAll"})
+        QCOMPARE(ReportsOf(op), 1);
     QVERIFY(ReportsOf("ThemeNameAddDefault") >= 1);
     QVERIFY(RuntimeErrorLines().first().startsWith("Error 3251 : "));
     QCOMPARE(Exec(f.file, {"SELECT (SELECT COUNT(*) FROM Question) || '/' || (SELECT COUNT(*) FROM Theme)"}).toString(),
