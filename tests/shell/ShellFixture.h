@@ -64,11 +64,6 @@ inline void clickItem(QListWidget *list, const QString &name)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     QCOMPARE(list->currentItem(), item);
 }
-// Clicks a user of the login list.
-inline void select(const QWidget *w, const QString &name)
-{
-    clickItem(child<QListWidget>(w, QStringLiteral("listLoginUsers")), name);
-}
 inline void typeDigits(const QWidget *w, const QString &digits)
 {
     for (const QChar d : digits)
@@ -77,7 +72,7 @@ inline void typeDigits(const QWidget *w, const QString &digits)
 // Selection, password on the keypad and OK, as a candidate signs in.
 inline void signIn(const QWidget *w, const QString &name, const QString &password)
 {
-    select(w, name);
+    clickItem(child<QListWidget>(w, QStringLiteral("listLoginUsers")), name);
     typeDigits(w, password);
     click(w, QStringLiteral("cmdLoginOK"));
 }

@@ -25,7 +25,7 @@
 using namespace ShellFixture;
 
 namespace {
-// Procedures of other screens that tests replace; cleanup() puts them back.
+// Procedures of other screens that tests replace; the next window wires them again.
 std::function<void()> *const Hooks[] = {
     &MainProcs::framePracticeStatsShow, &MainProcs::frameThemesStatsShow, &MainProcs::frameThemesLabelsUpdate,
     &MainProcs::frameHistoryInit,       &MainProcs::frameAdminInit,       &MainProcs::AdminUserDataDisplay,
@@ -48,8 +48,7 @@ private Q_SLOTS:
     void administratorOpensAdministration();
     void languageScreenRecaptionsAndReturns_data();
     void languageScreenRecaptionsAndReturns();
-    void onlyTheScreenInFrontTakesInput();
-    void noEnabledButtonIsADeadEnd();
+    void onlyTheScreenInFrontTakesInputNoButtonIsADeadEnd();
     void candidateAndAdministratorByKeysOnly();
 
 private:
@@ -74,22 +73,17 @@ private:
     void signInByKeys(const QString &name, const QString &password, Screen to);
     QStringList tabChain();
 
-
     std::unique_ptr<ShellFixture::Databases> m_db;
     std::unique_ptr<TestSupport::Sandbox> m_sb;
     std::unique_ptr<formMain> m_w;
     QListWidget *m_list = nullptr;
     QLineEdit *m_password = nullptr;
-    QList<std::function<void()>> m_savedHooks;
 };
 
 void TestLoginLanguage::init()
 {
     m_sb = std::make_unique<TestSupport::Sandbox>();
     m_db->install(*m_sb);
-    m_savedHooks.clear();
-    for (auto *hook : Hooks)
-        m_savedHooks << *hook;
     m_w = startMainWindow();
     QCOMPARE(Seams::ProgramEndRequests(), 0);
     m_list = child<QListWidget>(m_w.get(), "listLoginUsers");
@@ -99,8 +93,6 @@ void TestLoginLanguage::init()
 
 void TestLoginLanguage::cleanup()
 {
-    for (int i = 0; i < m_savedHooks.size(); ++i)
-        *Hooks[i] = m_savedHooks[i];
     m_w.reset();
     Seams::SetClock({});
     SetRecord = QuestionSet();
@@ -121,7 +113,7 @@ void TestLoginLanguage::listSelectionKeypadAndClipboard()
 
     // Deliberate: the password never goes to the clipboard.
     QGuiApplication::clipboard()->setText(QStringLiteral("notes of the teacher"));
-    select(m_w.get(), "Claire Dubois");
+    clickItem(m_list, "Claire Dubois");
     QCOMPARE(child<QGroupBox>(m_w.get(), "frameLoginPassword")->title(), "Introduisez votre mot de passe :");
     QCOMPARE(m_password->text(), QString());
     QCOMPARE(QApplication::focusWidget(), m_password);
@@ -138,7 +130,7 @@ void TestLoginLanguage::listSelectionKeypadAndClipboard()
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("notes of the teacher"));
 
     // The language screen's choice names the selected user's category in that language.
-    select(m_w.get(), "Giulia Rossi");
+    clickItem(m_list, "Giulia Rossi");
     click(m_w.get(), "cmdLanguage_0");
     click(m_w.get(), "cmdLanguageChoice_2");
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
@@ -203,8 +195,18 @@ void TestLoginLanguage::administratorOpensAdministration()
     QCOMPARE(Seams::ProgramEndRequests(), 1);
 }
 
-void TestLoginLanguage::onlyTheScreenInFrontTakesInput()
+void TestLoginLanguage::onlyTheScreenInFrontTakesInputNoButtonIsADeadEnd()
 {
+    // Every enabled button of every screen does something when clicked (at
+    // the end): it has a receiver of its own or belongs to a button group that
+    // has one. The buttons are collected before and after each sign-in.
+    QSet<QAbstractButton *> enabled;
+    const auto collect = [&] {
+        for (QAbstractButton *b : m_w->findChildren<QAbstractButton *>())
+            if (b->isEnabled())
+                enabled.insert(b);
+    };
+    collect();
     // Keys pressed at the login screen before anyone signed in reach no
     // covered screen: nothing is started, nothing is stored.
     QVERIFY(ScreenFrame(Screen::Login)->isAncestorOf(QApplication::focusWidget()));
@@ -217,7 +219,7 @@ void TestLoginLanguage::onlyTheScreenInFrontTakesInput()
     QCOMPARE(query(users, "SELECT COUNT(*) FROM QuestionStat"), QStringList{"0"});
 
     // With any screen in front, the covered screens are hidden: out of reach
-    // for the keyboard (the tab chains are the keyboard test's) and for
+    // for the keyboard (the tab chains are the keys-only walk's) and for
     // assistive tools, and the focus is on the screen in front.
     signIn(m_w.get(), "Anna Keller", "4711");
     const Screen screens[] = {Screen::Practice, Screen::Themes, Screen::History, Screen::Admin, Screen::Grade,
@@ -237,20 +239,6 @@ void TestLoginLanguage::onlyTheScreenInFrontTakesInput()
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
     QVERIFY(ScreenFrame(Screen::Grade)->isVisible() && !ScreenFrame(Screen::Language)->isVisible());
     QVERIFY(ScreenFrame(Screen::Grade)->isAncestorOf(QApplication::focusWidget()));
-}
-
-// Every enabled button of every screen does something when clicked: it has
-// a receiver of its own or belongs to a button group that has one.
-void TestLoginLanguage::noEnabledButtonIsADeadEnd()
-{
-    QSet<QAbstractButton *> enabled;
-    const auto collect = [&] {
-        for (QAbstractButton *b : m_w->findChildren<QAbstractButton *>())
-            if (b->isEnabled())
-                enabled.insert(b);
-    };
-    collect();
-    signIn(m_w.get(), "Anna Keller", "4711");
     collect();
     // The grade screen after a grading, with a printer installed.
     SetPrinterNamesOverride([] { return QStringList{QStringLiteral("Laser")}; });
@@ -260,6 +248,7 @@ void TestLoginLanguage::noEnabledButtonIsADeadEnd()
     MainProcs::Call(MainProcs::GradeGridFill);
     collect();
     SetPrinterNamesOverride({});
+    Frame_OnTop(Screen::Practice, true);
     click(m_w.get(), "cmdPracticeQuit");
     signIn(m_w.get(), "_Vestr", "1234");
     collect();
