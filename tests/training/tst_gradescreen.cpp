@@ -43,11 +43,10 @@ class TestGradeScreen : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void gridOfAGradedSet();
-    void leavingBookChangeAndReopening();
+    void gridLeavingBookChangeAndReopening();
 };
 
-void TestGradeScreen::gridOfAGradedSet()
+void TestGradeScreen::gridLeavingBookChangeAndReopening()
 {
     Env env;
     QTableWidget *grid = GradedSet(env);
@@ -92,7 +91,7 @@ void TestGradeScreen::gridOfAGradedSet()
 
     // At the design size every title and every cell is shown whole, in the
     // three languages, in the faces that stand in for the design fonts.
-    for (int language = 0; language <= 2; ++language) {
+    for (const int language : {1, 2, 0}) {
         LocalisedTextsFill(language);
         GradedSet(env);
         const int margin = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
@@ -109,14 +108,10 @@ void TestGradeScreen::gridOfAGradedSet()
                          qPrintable(QStringLiteral("'%1' needs %2 of %3").arg(item->text()).arg(need).arg(grid->columnWidth(c))));
             }
     }
-}
 
-void TestGradeScreen::leavingBookChangeAndReopening()
-{
-    Env env;
-    QTableWidget *grid = GradedSet(env);
+    // Leaving after grading: back to the practice menu.
+    GradedSet(env);
     auto *quit = env.get<QPushButton>(env.grade, "cmdGradeQuit");
-    // After grading: back to the practice menu.
     env.get<QLineEdit>(env.practice, "txtPracticeQuestion")->setText(QStringLiteral("12"));
     const QString scratch = TempFileCreate();
     env.click(quit);
@@ -161,7 +156,7 @@ void TestGradeScreen::leavingBookChangeAndReopening()
     QCOMPARE(SetRecord.CurrentIndex, 3);
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
 
-    // One click only selects; a double click opens (Enter on a row: the keyboard test).
+    // One click only selects; a double click opens (Enter on a row: the keys-only walk).
     const QPoint cell = grid->visualItemRect(grid->item(2, 0)).center();
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
     QCOMPARE(SetRecord.CurrentIndex, 3);
