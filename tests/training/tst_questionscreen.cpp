@@ -246,7 +246,6 @@ void TestQuestionScreen::stripPicturesBooksAndInvalidModes()
     auto *strip = env.q("frameChkQuestion");
     auto *first = env.q("chkQuestion_0");
     const int w = first->width();
-    QCOMPARE(strip->findChildren<QToolButton *>().size(), 40);
     // 45 questions: 40 buttons (where the strip stands is the layout's test).
     env.SetStart(QuestionModePractice, 45);
     QCOMPARE(strip->width(), 40 * w);

@@ -92,7 +92,6 @@ void TestTrainingGrading::recordsOfOneGradingAndItsLog()
     QCOMPARE(SetRecord.ResultPercent, int16_t(0));
     QCOMPARE(env.rows("SELECT QuestionnaireAnswers FROM QuestionnaireStat ORDER BY StatId"),
              QVariantList({"cac   ", "bbcbbc  L J ", QString(10, ' ')}));
-    QCOMPARE(env.rows("SELECT QuestionnaireThemeNr FROM QuestionnaireStat ORDER BY StatId").value(2).toInt(), -1);
     QCOMPARE(env.rows("SELECT QuestionAnswer FROM QuestionStat WHERE QuestionNr BETWEEN 11 AND 15"),
              QVariantList(5, 0));
 
