@@ -88,8 +88,7 @@ private Q_SLOTS:
     void deleteHistoryAndTheAdministratorsProtection();
     void dialogsInEveryLanguage();
     void framePagesAndSupportLink();
-    void userDatabaseDirectory();
-    void questionBankAndPictureDirectories();
+    void directoryChoices();
 
 private:
     // A control of one screen, found below its frame.
@@ -320,7 +319,6 @@ void TestAdmin::editChecks_data()
     QTest::newRow("leading zeros") << "Eva" << "0042" << "";
     QTest::newRow("no name") << "" << "1234" << "txtUserName";
     QTest::newRow("no password") << "Eva" << "" << "txtUserPassword";
-    QTest::newRow("blank in the password") << "Eva" << "12 4" << "txtUserPassword";
     QTest::newRow("254 digits") << "Eva" << QString(254, QLatin1Char('7')) << "";
     QTest::newRow("255 digits") << "Eva" << QString(255, QLatin1Char('7')) << "txtUserPassword";
     QTest::newRow("name of another user") << "Anna Keller" << "5555" << "txtUserName";
@@ -581,7 +579,7 @@ void TestAdmin::framePagesAndSupportLink()
     QCOMPARE(Seams::ProgramEndRequests(), 0);
 }
 
-void TestAdmin::userDatabaseDirectory()
+void TestAdmin::directoryChoices()
 {
     admin<QTabWidget>(QStringLiteral("tabAdmin"))->setCurrentIndex(1);
     QByteArray before = iniBytes();
@@ -633,17 +631,15 @@ void TestAdmin::userDatabaseDirectory()
     click(QStringLiteral("cmdUserDBPathSelect"));
     QCOMPARE(Dialogs::Shown().size(), 2);
     QVERIFY(iniBytes().contains("USERDB_PATH=" + dir.toUtf8() + "\n"));
-}
 
-void TestAdmin::questionBankAndPictureDirectories()
-{
-    admin<QTabWidget>(QStringLiteral("tabAdmin"))->setCurrentIndex(1);
-    const QByteArray before = iniBytes();
+    // The question bank: the same restart warning.
+    Dialogs::ClearShown();
+    before = iniBytes();
     const QString bankDir = makeDir(QStringLiteral("bank"), QStringLiteral("Bank.sqlite"));
     chooseFile(bankDir + QStringLiteral("Bank.sqlite"));
     click(QStringLiteral("cmdQuestionDBPathSelect"));
     QCOMPARE(m_filters, QStringList{"DB File (Bank.sqlite)"});
-    QByteArray expected = before;
+    expected = before;
     expected.replace("DB_PATH=" + ShellFixture::dataDir(*m_sb).toUtf8() + "\nDB_NAME",
                      "DB_PATH=" + bankDir.toUtf8() + "\nDB_NAME");
     QCOMPARE(iniBytes(), expected);
