@@ -16,14 +16,12 @@
 
 namespace ShellFixture {
 
-// Rows of an SQLite file as "a|b|c" lines.
-inline QStringList query(const QString &file, const QString &sql, const QVariantList &values = {})
+// Rows of a database (an SQLite file or a server's) as "a|b|c" lines.
+inline QStringList query(const UserDbLocation &at, const QString &sql, const QVariantList &values = {})
 {
     QStringList rows;
+    QSqlDatabase db = UserDbDialect::Open(at);
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("peek"));
-        db.setDatabaseName(file);
-        db.open();
         QSqlQuery q(db);
         q.prepare(sql);
         for (const QVariant &v : values)
@@ -35,8 +33,12 @@ inline QStringList query(const QString &file, const QString &sql, const QVariant
             rows << cells.join(QLatin1Char('|'));
         }
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+    Sql::Close(db);
     return rows;
+}
+inline QStringList query(const QString &file, const QString &sql, const QVariantList &values = {})
+{
+    return query(UserDbLocation::SQLiteFile(file), sql, values);
 }
 
 template <class T = QWidget> T *child(const QWidget *root, const QString &name)

@@ -21,27 +21,9 @@ private Q_SLOTS:
     void examinationFromSignInToStoredRecords();
 
 private:
-    // The rows of a statement on the user database in use, columns joined by "|".
     QStringList query(const QString &sql, const QVariantList &values = {}) const
     {
-        QSqlDatabase db = UserDbDialect::Open(m_users);
-        QStringList rows;
-        {
-            QSqlQuery q(db);
-            q.prepare(sql);
-            for (const QVariant &v : values)
-                q.addBindValue(v);
-            if (!q.exec())
-                qWarning("%s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-            while (q.next()) {
-                QStringList cols;
-                for (int i = 0; i < q.record().count(); ++i)
-                    cols << q.value(i).toString();
-                rows << cols.join(QLatin1Char('|'));
-            }
-        }
-        Sql::Close(db);
-        return rows;
+        return ShellFixture::query(m_users, sql, values);
     }
     UserDbLocation m_users;
     template <class T> static T *find(formMain &w, const QString &name) { return ShellFixture::child<T>(&w, name); }

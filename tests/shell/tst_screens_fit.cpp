@@ -319,4 +319,4 @@ void TestLayout::titleUnknownLanguageAndMissingControls()
 }
 
 QTEST_MAIN(TestLayout)
-#include "tst_layout.moc"
+#include "tst_screens_fit.moc"
