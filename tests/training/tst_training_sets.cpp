@@ -65,7 +65,6 @@ void TestTrainingSets::listsQuotasDrawsAndTitles()
     QCOMPARE(QuestionListCount(QStringLiteral("0001000200")), 2);
     QCOMPARE(QuestionListParse(QStringLiteral("00ffFFFF8000")), QVector<int32_t>({255, 65535, 32768}));
     QCOMPARE(TextLeadingNumber(QStringLiteral(" 1 2 ")), 12.0);
-    QCOMPARE(RoundToInt16(70000), int16_t(32767));
 
     const QVector<int16_t> a = MaxqptParse(QStringLiteral("5;3"), 7, 40);
     QCOMPARE(a, QVector<int16_t>({40, 40, 40, 40, 5, 3, 40, 40}));
@@ -78,7 +77,6 @@ void TestTrainingSets::listsQuotasDrawsAndTitles()
              QVector<int16_t>({40, 40, 40, 40, 0, 2, 4, 0, 9}));
 
     Env env;
-    QCOMPARE(objQuestion->QuestionNrMax(), 212);
     // 150 exists in category 1 only, 212 in category 3 only, 5 comes twice.
     QVector<int32_t> picks = {150, 5, 5, 212};
     for (int n = 100; n >= 62; --n)
