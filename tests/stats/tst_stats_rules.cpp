@@ -2,9 +2,7 @@
 // best result, colours, tool tips and printed comments; the version rule of
 // reopening; the answers, marks and right-answer count of a reopened
 // questionnaire; the per-question statistics and their dialog. The theme
-// questionnaire grid built at start-up and the controls of the theme and
-// history screens.
-#include "FrameGeometry.h"
+// questionnaire grid built at start-up.
 #include "TestSupport.h"
 #include "core/LocalisedTexts.h"
 #include "stats/HistoryLoad.h"
@@ -36,7 +34,6 @@ private Q_SLOTS:
     void questionStatisticsOrderAndEmptyDialog();
     void examReadiness();
     void themesGridFromDesignElements();
-    void controlsInTheirFrames();
 };
 
 // The colour takes the unformatted best result, the comment the shown one.
@@ -112,6 +109,10 @@ void TestStatsRules::historyTexts()
     model.RowsSet({{17, -1, 1, "2026-03-05 08:07:09", 88, 0}}, {"Datum"}, 0, 0);
     QCOMPARE(model.data(model.index(0, 5)).toString(), QString("17"));
     QVERIFY(!model.Record(1) && !model.Record(-1));
+    // Nothing of the history can be typed in.
+    frameHistory history;
+    QVERIFY(history.txtHistoryName->isReadOnly() && history.txtHistoryCategoryNr->isReadOnly());
+    QCOMPARE(history.gridHistory->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 void TestStatsRules::questionStatisticsOrderAndEmptyDialog()
@@ -227,21 +228,6 @@ void TestStatsRules::themesGridFromDesignElements()
         QCOMPARE(l->geometry(), QRect(QPoint(6, 40 + row * 38), labelSize));
         QVERIFY(!l->isHidden());
     }
-}
-
-void TestStatsRules::controlsInTheirFrames()
-{
-    frameThemes themes;
-    FrameGeometry::checkPlacements(
-        &themes, {{"picboxThemesButtons", {"cmdThemesStatsShow", "cmdThemesStatsPrint", "cmdThemesQuit", "cmdLanguage_5"}}});
-
-    frameHistory history;
-    FrameGeometry::checkPlacements(
-        &history, {{"frameHistory", {"gridHistory"}},
-                   {"picboxHistoryLabels", {"lblHistoryName", "txtHistoryName", "lblHistoryCategoryNr", "txtHistoryCategoryNr"}},
-                   {"picboxHistoryButtons", {"cmdHistoryReview", "cmdHistoryQuit", "cmdLanguage_6"}}});
-    QVERIFY(history.txtHistoryName->isReadOnly() && history.txtHistoryCategoryNr->isReadOnly());
-    QCOMPARE(history.gridHistory->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
 
 QTEST_MAIN(TestStatsRules)
