@@ -81,11 +81,9 @@ void TestBankTool::buildReadsBackThroughTheBankObject()
     qb.setDbFileName("bank.mdb");
     qb.DbOpen();
     QCOMPARE(qb.QuestionNrMax(), 10);
-    QCOMPARE(Seek(qb, 2, 10), QString("2/10/0/5/c"));
-    QCOMPARE(Seek(qb, 1, 1), QString("1/1/0/4/a"));
-    QCOMPARE(Seek(qb, 1, 2), QString("0/0/0/0/"));   // in C only
-    QCOMPARE(TextsOf(qb, 2, 2, 10), QString("D10|a|b|c"));
-    QCOMPARE(TextsOf(qb, 0, 0, 10), QString("Zwei\nZeilen|a|b|c"));
+    // Question 2 is in C only.
+    QCOMPARE(Seek(qb, 2, 10) + " " + Seek(qb, 1, 1) + " " + Seek(qb, 1, 2), QString("2/10/0/5/c 1/1/0/4/a 0/0/0/0/"));
+    QCOMPARE(TextsOf(qb, 2, 2, 10) + " " + TextsOf(qb, 0, 0, 10), QString("D10|a|b|c Zwei\nZeilen|a|b|c"));
     QCOMPARE(TextsOf(qb, 0, 0, 1), QString("Frage 1, mit \"Zitat\"|A|B|C"));
     QCOMPARE(qb.ThemeNames(4, 0, 0) + "|" + qb.ThemeNames(5, 2, 1), QString("Verkehr|Technique"));
     // Questionnaire 1 of theme 4 exists in C and in D, each with its own list.

@@ -159,7 +159,6 @@ void TestQuestionScreen::answeringByModeAndGrading()
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
     QVERIFY(env.q<QPushButton>("cmdQAGrade")->isEnabled());
     QCOMPARE(env.count("QuestionStat"), 3);
-    QCOMPARE(env.rows(QStringLiteral("SELECT DISTINCT UserID FROM QuestionStat")), QVariantList{annaId});
     QCOMPARE(env.rows(QStringLiteral("SELECT UserID FROM QuestionnaireStat")), QVariantList{annaId});
     QCOMPARE(env.get<QTableWidget>(env.grade, "gridGrade")->rowCount(), 4);   // filled before it is shown
     // The grade screen has the focus, not a control of the covered question screen.
@@ -245,7 +244,6 @@ void TestQuestionScreen::stripPicturesBooksAndInvalidModes()
     // Previous on the first goes to the last, which has no strip button marked.
     env.click("cmdQAPrev");
     QCOMPARE(SetRecord.CurrentIndex, 45);
-    QCOMPARE(CurrentQuestionNr, 45);
     for (QToolButton *b : strip->findChildren<QToolButton *>())
         QCOMPARE(Back(b), Face());
     env.click("picboxAnswerLabel_0");

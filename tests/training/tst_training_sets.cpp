@@ -90,7 +90,6 @@ void TestTrainingSets::listsQuotasDrawsAndTitles()
     QCOMPARE(progress.size(), 43);
     QCOMPARE(progress.mid(0, 4), QList<int32_t>({1, 1, 2, 2}));
     QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModeExam));
-    QCOMPARE(CurrentQuestionnaireNr, int16_t(1));
     QCOMPARE(SetRecord.QuestionnaireTitle, QStringLiteral("Fragebogen : PRÜFUNG"));
     QVERIFY(env.sb.logText().contains(MaxqptWarning + INIFileName() + QStringLiteral(" is missing !")));
     QCOMPARE(Seams::BeepCount(), 0);
@@ -102,7 +101,6 @@ void TestTrainingSets::listsQuotasDrawsAndTitles()
         PickSequence({}, 212, 100 + cat);
         QCOMPARE(ExamOrMixSetBuild(QuestionModePractice, 0, 3), cat < 2 ? 40 : 30);
         VerifyDistinctInCategory(cat < 2 ? 40 : 30);
-        QCOMPARE(SetRecord.QuestionMode, uint8_t(QuestionModePractice));
     }
     // Quotas of 5 for theme 4 and 3 for theme 5 hold in category 0.
     CurrentCategoryNr = 0;
