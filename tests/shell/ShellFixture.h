@@ -130,14 +130,14 @@ public:
     }
 
     // The INI file beside the program and copies of the databases in <root>/data.
-    void install(const TestSupport::Sandbox &sb, const QString &extraIni = {}, bool withUsers = true) const
+    void install(const TestSupport::Sandbox &sb, const QString &extraIni = {}) const
     {
         QDir().mkpath(dataDir(sb));
         QDir().mkpath(picDir(sb));
         sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Bank.sqlite\nUSERDB_PATH=%1\n"
                                    "USERDB_NAME=Users.sqlite\nPIC_PATH=%2\n").arg(dataDir(sb), picDir(sb))
                     + extraIni);
-        for (const QString &file : QStringList{"Bank.sqlite", "Users.sqlite"}.mid(0, withUsers ? 2 : 1)) {
+        for (const QString &file : QStringList{"Bank.sqlite", "Users.sqlite"}) {
             QVERIFY(QFile::copy(m_dir.filePath(file), dataDir(sb) + file));
             QFile::setPermissions(dataDir(sb) + file, QFile::ReadOwner | QFile::WriteOwner);
         }

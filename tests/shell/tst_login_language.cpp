@@ -43,9 +43,8 @@ private Q_SLOTS:
     }
     void init();
     void cleanup();
-    void listSelectionKeypadAndClipboard();
+    void listKeypadClipboardAndAdministration();
     void wrongThenRightPassword();
-    void administratorOpensAdministration();
     void languageScreenRecaptionsAndReturns_data();
     void languageScreenRecaptionsAndReturns();
     void onlyTheScreenInFrontTakesInputNoButtonIsADeadEnd();
@@ -99,7 +98,7 @@ void TestLoginLanguage::cleanup()
     m_sb.reset();
 }
 
-void TestLoginLanguage::listSelectionKeypadAndClipboard()
+void TestLoginLanguage::listKeypadClipboardAndAdministration()
 {
     QCOMPARE(items(m_list), (QStringList{"_Vestr", "Anna Keller", "Claire Dubois", "Giulia Rossi"}));
     QCOMPARE(m_password->echoMode(), QLineEdit::Password);
@@ -129,6 +128,23 @@ void TestLoginLanguage::listSelectionKeypadAndClipboard()
     click(m_w.get(), "cmdLanguageChoice_2");
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
     QCOMPARE(categoryTitle(), "Categoria : C1 - Servizio antincendio");
+
+    // The administrator's way: the login screen's user database closed first.
+    bool loginDbClosedFirst = false;
+    MainProcs::frameAdminInit = [&, real = MainProcs::frameAdminInit] {
+        loginDbClosedFirst = objUser == nullptr;
+        MainProcs::Call(real);
+    };
+    m_password->clear();
+    signIn(m_w.get(), "_Vestr", "1234");
+    QVERIFY(loginDbClosedFirst);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    QCOMPARE(m_password->text(), QString());
+    QCOMPARE(events(), QStringList{"1000|Login OK|_Vestr"});
+    // OK back to the login screen is the administration test's.
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
+    click(m_w.get(), "cmdAdminQuit");
+    QCOMPARE(Seams::ProgramEndRequests(), 1);
 }
 
 void TestLoginLanguage::wrongThenRightPassword()
@@ -164,24 +180,6 @@ void TestLoginLanguage::wrongThenRightPassword()
     QVERIFY(objUser && objUser->IsOpen());   // stays open for the signed-in user
     QCOMPARE(events().mid(4), (QStringList{"1000|Login OK|Anna Keller"}));
     QVERIFY(RuntimeErrorLines().isEmpty());
-}
-
-void TestLoginLanguage::administratorOpensAdministration()
-{
-    bool loginDbClosedFirst = false;
-    MainProcs::frameAdminInit = [&, real = MainProcs::frameAdminInit] {
-        loginDbClosedFirst = objUser == nullptr;
-        MainProcs::Call(real);
-    };
-    signIn(m_w.get(), "_Vestr", "1234");
-    QVERIFY(loginDbClosedFirst);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
-    QCOMPARE(m_password->text(), QString());
-    QCOMPARE(events(), QStringList{"1000|Login OK|_Vestr"});
-    // OK back to the login screen is the administration test's.
-    QCOMPARE(Seams::ProgramEndRequests(), 0);
-    click(m_w.get(), "cmdAdminQuit");
-    QCOMPARE(Seams::ProgramEndRequests(), 1);
 }
 
 void TestLoginLanguage::onlyTheScreenInFrontTakesInputNoButtonIsADeadEnd()

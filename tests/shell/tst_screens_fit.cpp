@@ -258,8 +258,6 @@ void TestLayout::captionsInEveryLanguage()
             {0, "cmdPracticeHistory", P::Caption, 0, lines({"FRAGE-", "BÖGEN", "ARCHIV"})},
             {0, "lblQAQuestionNr", P::Tag, 0, "Frage"},
             {0, "tabAdmin", P::Tab, 1, "Benützer Verwaltung"},
-            {1, "cmdUserHistory", P::Caption, 0, lines({"HISTORIQUE", "QUESTION-", "NAIRES"})},
-            {2, "cmdAdminQuit", P::Caption, 0, lines({"USCIRE DAL", "PROGRAMMA"})},
             {2, "IHImgQAPicture", P::ToolTip, 0, "Clic = immagine grande"}};
         for (const auto &c : spots)
             if (c.language == language)
