@@ -1,4 +1,4 @@
-// The one-second wait of the retry loops and the random generator.
+// The one-second wait of the retry loops.
 #include "TestSupport.h"
 
 #include <QtTest>
@@ -9,7 +9,6 @@ class TestSeams : public QObject
 private Q_SLOTS:
     void cleanup() { Seams::SetClock({}); }
     void waitOneSecondPollsTheClock();
-    void realRandomGenerator();
 };
 
 // Each clock read advances it by 300 ms: one second has passed at the 4th poll;
@@ -28,18 +27,6 @@ void TestSeams::waitOneSecondPollsTheClock()
         QCOMPARE(reads - 1, polls);
         QVERIFY(real.elapsed() < 900);
     }
-}
-
-void TestSeams::realRandomGenerator()
-{
-    Seams::RandomSeedFromClock();
-    QSet<double> seen;
-    for (int i = 0; i < 1000; ++i) {
-        const double r = Seams::RandomUniform();
-        QVERIFY(r >= 0.0 && r < 1.0);
-        seen.insert(r);
-    }
-    QVERIFY(seen.size() > 900);
 }
 
 QTEST_MAIN(TestSeams)
