@@ -1,7 +1,7 @@
 #pragma once
 // One grading as the program writes it: a questionnaire row and its 40
-// question rows in one transaction. Shared by the helper programs of the
-// sharing test and the concurrency benchmark.
+// question rows in one transaction. Shared by the sharing test, its helper
+// program and the concurrency benchmark.
 #include "userdb/clsUser.h"
 
 #include <QElapsedTimer>

@@ -14,7 +14,6 @@
 #include "userdb/UserDbDialect.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QSqlQuery>
 #include <QThread>
 #include <cstdio>
@@ -51,37 +50,28 @@ int Lock(const UserDbLocation &where, int ms, bool exclusive)
     return ok ? 0 : 1;
 }
 
-bool OpenAs(clsUser &u, const UserDbLocation &where, const QString &userName)
+// "grade": one grading, n ms after each row; "grades": n gradings.
+int Grade(const UserDbLocation &where, const QString &userName, bool many, int n)
 {
+    clsUser u;
     u.setLocation(where);
     u.setRSCursorType("2"), u.setRSLockType("2");
     u.DbOpen();
     u.UserNameSeek(userName);
-    return u.UserID() != 0;
-}
-
-int Grade(const UserDbLocation &where, const QString &userName, int ms)
-{
-    clsUser u;
-    if (!OpenAs(u, where, userName))
-        return 1;
-    const bool ok = UserDbTest::GradingWrite(u, QDateTime(QDate(2026, 5, 4), QTime(10, 0, 0)), 100, [ms](int row) {
-        Say(QString("row %1").arg(row));
-        QThread::msleep(ms);
-    });
-    return ok ? 0 : 1;
-}
-
-int Grades(const UserDbLocation &where, const QString &userName, int count)
-{
-    clsUser u;
-    if (!OpenAs(u, where, userName))
+    if (u.UserID() == 0)
         return 1;
     qint64 slowest = 0;
-    if (!UserDbTest::GradingsWrite(u, count, slowest))
+    if (many && !UserDbTest::GradingsWrite(u, n, slowest))
         return 1;
-    Say(QString("done %1").arg(slowest));
-    return 0;
+    if (many) {
+        Say(QString("done %1").arg(slowest));
+        return 0;
+    }
+    const bool ok = UserDbTest::GradingWrite(u, QDateTime(QDate(2026, 5, 4), QTime(10, 0, 0)), 100, [n](int row) {
+        Say(QString("row %1").arg(row));
+        QThread::msleep(n);
+    });
+    return ok ? 0 : 1;
 }
 
 } // namespace
@@ -95,9 +85,7 @@ int main(int argc, char **argv)
     const UserDbLocation where = UserDbLocation::FromText(a[2]);
     if ((a.size() == 4 || (a.size() == 5 && a[4] == "exclusive")) && a[1] == "lock")
         return Lock(where, a[3].toInt(), a.size() == 5);
-    if (a.size() == 5 && a[1] == "grade")
-        return Grade(where, a[3], a[4].toInt());
-    if (a.size() == 5 && a[1] == "grades")
-        return Grades(where, a[3], a[4].toInt());
+    if (a.size() == 5 && (a[1] == "grade" || a[1] == "grades"))
+        return Grade(where, a[3], a[1] == "grades", a[4].toInt());
     return 2;
 }
