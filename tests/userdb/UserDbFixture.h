@@ -13,7 +13,6 @@
 #include "userdb/clsUser.h"
 
 #include <QApplication>
-#include <cstdio>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -55,14 +54,12 @@ inline bool ServerExec(const QString &sql, QString &problem)
     if (!problem.isEmpty())
         return false;
     QSqlDatabase db = UserDbDialect::Open(admin);
-    bool ok = db.isOpen();
-    if (!ok) {
-        problem = QStringLiteral("the PostgreSQL test server cannot be reached: ") + Sql::ErrorMessage(db.lastError());
-    } else {
+    bool ok = false;
+    {
         QSqlQuery q(db);
-        ok = q.exec(sql);
+        ok = db.isOpen() && q.exec(sql);
         if (!ok)
-            problem = sql + QStringLiteral(": ") + Sql::ErrorMessage(q.lastError());
+            problem = sql + QStringLiteral(": ") + Sql::ErrorMessage(db.isOpen() ? q.lastError() : db.lastError());
     }
     Sql::Close(db);
     return ok;
@@ -85,8 +82,6 @@ struct ServerDatabase {
         ServerExec(QStringLiteral("DROP DATABASE IF EXISTS ") + location.database + QStringLiteral(" WITH (FORCE)"),
                    ignored);
     }
-    ServerDatabase(const ServerDatabase &) = delete;
-    ServerDatabase &operator=(const ServerDatabase &) = delete;
 };
 
 // The lines of the INI file that point a program at the location.
@@ -168,7 +163,6 @@ struct Fixture {
         UserDbOpen(user);
     }
     ~Fixture() { user.DbClose(); }   // before the server database is dropped
-    QString file() const { return user.DbPath() + user.DbFileName(); }
     const UserDbLocation &location() const { return user.Location(); }
     // The database as the helper programs and the tools take it.
     QString where() const { return location().toText(); }
@@ -177,12 +171,6 @@ struct Fixture {
                     const QString &comment = QString())
     {
         return UserAdd(user, name, password, category, 2, 1, status, comment);
-    }
-
-    void addQuestionnaire(int16_t theme, int16_t nr, float percent, const QDateTime &when,
-                          const QString &answers = QStringLiteral("abcJ  "))
-    {
-        QuestionnaireAdd(user, theme, nr, percent, when, answers);
     }
 
     void addQuestions(const QDateTime &when, const QList<int> &numbers)
@@ -236,14 +224,6 @@ inline int RunOnEngine(QObject *test, int argc, char **argv)
             continue;
         }
         args << a;
-    }
-    if (OnServer()) {
-        QString problem;
-        TestServer(problem);
-        if (!problem.isEmpty()) {
-            std::fprintf(stderr, "FAIL: %s\n", qPrintable(problem));
-            return 1;
-        }
     }
     return QTest::qExec(test, args);
 }
