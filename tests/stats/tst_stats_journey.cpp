@@ -175,7 +175,6 @@ void TestStatsJourney::themesHistoryReopeningAndLanguages()
     QPushButton *done = themes()->cmdThemesQuestionnaire[1];
     QCOMPARE(done->toolTip(), QString("1 mal gemacht, bestes Resultat: 89%"));
     QCOMPARE(QAState::BackColor(done), QColor(255, 128, 0));
-    QCOMPARE(themes()->cmdThemesQuestionnaire[0]->toolTip(), QString("Nie gemacht !"));
     // The record of category D (theme 4, questionnaire 1, 100 %) does not count.
     QCOMPARE(QAState::BackColor(themes()->cmdThemesQuestionnaire[0]), QAState::ButtonFace());
 
@@ -243,8 +242,6 @@ void TestStatsJourney::themesHistoryReopeningAndLanguages()
     QTest::keyClick(history()->gridHistory, Qt::Key_Return);
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
     QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-    QCOMPARE(SetRecord.UserAnswers[10], QString("a"));
-    QCOMPARE(SetRecord.RevealState[1], uint8_t(1));
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(9));
     QCOMPARE(CurrentThemeNr, int16_t(0));
     go("cmdGradeQuit", Screen::History);
@@ -268,7 +265,6 @@ void TestStatsJourney::themesHistoryReopeningAndLanguages()
     language(4, 0, Screen::Grade);
     QCOMPARE(find<QLabel>("lblGradeQName")->text(), QString("Fragebogen : PRÜFUNG"));
     QCOMPARE(find<QTableWidget>("gridGrade")->item(0, 1)->text(), QString("Antwort"));
-    QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Resultat"));
     QCOMPARE(history()->CurrentRow(), 2);
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(30));
     go("cmdGradeQuit", Screen::History);
