@@ -154,13 +154,20 @@ void TestTrainingPractice::drawLessonsSingleQuestionAndColours()
     QVERIFY(LessonsShown(env, {1}));
     QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleCategoryName")->text(), QStringLiteral("Kategorie : D - Autobus"));
 
-    // THEMEN re-captions the theme rows, then shows the theme screen.
-    int labelUpdates = 0;
-    MainProcs::frameThemesLabelsUpdate = [&] { ++labelUpdates; };
+    // THEMEN re-captions the theme rows, then shows the theme screen; quitting
+    // signs out (the user database closed, the password box emptied).
+    QStringList calls;
+    MainProcs::frameThemesLabelsUpdate = [&] { calls << "labels"; };
+    MainProcs::frameLoginClose = [&] { calls << "close"; };
+    MainProcs::frameLoginInit = [&] { calls << "init"; };
     Frame_OnTop(env.practice, true);
     env.get<QPushButton>(env.practice, "cmdPracticeThemes")->click();
     QCOMPARE(ScreenOnTop(), env.themes);
-    QCOMPARE(labelUpdates, 1);
+    QCOMPARE(calls, QStringList({"labels"}));
+    Frame_OnTop(env.practice, true);
+    env.get<QPushButton>(env.practice, "cmdPracticeQuit")->click();
+    QCOMPARE(ScreenOnTop(), env.login);
+    QCOMPARE(calls, QStringList({"labels", "close", "init"}));
 }
 
 void TestTrainingPractice::emptyCategoryStaysOnMenu()
