@@ -21,12 +21,11 @@ class TestDebugLog : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { Seams::SetClock({}); }
-    void headerBlock();
-    void separatorLinesAndTargets();
+    void headerSeparatorsAndTargets();
     void missingTempUsesPlatformTempDirectory();
 };
 
-void TestDebugLog::headerBlock()
+void TestDebugLog::headerSeparatorsAndTargets()
 {
     TestSupport::Sandbox sb;
     QCOMPARE(sb.logPath(), PathAddBackslash(sb.tempDir) + "velko.log");
@@ -59,12 +58,10 @@ void TestDebugLog::headerBlock()
         QString(80, '='),
     };
     QCOMPARE(logLines(sb), expected);
-}
-
-void TestDebugLog::separatorLinesAndTargets()
-{
-    TestSupport::Sandbox sb;
     clsDebug &log = *sb.log;
+    log.LogFileDel();
+    QVERIFY(!QFile::exists(sb.logPath()));
+
     log.LogPrintSeparatorLine("-", 0);
     log.LogPrintSeparatorLine("-=", 5);
     log.LogPrint("before");
@@ -73,9 +70,6 @@ void TestDebugLog::separatorLinesAndTargets()
     log.LogEnable(log.LogTargetFile);
     log.LogPrint("after");
     QCOMPARE(logLines(sb), QStringList({QString(80, '-'), "-----", "before", "after"}));
-
-    log.LogFileDel();
-    QVERIFY(!QFile::exists(sb.logPath()));
 }
 
 // TEMP unset or empty: the log goes to the platform's temporary directory.

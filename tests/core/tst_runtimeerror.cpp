@@ -39,8 +39,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void reportLineAndLogBlockBeforeDialog();
-    void quitCleansTempThenEndsProgram();
-    void trappedIniErrorsAreReportedAndSkipped();
+    void trappedIniErrorsSkippedThenQuitEndsProgram();
 
 private:
     // Answers every error dialog with the given button (none: leave it open)
@@ -117,22 +116,7 @@ void TestRuntimeError::reportLineAndLogBlockBeforeDialog()
     QCOMPARE(sb.logText(), seen[0].log + block("clsQuestion", "QuestionNrSeek", 3704, "closed"));
 }
 
-void TestRuntimeError::quitCleansTempThenEndsProgram()
-{
-    TestSupport::Sandbox sb;
-    const QString own = TempFileCreate(), foreign = PathAddBackslash(sb.tempDir) + "other-program.tmp";
-    TestSupport::WriteFile(foreign, "x");
-    QString atEnd;   // exit code, own file there, foreign file there
-    Seams::SetProgramEndHandler([&](int code) { atEnd = QString("%1%2%3").arg(code).arg(QFile::exists(own)).arg(QFile::exists(foreign)); });
-    answerWith(sb, &formDebugOutput::cmdDebugOutputQuit);
-    CurrentLanguageNr = 2;
-    RuntimeErrorReport("clsQuestion", "DbOpen", 3024, "Could not find file");
-    QCOMPARE(seen[0].title, ProgramVersionBuild() + " - Errore runtime :");
-    QCOMPARE(Seams::ProgramEndRequests(), 1);
-    QCOMPARE(atEnd, QString("001"));
-}
-
-void TestRuntimeError::trappedIniErrorsAreReportedAndSkipped()
+void TestRuntimeError::trappedIniErrorsSkippedThenQuitEndsProgram()
 {
     TestSupport::Sandbox sb;
     answerWith(sb, &formDebugOutput::cmdDebugOutputOK);
@@ -143,12 +127,23 @@ void TestRuntimeError::trappedIniErrorsAreReportedAndSkipped()
     const QString nowhere = sb.dir.path() + "/missing/dir/velko.ini";
     SetINIvalue(nowhere, "Config", "DB_PATH", "/srv/");
     QVERIFY(!QFile::exists(nowhere));
-
     const QStringList lines = RuntimeErrorLines();
     QCOMPARE(lines.size(), 2);
     QVERIFY2(lines[0].startsWith("Error 75 : ") && lines[0].endsWith(" (modMain -> GetINIvalue)"), qPrintable(lines[0]));
     QVERIFY2(lines[1].startsWith("Error 75 : ") && lines[1].endsWith(" (modMain -> SetINIvalue)"), qPrintable(lines[1]));
     QCOMPARE(Seams::ProgramEndRequests(), 0);
+
+    // Quit removes this run's scratch files, then ends the program.
+    const QString own = TempFileCreate(), foreign = PathAddBackslash(sb.tempDir) + "other-program.tmp";
+    TestSupport::WriteFile(foreign, "x");
+    QString atEnd;   // exit code, own file there, foreign file there
+    Seams::SetProgramEndHandler([&](int code) { atEnd = QString("%1%2%3").arg(code).arg(QFile::exists(own)).arg(QFile::exists(foreign)); });
+    answerWith(sb, &formDebugOutput::cmdDebugOutputQuit);
+    CurrentLanguageNr = 2;
+    RuntimeErrorReport("clsQuestion", "DbOpen", 3024, "Could not find file");
+    QCOMPARE(seen.last().title, ProgramVersionBuild() + " - Errore runtime :");
+    QCOMPARE(Seams::ProgramEndRequests(), 1);
+    QCOMPARE(atEnd, QString("001"));
 }
 
 QTEST_MAIN(TestRuntimeError)
