@@ -8,8 +8,7 @@ class TestUserDbUsers : public QObject
 private Q_SLOTS:
     void missingOrOtherFileNotOpened();
     void seeksPasswordsAndStoredTexts();
-    void newUserStoredOnlyByUpdateDeleteToTheLast();
-    void walkReachesEveryRowAndStaysFresh();
+    void storedOnlyByUpdateWalkedFreshDeletedToTheLast();
 };
 
 void TestUserDbUsers::missingOrOtherFileNotOpened()
@@ -83,12 +82,11 @@ void TestUserDbUsers::seeksPasswordsAndStoredTexts()
     f.addUser("O'Brien", "77");   // duplicate name: the first one wins
     // Comments: empty stored as a single blank, read back empty; others as given.
     const int32_t empty = f.addUser("Anna", "1", 0, 0, QString());
-    f.addUser("Ben", "2", 0, 0, " ");
     f.addUser("Cleo", "3", 0, 0, " late ");
     QCOMPARE(f.raw(QString("SELECT UserComment FROM \"User\" WHERE UserID = %1").arg(empty)).toString(), " ");
     QCOMPARE(f.raw(QString("SELECT UserName FROM \"User\" WHERE UserID = %1").arg(obrien)).toString(), "O'Brien");
     const struct { const char *name, *comment; int category, status; } read[] = {
-        {"_vestr", "", 2, 0}, {"Inactive", "", 3, 1}, {"Anna", "", 0, 0}, {"Ben", "", 0, 0}, {"Cleo", " late ", 0, 0}};
+        {"_vestr", "", 2, 0}, {"Inactive", "", 3, 1}, {"Anna", "", 0, 0}, {"Cleo", " late ", 0, 0}};
     for (const auto &r : read) {
         f.user.UserNameSeek(r.name);
         QCOMPARE(QStringList({f.user.UserName, f.user.UserComment}), QStringList({r.name, r.comment}));
@@ -118,9 +116,17 @@ void TestUserDbUsers::seeksPasswordsAndStoredTexts()
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-void TestUserDbUsers::newUserStoredOnlyByUpdateDeleteToTheLast()
+void TestUserDbUsers::storedOnlyByUpdateWalkedFreshDeletedToTheLast()
 {
     Fixture f;
+    // Another workstation's change, through a connection of its own.
+    auto elsewhere = [&f](const QString &sql) { QVERIFY(UserDbTest::ExecElsewhere(f.location(), sql)); };
+    auto walk = [&f] {
+        QStringList names;
+        for (f.user.FirstUser(); f.user.UserID() != 0; f.user.NextUser())
+            names << f.user.UserName + ":" + f.user.Password;
+        return names;
+    };
     const int32_t anna = f.addUser("Anna", "1");
     f.user.NewUser();
     QCOMPARE(f.user.UserID(), 0);
@@ -140,55 +146,38 @@ void TestUserDbUsers::newUserStoredOnlyByUpdateDeleteToTheLast()
     QVERIFY(!f.user.IsPasswordValid(""));
 
     // Saved: the new identifier is readable at once and names the stored row.
-    const int32_t cleo = f.addUser("Cleo", "35", 2, 0, "new");
-    QVERIFY(cleo > anna);
+    const int32_t ben = f.addUser("Ben", "35", 2, 0, "new");
+    QVERIFY(ben > anna);
     QCOMPARE(f.raw(QString("SELECT UserName || '/' || Password || '/' || CategoryNr || '/' || UserComment "
-                           "FROM \"User\" WHERE UserID = %1").arg(cleo)).toString(),
-             QStringLiteral("Cleo/35/2/new"));
-    QCOMPARE(f.count("\"User\""), 2);
+                           "FROM \"User\" WHERE UserID = %1").arg(ben)).toString(),
+             QStringLiteral("Ben/35/2/new"));
 
-    // Deleted to the last user: the first remaining one is current, then none.
+    // A nameless row, as an interrupted creation of an older version left it.
+    elsewhere("INSERT INTO \"User\" (UserName, Password, UserStatus) VALUES ('', '', 0)");
+    f.addUser("Cleo", "3", 0, 1);
+    QCOMPARE(walk(), QStringList({"Anna:1", "Ben:35", ":", "Cleo:3"}));
+    f.user.NextUser();   // past the end it stays at the end
+    QCOMPARE(f.user.UserID(), 0);
+
+    // A change written elsewhere shows in the next walk; so do deleted and added users.
+    elsewhere("UPDATE \"User\" SET Password = '33' WHERE UserName = 'Cleo'");
+    QCOMPARE(walk(), QStringList({"Anna:1", "Ben:35", ":", "Cleo:33"}));
+    f.user.UserNameSeek("Anna");
     f.user.DelUser();
-    QCOMPARE(f.user.UserID(), anna);
-    f.user.DelUser();
+    QCOMPARE(f.user.UserID(), ben);   // the first remaining one is current
+    f.addUser("Dora", "4");
+    elsewhere("INSERT INTO \"User\" (UserName, Password, UserStatus) VALUES ('Emil', '5', 0)");
+    QCOMPARE(walk(), QStringList({"Ben:35", ":", "Cleo:33", "Dora:4", "Emil:5"}));
+
+    // Deleted to the last user: then none is current.
+    f.user.FirstUser();
+    for (int left = 5; left > 0; --left)
+        f.user.DelUser();
     QCOMPARE(f.user.UserID(), 0);
     QCOMPARE(f.user.UserName, QString());
     f.user.UpdateUser();   // no current row: nothing written, nothing reported
     QCOMPARE(f.count("\"User\""), 0);
     QCOMPARE(RuntimeErrorLines().size(), 1);
-}
-
-void TestUserDbUsers::walkReachesEveryRowAndStaysFresh()
-{
-    Fixture f;
-    // Another workstation's change, through a connection of its own.
-    auto elsewhere = [&f](const QString &sql) { QVERIFY(UserDbTest::ExecElsewhere(f.location(), sql)); };
-    f.addUser("Anna", "1");
-    // A nameless row, as an interrupted creation of an older version left it.
-    elsewhere("INSERT INTO \"User\" (UserName, Password, UserStatus) VALUES ('', '', 0)");
-    f.addUser("Ben", "2");
-    f.addUser("Cleo", "3", 0, 1);
-    auto walk = [&f] {
-        QStringList names;
-        for (f.user.FirstUser(); f.user.UserID() != 0; f.user.NextUser())
-            names << f.user.UserName + ":" + f.user.Password;
-        return names;
-    };
-    QCOMPARE(walk(), QStringList({"Anna:1", ":", "Ben:2", "Cleo:3"}));
-    f.user.NextUser();   // past the end it stays at the end
-    QCOMPARE(f.user.UserID(), 0);
-
-    // A change written elsewhere shows in the next walk.
-    elsewhere("UPDATE \"User\" SET Password = '33' WHERE UserName = 'Cleo'");
-    QCOMPARE(walk(), QStringList({"Anna:1", ":", "Ben:2", "Cleo:33"}));
-
-    // Deleted and added users.
-    f.user.UserNameSeek("Anna");
-    f.user.DelUser();
-    f.addUser("Dora", "4");
-    elsewhere("INSERT INTO \"User\" (UserName, Password, UserStatus) VALUES ('Emil', '5', 0)");
-    QCOMPARE(walk(), QStringList({":", "Ben:2", "Cleo:33", "Dora:4", "Emil:5"}));
-    QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
 USERDB_TEST_MAIN(TestUserDbUsers)

@@ -1,14 +1,10 @@
 // Second program on the same user database, as another workstation would be.
-// <database> is a file or a postgresql:// address.
-//   userdb_helper lock <database> <ms>            holds the write lock on the
-//                                                 statistics, then lets go
-//   userdb_helper lock <database> <ms> exclusive  the same, keeping readers of
-//                                                 the user table out too
-//   userdb_helper grade <database> <user> <ms>    writes one 40-question grading,
-//                                                 pausing after each question row
-//   userdb_helper grades <database> <user> <n>    writes n gradings one after the
-//                                                 other, then "done <slowest ms>"
-// Progress goes to standard output, one line per step.
+// <database> is a file or a postgresql:// address. Progress goes to standard
+// output, one line per step.
+//   lock <database> <ms> [exclusive]  holds the statistics' write lock (exclusive:
+//                                     readers of the users kept out too) for ms
+//   grade <database> <user> <ms>      one 40-question grading, pausing after each row
+//   grades <database> <user> <n>      n gradings, then "done <slowest ms>"
 #include "GradingWrite.h"
 #include "core/SqlSupport.h"
 #include "userdb/UserDbDialect.h"
