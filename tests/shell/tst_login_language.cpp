@@ -400,9 +400,11 @@ void TestLoginLanguage::candidateAndAdministratorByKeysOnly()
         QCOMPARE(face.pixelColor(p), frame);
 
     // Answer keys answer the question shown wherever the focus is: every
-    // question answered by keys, once round the set.
+    // question answered by keys, once round the set, each key once at least.
+    const Qt::Key keys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_B, Qt::Key_B, Qt::Key_B,
+                            Qt::Key_B, Qt::Key_B, Qt::Key_3, Qt::Key_C, Qt::Key_A};
     for (int i = 1; i <= 10; ++i) {
-        key(SetRecord.CurrentIndex == 10 ? Qt::Key_A : SetRecord.CurrentIndex == 9 ? Qt::Key_3 : Qt::Key_B);
+        key(keys[SetRecord.CurrentIndex - 1]);
         key(Qt::Key_PageDown);
     }
     QCOMPARE(SetRecord.CurrentIndex, 1);
@@ -414,7 +416,7 @@ void TestLoginLanguage::candidateAndAdministratorByKeysOnly()
     const QString users = dataDir(*m_sb) + "Users.sqlite";
     const QString answers = query(users, "SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = 2 "
                                          "ORDER BY StatId DESC LIMIT 1").value(0);
-    QCOMPARE(answers.left(10), "bbbbbbbbca");
+    QCOMPARE(answers.left(10), "abbbbbbcca");
     QVERIFY(tabChain().contains("cmdGradeQuit"));
 
     // Review the second row, back with Escape, leave.
