@@ -250,11 +250,9 @@ void TestQuestionScreen::stripPicturesBooksAndInvalidModes()
     env.SetStart(QuestionModePractice, 45);
     QCOMPARE(strip->width(), 40 * w);
 
-    // Previous on the first goes to the last, which has no strip button marked.
+    // Previous on the first goes to the last.
     env.click("cmdQAPrev");
     QCOMPARE(SetRecord.CurrentIndex, 45);
-    for (QToolButton *b : strip->findChildren<QToolButton *>())
-        QCOMPARE(Back(b), Face());
     env.click("picboxAnswerLabel_0");
     QCOMPARE(SetRecord.UserAnswers[45], QStringLiteral("a"));
 
