@@ -55,11 +55,8 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
                     .arg(data, demo, maxqpt)
                 + UserDbTest::IniLines(m_users));
 
-    formMain w;
-    const auto click = [&w](const QString &name) { ShellFixture::click(&w, name); };
-    w.Form_Load();
-    QCOMPARE(Seams::ProgramEndRequests(), 0);
-    Frame_OnTop(Screen::PictureBig, false);
+    const auto w = ShellFixture::startMainWindow();
+    const auto click = [&w](const QString &name) { ShellFixture::click(w.get(), name); };
 
     // An active candidate of category C signs in with the keypad.
     const QStringList candidate = query("SELECT UserID, UserName, Password FROM \"User\" WHERE CategoryNr = 0 "
@@ -68,7 +65,7 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
                                       .split('|');
     QCOMPARE(candidate.size(), 3);
     const int userId = candidate[0].toInt();
-    ShellFixture::signIn(&w, candidate[1], candidate[2]);
+    ShellFixture::signIn(w.get(), candidate[1], candidate[2]);
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Practice));
 
     // Examination: 40 questions of category C (stored as an examination below).
@@ -88,12 +85,12 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     // Grade and read the grade screen.
     click("cmdQAGrade");
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
-    QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQNr"))->text(), QStringLiteral("40"));
-    QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtGradeQRight"))->text(), QString::number(expectedRight));
+    QCOMPARE(find<QLineEdit>(*w, QStringLiteral("txtGradeQNr"))->text(), QStringLiteral("40"));
+    QCOMPARE(find<QLineEdit>(*w, QStringLiteral("txtGradeQRight"))->text(), QString::number(expectedRight));
     const int percent = int(std::nearbyint(expectedRight * 100.0 / 40));   // halves to even
 
     // Review question 3 and come back: graded once, stored once. Then leave.
-    find<QTableWidget>(w, QStringLiteral("gridGrade"))->setCurrentCell(3, 0);
+    find<QTableWidget>(*w, QStringLiteral("gridGrade"))->setCurrentCell(3, 0);
     click("cmdGradeReview");
     QCOMPARE(SetRecord.CurrentIndex, 3);
     click("cmdQAGrade");
@@ -112,12 +109,12 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
 
     // The administrator's settings tab: a file's directory can be changed, a server only shown.
     click("cmdPracticeQuit");
-    ShellFixture::signIn(&w, "_Vestr", query("SELECT Password FROM \"User\" WHERE UserName = '_Vestr'").value(0));
+    ShellFixture::signIn(w.get(), "_Vestr", query("SELECT Password FROM \"User\" WHERE UserName = '_Vestr'").value(0));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
-    QCOMPARE(find<QLineEdit>(w, QStringLiteral("txtUserDBPath"))->text(),
+    QCOMPARE(find<QLineEdit>(*w, QStringLiteral("txtUserDBPath"))->text(),
              m_users.isServer() ? "PostgreSQL " + m_users.serverText() : m_users.path);
-    QCOMPARE(find<QPushButton>(w, QStringLiteral("cmdUserDBPathSelect"))->isEnabled(), !m_users.isServer());
-    QCOMPARE(find<QPushButton>(w, QStringLiteral("cmdUserDBPathSelect"))->toolTip().isEmpty(), !m_users.isServer());
+    QCOMPARE(find<QPushButton>(*w, QStringLiteral("cmdUserDBPathSelect"))->isEnabled(), !m_users.isServer());
+    QCOMPARE(find<QPushButton>(*w, QStringLiteral("cmdUserDBPathSelect"))->toolTip().isEmpty(), !m_users.isServer());
 }
 
 USERDB_TEST_MAIN(TestCandidateJourney)
