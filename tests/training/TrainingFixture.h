@@ -31,41 +31,6 @@
 
 namespace TrainingTest {
 
-inline void BankBuild(clsQuestion &qb, const QString &dir, int16_t emptyCategory)
-{
-    qb.setDbPath(dir);
-    qb.setDbFileName(QStringLiteral("bank.mdb"));
-    QString error;
-    QVERIFY2(qb.DbCreate(error), qPrintable(error));
-    const QString file = dir + QStringLiteral("bank.mdb");
-    QStringList questions, texts, themes;
-    const int32_t first[] = {1, 101, 1, 201}, last[] = {100, 160, 35, 212};
-    for (int16_t cat = 0; cat <= 3; ++cat)
-        for (int32_t n = first[cat]; n <= last[cat] && cat != emptyCategory; ++n)
-            questions << QStringLiteral("(%1,%2,%3,%4,'%5')").arg(cat).arg(n).arg(cat == 0 && n == 1 ? 12 : 0)
-                             .arg(cat != 0 ? (n <= 150 ? 4 : 5) : n == 3 ? 5 : n <= 20 ? 4 : n <= 40 ? 5 : n <= 80 ? 6 : 7)
-                             .arg(n % 3 == 0 ? QLatin1Char('c') : QLatin1Char('b'));
-    for (int n = 1; n <= 100; ++n)
-        texts << QStringLiteral("(0,%1,0,%2,'Antwort a %1','Antwort b %1','Antwort c %1')")
-                     .arg(n).arg(n == 2 ? QStringLiteral("NULL") : QStringLiteral("'Text der Frage %1'").arg(n));
-    for (int t = 0; t <= 7; ++t)
-        for (int cat = 0; cat <= 3; ++cat)
-            for (int l = 0; l <= 2; ++l)
-                themes << QStringLiteral("(%2,%1,%3,'T%1-%2-%3')").arg(t).arg(cat).arg(l);
-    for (const QString &sql : {"INSERT INTO Question VALUES " + questions.join(','),
-                               "INSERT INTO QuestionText VALUES " + texts.join(','),
-                               "INSERT INTO Theme VALUES " + themes.join(','),
-                               QStringLiteral("INSERT INTO Questionnaire VALUES (0,0,1,'00010002'),"
-                                              "(0,0,3,'000A00140001006300320005004100020050000F'),(1,1,2,'0065')"),
-                               QStringLiteral("INSERT INTO Book VALUES (0,1,'Buch Eins','7'),(0,2,'Buch Zwei','8')"),
-                               QStringLiteral("INSERT INTO BookPage VALUES (0,1,1,'12'),(0,1,2,'?'),(0,2,1,'99')")})
-        if (!sql.endsWith(QLatin1String("VALUES ")))   // category of no question
-            UserDbTest::SqlExec(file, sql);
-    qb.setRSLockType(QStringLiteral("1"));   // read-only, as the program uses it
-    qb.DbOpen();
-    qb.ThemeNameGetAll();
-}
-
 // A small picture file of any name (the content decides the format).
 inline void PictureWrite(const QString &path)
 {
@@ -106,7 +71,39 @@ struct Env {
 
     explicit Env(int16_t emptyCategory = -1)
     {
-        BankBuild(bank, sb.programDir + QStringLiteral("/"), emptyCategory);
+        bank.setDbPath(sb.programDir + QStringLiteral("/"));
+        bank.setDbFileName(QStringLiteral("bank.mdb"));
+        QString error;
+        QVERIFY2(bank.DbCreate(error), qPrintable(error));
+        const QString file = bank.DbPath() + QStringLiteral("bank.mdb");
+        QStringList questions, texts, themeRows;
+        const int32_t first[] = {1, 101, 1, 201}, last[] = {100, 160, 35, 212};
+        for (int16_t cat = 0; cat <= 3; ++cat)
+            for (int32_t n = first[cat]; n <= last[cat] && cat != emptyCategory; ++n)
+                questions << QStringLiteral("(%1,%2,%3,%4,'%5')").arg(cat).arg(n).arg(cat == 0 && n == 1 ? 12 : 0)
+                                 .arg(cat != 0 ? (n <= 150 ? 4 : 5)
+                                               : n == 3 ? 5 : n <= 20 ? 4 : n <= 40 ? 5 : n <= 80 ? 6 : 7)
+                                 .arg(n % 3 == 0 ? QLatin1Char('c') : QLatin1Char('b'));
+        for (int n = 1; n <= 100; ++n)
+            texts << QStringLiteral("(0,%1,0,%2,'Antwort a %1','Antwort b %1','Antwort c %1')")
+                         .arg(n).arg(n == 2 ? QStringLiteral("NULL") : QStringLiteral("'Text der Frage %1'").arg(n));
+        for (int t = 0; t <= 7; ++t)
+            for (int cat = 0; cat <= 3; ++cat)
+                for (int l = 0; l <= 2; ++l)
+                    themeRows << QStringLiteral("(%2,%1,%3,'T%1-%2-%3')").arg(t).arg(cat).arg(l);
+        for (const QString &sql : {"INSERT INTO Question VALUES " + questions.join(','),
+                                   "INSERT INTO QuestionText VALUES " + texts.join(','),
+                                   "INSERT INTO Theme VALUES " + themeRows.join(','),
+                                   QStringLiteral("INSERT INTO Questionnaire VALUES (0,0,1,'00010002'),"
+                                                  "(0,0,3,'000A00140001006300320005004100020050000F'),(1,1,2,'0065')"),
+                                   QStringLiteral("INSERT INTO Book VALUES (0,1,'Buch Eins','7'),"
+                                                  "(0,2,'Buch Zwei','8')"),
+                                   QStringLiteral("INSERT INTO BookPage VALUES (0,1,1,'12'),(0,1,2,'?'),(0,2,1,'99')")})
+            if (!sql.endsWith(QLatin1String("VALUES ")))   // category of no question
+                UserDbTest::SqlExec(file, sql);
+        bank.setRSLockType(QStringLiteral("1"));   // read-only, as the program uses it
+        bank.DbOpen();
+        bank.ThemeNameGetAll();
         objQuestion = &bank, objUser = &user;
         user.QuestionnaireAnswers = QStringLiteral("answers");
         ExamQuestionCount = {40, 40, 30, 30};
