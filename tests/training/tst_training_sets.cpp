@@ -30,21 +30,6 @@ void VerifyDistinctInCategory(int expectedCount)
     }
 }
 
-// Category 3 rebuilt with `size` questions whose numbers are spread up to the
-// thousands, so that random draws mostly miss and the draw has to list the
-// category. The bank is closed for the change and reopened read-only.
-void SparseCategoryWrite(clsQuestion &bank, int size)
-{
-    bank.DbClose();
-    const QString file = bank.DbPath() + bank.DbFileName();
-    QStringList rows = {QStringLiteral("(1,9999,0,4,'a')")};   // the highest number stays the same for every size
-    for (int k = 0; k < size; ++k)
-        rows << QStringLiteral("(3,%1,0,4,'a')").arg(300 + k * 167);
-    UserDbTest::SqlExec(file, QStringLiteral("DELETE FROM Question WHERE CategoryNr = 3 OR QuestionNr = 9999"));
-    UserDbTest::SqlExec(file, "INSERT INTO Question VALUES " + rows.join(','));
-    bank.DbOpen();
-}
-
 } // namespace
 
 class TestTrainingSets : public QObject
@@ -133,12 +118,22 @@ void TestTrainingSets::listsQuotasDrawsAndTitles()
 
 void TestTrainingSets::categoriesWithTooFewQuestions()
 {
-    // Category 3 with sparse numbers, of every size up to one more than a set.
     Env env;
     CurrentCategoryNr = 3;
     const int setSize = ExamQuestionCount[3];
+    const QString file = env.bank.DbPath() + env.bank.DbFileName();
     for (int size = 0; size <= setSize + 1; ++size) {
-        SparseCategoryWrite(env.bank, size);
+        // Category 3 rebuilt with `size` questions whose numbers are spread up
+        // to the thousands, so that random draws mostly miss and the draw has
+        // to list the category. The bank is closed for the change and reopened
+        // read-only.
+        env.bank.DbClose();
+        QStringList rows = {QStringLiteral("(1,9999,0,4,'a')")};   // the highest number stays the same for every size
+        for (int k = 0; k < size; ++k)
+            rows << QStringLiteral("(3,%1,0,4,'a')").arg(300 + k * 167);
+        UserDbTest::SqlExec(file, QStringLiteral("DELETE FROM Question WHERE CategoryNr = 3 OR QuestionNr = 9999"));
+        UserDbTest::SqlExec(file, "INSERT INTO Question VALUES " + rows.join(','));
+        env.bank.DbOpen();
         QCOMPARE(objQuestion->QuestionNrMax(), 9999);
         PickSequence({}, 9999, 40 + size);
         Seams::ResetBeepCount();
