@@ -171,11 +171,12 @@ private Q_SLOTS:
 void TestStatsRules::bestResultAndExamReadiness()
 {
     using C = BestResultColour;
-    const QString half = QLocale::system().toString(85.5, 'f', 1);
+    const QString half = QLocale::system().toString(85.5, 'f', 1), low = QLocale::system().toString(79.5, 'f', 1);
     const struct { int count; float best; QString tag; C colour; const char *comment; } cases[] = {
         {3, 89.96f, "90", C::Orange, "OK !"}, {1, 90.0f, "90", C::Green, "OK !"},
         {3, 85.0f, "85", C::Orange, "Fast OK ..."}, {2, 79.99f, "80", C::Red, "Fast OK ..."},
-        {1, 0.0f, "0", C::Red, "Ungenügend ..."}, {0, 0.0f, "", C::Plain, "-"}, {1, 85.5f, half, C::Orange, "Fast OK ..."}};
+        {1, 79.5f, low, C::Red, "Ungenügend ..."}, {1, 0.0f, "0", C::Red, "Ungenügend ..."},
+        {0, 0.0f, "", C::Plain, "-"}, {1, 85.5f, half, C::Orange, "Fast OK ..."}};
     for (const auto &c : cases) {
         const BestResultFace face = BestResultFaceOf(c.count, c.best);
         QCOMPARE(face.tag, c.tag);
