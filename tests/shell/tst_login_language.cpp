@@ -166,7 +166,6 @@ void TestLoginLanguage::wrongThenRightPassword()
         typeDigits(m_w.get(), typed);
         click(m_w.get(), "cmdLoginOK");
         QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
-        QVERIFY(notice->isVisible());
     }
     QCOMPARE(Seams::BeepCount(), 4);
     QCOMPARE(events().count(QStringLiteral("1001|Login Failed|Anna Keller")), 4);
@@ -369,7 +368,6 @@ void TestLoginLanguage::candidateAndAdministratorByKeysOnly()
     QVERIFY(practice.indexOf("cmdPracticeQuit") > practice.indexOf("txtPracticeQuestion"));
     key(Qt::Key_Return);
     inFront(Screen::QA);
-    QCOMPARE(SetRecord.QuestionCount, 10);
     // The strip holds the set's ten questions only.
     QCOMPARE(tabChain().filter(QRegularExpression("^chkQuestion_")).size(), 10);
 
