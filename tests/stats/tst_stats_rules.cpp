@@ -244,6 +244,7 @@ void TestStatsRules::historyTexts()
              locale.toString(QDate(2026, 3, 5), QLocale::ShortFormat) + " "
                  + locale.toString(QTime(8, 7, 9), timeFormat.trimmed()));
     QCOMPARE(HistoryDateText("05.03.2026 08:07"), QString("05.03.2026 08:07"));
+    QCOMPARE(HistoryDateText("2026-02-30 08:07:09"), QString("2026-02-30 08:07:09"));
     QCOMPARE(HistoryDurationText(125), QString("2:05"));
 
     // The model: the StatId column, no record outside the rows.
