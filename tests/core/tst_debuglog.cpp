@@ -85,7 +85,6 @@ void TestDebugLog::missingTempUsesPlatformTempDirectory()
         qputenv("TMPDIR", platformTemp.toUtf8());
         unset ? qunsetenv("TEMP") : qputenv("TEMP", QByteArray());
         clsDebug log;
-        QCOMPARE(log.LogFilePath(), PathAddBackslash(QDir::toNativeSeparators(QDir::tempPath())));
         log.LogEnable(log.LogTargetFile);
         log.LogPrint("not lost");
         QCOMPARE(QString::fromUtf8(TestSupport::ReadFile(PathAddBackslash(platformTemp) + "velko.log")), "not lost" + NewLine);

@@ -53,7 +53,6 @@ void TestUserDbSharing::gradingAndOpeningWaitForAnotherWorkstation()
     QVERIFY2(waited.elapsed() >= 1000, "the grading did not wait for the lock of the other program");
     QVERIFY(other.waitForFinished(10000));
     QCOMPARE(other.exitCode(), 0);
-    QVERIFY(RuntimeErrorLines().isEmpty());
     QCOMPARE(f.count("QuestionnaireStat"), 1);
     QCOMPARE(f.raw(QString("SELECT COUNT(*) FROM QuestionStat WHERE UserID = %1").arg(f.user.UserID())).toInt(), 40);
     // The other program's row came first: it held the lock.

@@ -18,12 +18,11 @@ class TestUserDbStats : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void bestResultHistoryAndSummary();
+    void bestResultHistorySummaryAndExaminationKeys();
     void retryLimitAndPermanentErrors();
-    void examinationsTwentySecondsApart();
 };
 
-void TestUserDbStats::bestResultHistoryAndSummary()
+void TestUserDbStats::bestResultHistorySummaryAndExaminationKeys()
 {
     Fixture f;
     f.addUser("Anna", "1", 1);
@@ -113,6 +112,26 @@ void TestUserDbStats::bestResultHistoryAndSummary()
     f.user.UserNameSeek("Cleo");
     QVERIFY(f.user.QuestionStatUserSummary().empty());
     QVERIFY(f.user.ExamResultsLast(5).isEmpty());
+
+    // The questions of an examination: those stored at its second by the same user.
+    f.addQuestions(At(20, 8, 0, 20), {7});
+    f.user.UserNameSeek("Anna");
+    f.addQuestions(At(20, 8, 0, 0), {1, 2, 3});
+    f.addQuestions(At(20, 8, 0, 20), {4, 5});
+    f.addQuestions(At(20, 8, 1, 0), {6});
+    // Without seconds: second 0 of the minute, never the whole minute.
+    const struct { const char *key; QList<int> nrs; } keys[] = {
+        {"2026-03-20 08:00:20", {4, 5}}, {"2026-03-20 08:00:00", {1, 2, 3}}, {"2026-03-20T08:00:20", {4, 5}},
+        {"20.03.2026 08:00:20", {4, 5}}, {"20.03.2026 08:00", {1, 2, 3}},    {"20.3.2026 8:01", {6}},
+        {"2026-03-20 08:00:10", {}}};
+    for (const auto &k : keys) {
+        QList<int> nrs;
+        f.user.QuestionStatUserDateOpen(k.key);
+        const int count = f.user.QuestionStatRecordCount();
+        for (; f.user.QuestionStatId() != 0; f.user.QuestionStatNext())
+            nrs << f.user.QuestionNr;
+        QVERIFY2(nrs == k.nrs && count == nrs.size(), k.key);
+    }
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
@@ -171,32 +190,6 @@ void TestUserDbStats::retryLimitAndPermanentErrors()
     QVERIFY(RuntimeErrorLines()[1].endsWith("(clsUser -> QuestionStatUpdate)"));
     ResultsLogSetTarget(nullptr);
     QCOMPARE(f.raw("SELECT COUNT(*) FROM QuestionStat").toInt(), 1);
-}
-
-void TestUserDbStats::examinationsTwentySecondsApart()
-{
-    Fixture f;
-    f.addUser("Anna", "1");
-    f.addQuestions(At(1, 8, 0, 0), {1, 2, 3});
-    f.addQuestions(At(1, 8, 0, 20), {4, 5});
-    f.addQuestions(At(1, 8, 1, 0), {6});
-    f.addUser("Ben", "2");
-    f.addQuestions(At(1, 8, 0, 20), {7});
-    f.user.UserNameSeek("Anna");
-    // Without seconds: second 0 of the minute, never the whole minute.
-    const struct { const char *key; QList<int> nrs; } keys[] = {
-        {"2026-03-01 08:00:20", {4, 5}}, {"2026-03-01 08:00:00", {1, 2, 3}}, {"2026-03-01T08:00:20", {4, 5}},
-        {"01.03.2026 08:00:20", {4, 5}}, {"01.03.2026 08:00", {1, 2, 3}},    {"1.3.2026 8:01", {6}},
-        {"2026-03-01 08:00:10", {}}};
-    for (const auto &k : keys) {
-        QList<int> nrs;
-        f.user.QuestionStatUserDateOpen(k.key);
-        const int count = f.user.QuestionStatRecordCount();
-        for (; f.user.QuestionStatId() != 0; f.user.QuestionStatNext())
-            nrs << f.user.QuestionNr;
-        QVERIFY2(nrs == k.nrs && count == nrs.size(), k.key);
-    }
-    QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
 USERDB_TEST_MAIN(TestUserDbStats)
