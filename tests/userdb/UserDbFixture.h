@@ -215,15 +215,13 @@ inline bool ExecElsewhere(const UserDbLocation &loc, const QString &sql)
 inline int RunOnEngine(QObject *test, int argc, char **argv)
 {
     QStringList args;
-    for (int i = 0; i < argc; ++i) {
-        const QString a = QString::fromLocal8Bit(argv[i]);
-        if (a == QLatin1String("--engine") && i + 1 < argc) {
-            const QString engine = QString::fromLocal8Bit(argv[++i]);
-            EngineUnderTest() = engine == QLatin1String("postgresql") ? UserDbLocation::Engine::PostgreSQL
-                                                                       : UserDbLocation::Engine::SQLite;
-            continue;
-        }
-        args << a;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    const qsizetype at = args.indexOf(QLatin1String("--engine"));
+    if (at > 0 && at + 1 < args.size()) {
+        if (args[at + 1] == QLatin1String("postgresql"))
+            EngineUnderTest() = UserDbLocation::Engine::PostgreSQL;
+        args.remove(at, 2);
     }
     return QTest::qExec(test, args);
 }
