@@ -209,7 +209,6 @@ void TestVelkoUsers::copyKeepsEveryValueOrLeavesTargetAsItWas()
     QCOMPARE(f.addUser("Nina", "5"), 4);
     f.addQuestions(QDateTime::currentDateTime(), {3});
     QCOMPARE(f.raw("SELECT MAX(StatId) FROM QuestionStat").toInt(), 3);
-    QCOMPARE(f.count("QuestionStat"), 3);
     QVERIFY(RuntimeErrorLines().isEmpty());
     f.user.DbClose();
     const QStringList kept = Dump(f.location());
