@@ -16,6 +16,7 @@
 #include "core/LocalisedTexts.h"
 #include "core/Notice.h"
 #include "core/formDebugOutput.h"
+#include "stats/FrameGeometry.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -520,6 +521,24 @@ void TestAdmin::settingsPagesAndDirectoryChoices()
 {
     auto *frame = ScreenAs<frameAdmin>(Screen::Admin);
     frame->tabAdmin->setCurrentIndex(1);
+    FrameGeometry::checkPlacements(frame, {
+        {"frameAdmin", {"tabAdmin", "txtVelkoSupportURL", "picboxAdminButtons"}},
+        {"tabAdmin", {"frametabAdmin_0", "frametabAdmin_1", "frametabAdmin_2"}},
+        {"frametabAdmin_0", {"listAdminUsers", "picboxUserShowTitle", "picboxUserAdminButtons"}},
+        {"picboxUserShowTitle", {"frameUserShow"}},
+        {"frameUserShow", {"lblUserName", "txtUserName", "lblUserPassword", "txtUserPassword", "lblUserLanguageNr",
+                           "txtUserLanguageNr", "lblUserCategoryNr", "txtUserCategoryNr", "lblUserBookNr",
+                           "txtUserBookNr", "lblUserComment", "txtUserComment", "frameUserActive",
+                           "lblUserActivity", "cmbUserActivity"}},
+        {"frameUserActive", {"chkUserActive_0", "chkUserActive_1"}},
+        {"picboxUserAdminButtons", {"cmdUserAdd", "cmdUserSearch", "cmdUserEdit", "cmdUserDel", "cmdUserHistory"}},
+        {"frametabAdmin_1", {"picboxPathSettingsTitle"}},
+        {"picboxPathSettingsTitle", {"framePathSettings"}},
+        {"framePathSettings", {"lblQuestionDBPath", "txtQuestionDBPath", "lblUserDBPath", "txtUserDBPath",
+                               "lblPicPath", "txtPicPath", "picboxPathSettingsButtons"}},
+        {"picboxPathSettingsButtons", {"cmdQuestionDBPathSelect", "cmdUserDBPathSelect", "cmdPicPathSelect"}},
+        {"picboxAdminButtons", {"cmdAdminOK", "cmdAdminQuit", "cmdLanguage_3"}},
+    });
     // Two tabs, each showing its page alone; all pages share one place.
     QCOMPARE(frame->tabAdmin->count(), 2);
     QVERIFY(frame->frametabAdmin[1]->isVisible() && !frame->frametabAdmin[0]->isVisible());

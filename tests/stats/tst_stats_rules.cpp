@@ -2,9 +2,11 @@
 // best result, colours, tool tips and printed comments; the version rule of
 // reopening; the answers, marks and right-answer count of a reopened
 // questionnaire; the per-question statistics and their dialog. The theme
-// questionnaire grid built at start-up. The character grid and the layouts of
+// questionnaire grid built at start-up and the controls of the theme and
+// history screens in their boxes. The character grid and the layouts of
 // the prints, recorded without a printer: positions in twips, which text lands
 // in which column and line, fonts, rules and page breaks.
+#include "FrameGeometry.h"
 #include "TestSupport.h"
 #include "core/LocalisedTexts.h"
 #include "print/EZP.h"
@@ -252,8 +254,12 @@ void TestStatsRules::historyTexts()
     model.RowsSet({{17, -1, 1, "2026-03-05 08:07:09", 88, 0}}, {"Datum"}, 0, 0);
     QCOMPARE(model.data(model.index(0, 5)).toString(), QString("17"));
     QVERIFY(!model.Record(1) && !model.Record(-1));
-    // Nothing of the history can be typed in.
+    // The history's controls in their boxes; nothing of it can be typed in.
     frameHistory history;
+    FrameGeometry::checkPlacements(
+        &history, {{"frameHistory", {"gridHistory"}},
+                   {"picboxHistoryLabels", {"lblHistoryName", "txtHistoryName", "lblHistoryCategoryNr", "txtHistoryCategoryNr"}},
+                   {"picboxHistoryButtons", {"cmdHistoryReview", "cmdHistoryQuit", "cmdLanguage_6"}}});
     QVERIFY(history.txtHistoryName->isReadOnly() && history.txtHistoryCategoryNr->isReadOnly());
     QCOMPARE(history.gridHistory->editTriggers(), QAbstractItemView::NoEditTriggers);
 }
@@ -325,6 +331,8 @@ void TestStatsRules::questionStatisticsOrderAndEmptyDialog()
 void TestStatsRules::themesGridFromDesignElements()
 {
     frameThemes design;
+    FrameGeometry::checkPlacements(
+        &design, {{"picboxThemesButtons", {"cmdThemesStatsShow", "cmdThemesStatsPrint", "cmdThemesQuit", "cmdLanguage_5"}}});
     design.ThemesGridLoad();
     // At the design size the whole grid fits, left of the button panel.
     QVERIFY(design.cmdThemesQuestionnaire[65]->geometry().right() < design.picboxThemesButtons->x());
