@@ -1,4 +1,5 @@
-// The one-second wait of the retry loops.
+// The one-second wait of the retry loops and the real random generator, whose
+// values the draws turn into list indexes.
 #include "TestSupport.h"
 
 #include <QtTest>
@@ -9,6 +10,7 @@ class TestSeams : public QObject
 private Q_SLOTS:
     void cleanup() { Seams::SetClock({}); }
     void waitOneSecondPollsTheClock();
+    void realRandomGenerator();
 };
 
 // Each clock read advances it by 300 ms: one second has passed at the 4th poll;
@@ -27,6 +29,19 @@ void TestSeams::waitOneSecondPollsTheClock()
         QCOMPARE(reads - 1, polls);
         QVERIFY(real.elapsed() < 900);
     }
+}
+
+void TestSeams::realRandomGenerator()
+{
+    Seams::SetRandom({}, {});
+    Seams::RandomSeedFromClock();
+    QSet<double> seen;
+    for (int i = 0; i < 1000; ++i) {
+        const double r = Seams::RandomUniform();
+        QVERIFY(r >= 0.0 && r < 1.0);
+        seen.insert(r);
+    }
+    QVERIFY(seen.size() > 900);
 }
 
 QTEST_MAIN(TestSeams)
