@@ -64,11 +64,6 @@ void type(QDialog *d, const QString &box, const QString &text)
     if (text.isEmpty())
         QTest::keyClick(edit, Qt::Key_Delete);
 }
-void typeUser(QDialog *d, const QString &name, const QString &password)
-{
-    type(d, QStringLiteral("txtUserName"), name);
-    type(d, QStringLiteral("txtUserPassword"), password);
-}
 
 } // namespace
 
@@ -85,7 +80,6 @@ private Q_SLOTS:
     void editChecks();
     void modifyRenameAndDeactivate();
     void deleteHistoryAndTheAdministratorsProtection();
-    void dialogsInEveryLanguage();
     void settingsPagesAndDirectoryChoices();
 
 private:
@@ -143,8 +137,8 @@ private:
     }
 
     QByteArray iniBytes() const { return TestSupport::ReadFile(m_sb->iniPath()); }
-    // Answers the next file dialog with the file, or cancels it (empty file).
-    void chooseFile(const QString &file)
+    // Clicks the button and answers its file dialog with the file, or cancels it (empty file).
+    void choose(const QString &button, const QString &file)
     {
         answerDialogs({[this, file](QDialog *d) {
             auto *dialog = qobject_cast<QFileDialog *>(d);
@@ -157,6 +151,7 @@ private:
             dialog->selectFile(file);
             return int(QDialog::Accepted);
         }});
+        click(button);
     }
     // A directory below the sandbox holding one file.
     QString makeDir(const QString &name, const QString &file)
@@ -248,7 +243,8 @@ void TestAdmin::listDisplayCreateAndSearchUsers()
         opened = QStringLiteral("%1|%2|%3").arg(in<QLineEdit>(d, QStringLiteral("txtUserName"))->text())
                     .arg(in<QComboBox>(d, QStringLiteral("cmbUserCategoryNr"))->currentIndex())
                     .arg(in<QComboBox>(d, QStringLiteral("cmbUserBookNr"))->count());
-        typeUser(d, QStringLiteral("Dora Frei"), QStringLiteral("4711"));   // Anna's password
+        type(d, QStringLiteral("txtUserName"), QStringLiteral("Dora Frei"));
+        type(d, QStringLiteral("txtUserPassword"), QStringLiteral("4711"));   // Anna's password
         in<QComboBox>(d, QStringLiteral("cmbUserLanguageNr"))->setCurrentIndex(1);
         in<QComboBox>(d, QStringLiteral("cmbUserCategoryNr"))->setCurrentIndex(3);
         // The books stay those of the category current when the dialog opened.
@@ -268,40 +264,66 @@ void TestAdmin::listDisplayCreateAndSearchUsers()
 
     // Cancel writes nothing.
     withDialog(QStringLiteral("cmdUserAdd"), [](QDialog *d) {
-        typeUser(d, QStringLiteral("Emil"), QStringLiteral("77"));
+        type(d, QStringLiteral("txtUserName"), QStringLiteral("Emil"));
+        type(d, QStringLiteral("txtUserPassword"), QStringLiteral("77"));
     }, Cancel);
     QCOMPARE(users().size(), 6);
     QCOMPARE(events().size(), 2);
 
-    auto search = [&](const QString &text, int field) {
+    // Found by name, by password (the first of two users with it), by the field
+    // chosen last in this run (Bruno's password), or nobody: no selection.
+    const struct { const char *text; int field; const char *found; } searches[] = {
+        {"Bruno Meier", 0, "Bruno Meier"}, {"4711", 1, "Anna Keller"}, {"1111", -1, "Bruno Meier"}, {"Niemand", 0, ""}};
+    for (const auto &search : searches) {
         bool okWhenEmpty = true;
-        withDialog(QStringLiteral("cmdUserSearch"), [&, text, field](QDialog *d) {
+        withDialog(QStringLiteral("cmdUserSearch"), [&](QDialog *d) {
             auto *byWhat = in<QComboBox>(d, QStringLiteral("cmbUserSearchByWhat"));
-            if (field >= 0) {
-                byWhat->setCurrentIndex(field);
-                Q_EMIT byWhat->activated(field);
+            if (search.field >= 0) {
+                byWhat->setCurrentIndex(search.field);
+                Q_EMIT byWhat->activated(search.field);
             }
             auto *edit = in<QLineEdit>(d, QStringLiteral("txtUserSearchText"));
             edit->clear();
             okWhenEmpty = in(d, Ok)->isEnabled();
-            QTest::keyClicks(edit, text);
+            QTest::keyClicks(edit, QLatin1String(search.text));
         });
         QVERIFY(!okWhenEmpty);
-    };
-    search(QStringLiteral("Bruno Meier"), 0);
-    QCOMPARE(selected(), QStringLiteral("Bruno Meier"));
-    search(QStringLiteral("4711"), 1);
-    QCOMPARE(selected(), QStringLiteral("Anna Keller"));
-    QCOMPARE(box(QStringLiteral("txtUserName")), QStringLiteral("Anna Keller"));
-    // The field chosen stays for the next search in this run: Bruno's password.
-    search(QStringLiteral("1111"), -1);
-    QCOMPARE(selected(), QStringLiteral("Bruno Meier"));
-    QVERIFY(checked(1));
-    // Nobody found: empty fields and options, no selection.
-    search(QStringLiteral("Niemand"), 0);
-    QCOMPARE(selected(), QString());
+        QCOMPARE(selected(), QLatin1String(search.found));
+        QCOMPARE(box(QStringLiteral("txtUserName")), QLatin1String(search.found));
+    }
+    // Nobody found: empty fields and options.
     QCOMPARE(shown(), QStringLiteral("|||||"));
     QVERIFY(!checked(0) && !checked(1));
+
+    // Both dialogs in the three languages chosen on the language screen: every
+    // caption fits (the screen's own are checked with the other screens), title
+    // and buttons speak the language, and the shown user's texts follow it.
+    QStringList problems, captions;
+    pick(QStringLiteral("Giulia Rossi"));
+    for (int language = 0; language <= 2; ++language) {
+        click(QStringLiteral("cmdLanguage_3"));
+        ShellFixture::click(m_w.get(), QStringLiteral("cmdLanguageChoice_%1").arg(language));
+        QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+        const auto look = [&](const char *name) {
+            return [&problems, &captions, name, language](QDialog *d) {
+                problems << CaptionFit::Problems(d, QStringLiteral("%1-%2").arg(QLatin1String(name)).arg(language), d);
+                captions << d->windowTitle() + QLatin1Char('|') + in<QPushButton>(d, Cancel)->text();
+                clickIn(d, Cancel);
+                return 0;
+            };
+        };
+        answerDialogs({look("useredit"), look("usersearch")});
+        click(QStringLiteral("cmdUserEdit"));
+        click(QStringLiteral("cmdUserSearch"));
+        if (language == 1) {
+            QCOMPARE(box(QStringLiteral("txtUserLanguageNr")), QStringLiteral("Italien"));
+            QCOMPARE(box(QStringLiteral("txtUserCategoryNr")), QStringLiteral("C1 - Sapeurs-Pompiers"));
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    QCOMPARE(captions, (QStringList{"Benützer Daten :|ABBRECHEN", "Benützer Suchen :|ABBRECHEN",
+                                    "Données de l'utilisateur :|ANNULER", "Recherche d'un utilisateur :|ANNULER",
+                                    "Dati dell'utente :|CANCELLARE", "Ricerca di un utente :|CANCELLARE"}));
 }
 
 void TestAdmin::editChecks_data()
@@ -329,7 +351,8 @@ void TestAdmin::editChecks()
     bool stayed = false;
     QString notice;
     answerDialogs({[&](QDialog *d) {
-        typeUser(d, name, password);
+        type(d, QStringLiteral("txtUserName"), name);
+        type(d, QStringLiteral("txtUserPassword"), password);
         clickIn(d, Ok);
         stayed = d->isVisible();
         focus = d->focusWidget() ? d->focusWidget()->objectName() : QString();
@@ -484,39 +507,6 @@ void TestAdmin::deleteHistoryAndTheAdministratorsProtection()
     QCOMPARE(box(QStringLiteral("txtUserLanguageNr")), QStringLiteral("Italiano"));
 }
 
-// Both dialogs in the three languages chosen on the language screen: every
-// caption fits (the screen's own are checked with the other screens), title
-// and buttons speak the language, and the shown user's texts follow it.
-void TestAdmin::dialogsInEveryLanguage()
-{
-    QStringList problems, captions;
-    pick(QStringLiteral("Giulia Rossi"));
-    for (int language = 0; language <= 2; ++language) {
-        click(QStringLiteral("cmdLanguage_3"));
-        ShellFixture::click(m_w.get(), QStringLiteral("cmdLanguageChoice_%1").arg(language));
-        QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
-        const auto look = [&](const char *name) {
-            return [&problems, &captions, name, language](QDialog *d) {
-                problems << CaptionFit::Problems(d, QStringLiteral("%1-%2").arg(QLatin1String(name)).arg(language), d);
-                captions << d->windowTitle() + QLatin1Char('|') + in<QPushButton>(d, Cancel)->text();
-                clickIn(d, Cancel);
-                return 0;
-            };
-        };
-        answerDialogs({look("useredit"), look("usersearch")});
-        click(QStringLiteral("cmdUserEdit"));
-        click(QStringLiteral("cmdUserSearch"));
-        if (language == 1) {
-            QCOMPARE(box(QStringLiteral("txtUserLanguageNr")), QStringLiteral("Italien"));
-            QCOMPARE(box(QStringLiteral("txtUserCategoryNr")), QStringLiteral("C1 - Sapeurs-Pompiers"));
-        }
-    }
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
-    QCOMPARE(captions, (QStringList{"Benützer Daten :|ABBRECHEN", "Benützer Suchen :|ABBRECHEN",
-                                    "Données de l'utilisateur :|ANNULER", "Recherche d'un utilisateur :|ANNULER",
-                                    "Dati dell'utente :|CANCELLARE", "Ricerca di un utente :|CANCELLARE"}));
-}
-
 void TestAdmin::settingsPagesAndDirectoryChoices()
 {
     auto *frame = ScreenAs<frameAdmin>(Screen::Admin);
@@ -572,8 +562,7 @@ void TestAdmin::settingsPagesAndDirectoryChoices()
     const QString oldDir = box->text();
 
     // Cancelled: nothing changes.
-    chooseFile(QString());
-    click(QStringLiteral("cmdUserDBPathSelect"));
+    choose(QStringLiteral("cmdUserDBPathSelect"), QString());
     QCOMPARE(m_filters, QStringList{"DB File (Users.sqlite)"});
     QCOMPARE(m_startDir, oldDir);
     QCOMPARE(iniBytes(), before);
@@ -582,8 +571,7 @@ void TestAdmin::settingsPagesAndDirectoryChoices()
 
     // Chosen: the one key changes, every other byte stays; the warning names the program.
     const QString newDir = makeDir(QStringLiteral("share"), QStringLiteral("Users.sqlite"));
-    chooseFile(newDir + QStringLiteral("Users.sqlite"));
-    click(QStringLiteral("cmdUserDBPathSelect"));
+    choose(QStringLiteral("cmdUserDBPathSelect"), newDir + QStringLiteral("Users.sqlite"));
     QByteArray expected = before;
     expected.replace("USERDB_PATH=" + oldDir.toUtf8(), "USERDB_PATH=" + newDir.toUtf8());
     QVERIFY(expected != before);
@@ -602,9 +590,8 @@ void TestAdmin::settingsPagesAndDirectoryChoices()
     const QString question = QStringLiteral("Die Datei '") + dir
                              + QStringLiteral("Users.sqlite' gibt es nicht ! Wollen Sie dieses Verzeichnis "
                                               "trotzdem verwenden ?");
-    chooseFile(dir + QStringLiteral("Other.sqlite"));
     Dialogs::SetNextAnswer(QMessageBox::Cancel);
-    click(QStringLiteral("cmdUserDBPathSelect"));
+    choose(QStringLiteral("cmdUserDBPathSelect"), dir + QStringLiteral("Other.sqlite"));
     QCOMPARE(Dialogs::Shown().size(), 1);
     QCOMPARE(Dialogs::Shown()[0].text, question);
     QCOMPARE(iniBytes(), before);
@@ -612,8 +599,7 @@ void TestAdmin::settingsPagesAndDirectoryChoices()
 
     // Confirmed: written, then the restart warning.
     Dialogs::ClearShown();
-    chooseFile(dir + QStringLiteral("Other.sqlite"));
-    click(QStringLiteral("cmdUserDBPathSelect"));
+    choose(QStringLiteral("cmdUserDBPathSelect"), dir + QStringLiteral("Other.sqlite"));
     QCOMPARE(Dialogs::Shown().size(), 2);
     QVERIFY(iniBytes().contains("USERDB_PATH=" + dir.toUtf8() + "\n"));
 
@@ -621,8 +607,7 @@ void TestAdmin::settingsPagesAndDirectoryChoices()
     Dialogs::ClearShown();
     before = iniBytes();
     const QString bankDir = makeDir(QStringLiteral("bank"), QStringLiteral("Bank.sqlite"));
-    chooseFile(bankDir + QStringLiteral("Bank.sqlite"));
-    click(QStringLiteral("cmdQuestionDBPathSelect"));
+    choose(QStringLiteral("cmdQuestionDBPathSelect"), bankDir + QStringLiteral("Bank.sqlite"));
     QCOMPARE(m_filters, QStringList{"DB File (Bank.sqlite)"});
     expected = before;
     expected.replace("DB_PATH=" + ShellFixture::dataDir(*m_sb).toUtf8() + "\nDB_NAME",
@@ -634,8 +619,7 @@ void TestAdmin::settingsPagesAndDirectoryChoices()
     // Pictures: used at once, no message.
     Dialogs::ClearShown();
     const QString picDir = makeDir(QStringLiteral("pictures"), QStringLiteral("0001.jpg"));
-    chooseFile(picDir + QStringLiteral("0001.jpg"));
-    click(QStringLiteral("cmdPicPathSelect"));
+    choose(QStringLiteral("cmdPicPathSelect"), picDir + QStringLiteral("0001.jpg"));
     QCOMPARE(m_filters, QStringList{"velko Pictures (*.jpg)"});
     QCOMPARE(PicturePath, picDir);
     QVERIFY(Dialogs::Shown().isEmpty());
@@ -646,8 +630,8 @@ void TestAdmin::settingsPagesAndDirectoryChoices()
     // the choice changes nothing and says why.
     const QString ini = makeDir(QStringLiteral("etc"), QStringLiteral("velko")) + QStringLiteral("velko/velko.ini");
     IniFileUse(ini);   // below a plain file
-    chooseFile(makeDir(QStringLiteral("more"), QStringLiteral("0001.jpg")) + QStringLiteral("0001.jpg"));
-    click(QStringLiteral("cmdPicPathSelect"));
+    choose(QStringLiteral("cmdPicPathSelect"),
+           makeDir(QStringLiteral("more"), QStringLiteral("0001.jpg")) + QStringLiteral("0001.jpg"));
     QCOMPARE(Seams::BeepCount(), 1);
     QCOMPARE(Dialogs::Shown().size(), 1);
     QCOMPARE(Dialogs::Shown()[0].text, QStringLiteral("Die Einstellungen können nicht gespeichert werden, die Datei '")
