@@ -47,10 +47,8 @@ class Sandbox
 public:
     Sandbox()
     {
-        QDir(dir.path()).mkpath(QStringLiteral("prog"));
-        QDir(dir.path()).mkpath(QStringLiteral("temp"));
-        programDir = dir.path() + QStringLiteral("/prog");
-        tempDir = dir.path() + QStringLiteral("/temp");
+        QDir().mkpath(programDir);
+        QDir().mkpath(tempDir);
         qputenv("TEMP", tempDir.toUtf8());
         SetProgramLocation(programDir, QStringLiteral("velko"));
         AppStateReset();
@@ -75,8 +73,8 @@ public:
     void writeIni(const QString &text) const { WriteFile(iniPath(), text.toUtf8()); }
 
     QTemporaryDir dir;
-    QString programDir;
-    QString tempDir;
+    QString programDir = dir.path() + QStringLiteral("/prog");
+    QString tempDir = dir.path() + QStringLiteral("/temp");
     std::unique_ptr<clsDebug> log;
 };
 

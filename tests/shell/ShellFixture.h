@@ -1,7 +1,6 @@
 #pragma once
 // The databases of the main-window tests, built once per test program and
 // copied into each test's sandbox together with an INI file pointing at them.
-#include "TestSupport.h"
 #include "core/Screens.h"
 #include "questionbank/clsQuestion.h"
 #include "shell/formMain.h"
@@ -9,37 +8,11 @@
 
 #include <QDir>
 #include <QListWidget>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QtTest>
 
 namespace ShellFixture {
 
-// Rows of a database (an SQLite file or a server's) as "a|b|c" lines.
-inline QStringList query(const UserDbLocation &at, const QString &sql, const QVariantList &values = {})
-{
-    QStringList rows;
-    QSqlDatabase db = UserDbDialect::Open(at);
-    {
-        QSqlQuery q(db);
-        q.prepare(sql);
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        for (q.exec(); q.next();) {
-            QStringList cells;
-            for (int i = 0; i < q.record().count(); ++i)
-                cells << q.value(i).toString();
-            rows << cells.join(QLatin1Char('|'));
-        }
-    }
-    Sql::Close(db);
-    return rows;
-}
-inline QStringList query(const QString &file, const QString &sql, const QVariantList &values = {})
-{
-    return query(UserDbLocation::SQLiteFile(file), sql, values);
-}
+using UserDbTest::query;
 
 template <class T = QWidget> T *child(const QWidget *root, const QString &name)
 {
@@ -95,40 +68,10 @@ inline std::unique_ptr<formMain> startMainWindow()
 inline QString dataDir(const TestSupport::Sandbox &sb) { return sb.dir.path() + QStringLiteral("/data/"); }
 inline QString picDir(const TestSupport::Sandbox &sb) { return sb.dir.path() + QStringLiteral("/pics/"); }
 
-// Bank: 50 questions and two books per category. Users: the administrator,
-// three active candidates (German/C, French/C1, Italian/C1) and a deactivated one.
-class Databases
+// A bank and a user database built once in a directory of their own.
+class DatabaseFiles
 {
 public:
-    explicit Databases(int16_t adminLanguage = 0)
-    {
-        clsQuestion q;
-        q.setDbPath(m_dir.path() + QLatin1Char('/'));
-        q.setDbFileName(QStringLiteral("Bank.sqlite"));
-        QString error;
-        QVERIFY2(q.DbCreate(error), qPrintable(error));
-        // Questions 1..50 of theme 4 + nr % 3 with answer b, books 1 and 2, in every category.
-        const QString bank = m_dir.filePath(QStringLiteral("Bank.sqlite"));
-        query(bank, QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 50) "
-                                   "INSERT INTO Question SELECT c.x - 1, n.x, 0, 4 + n.x % 3, 'b' FROM n AS c, n "
-                                   "WHERE c.x <= 4 ORDER BY c.x, n.x"));
-        query(bank, QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 4) "
-                                   "INSERT INTO Book SELECT c.x - 1, b.x, 'Handbuch', '' FROM n AS c, n AS b "
-                                   "WHERE b.x <= 2 ORDER BY c.x, b.x"));
-
-        clsUser u;
-        u.setDbPath(m_dir.path() + QLatin1Char('/'));
-        u.setDbFileName(QStringLiteral("Users.sqlite"));
-        UserDbTest::UserDbOpen(u);
-        const struct { const char *name, *password; int16_t language, category; int32_t status; } users[] = {
-            {"_Vestr", "1234", adminLanguage, 0, 0}, {"Anna Keller", "4711", 0, 0, 0},
-            {"Bruno Meier", "1111", 0, 1, 1},        {"Claire Dubois", "2580", 1, 1, 0},
-            {"Giulia Rossi", "369", 2, 2, 0}};
-        for (const auto &c : users)
-            UserDbTest::UserAdd(u, c.name, c.password, c.category, 1, c.language, c.status);
-        u.DbClose();
-    }
-
     // The INI file beside the program and copies of the databases in <root>/data.
     void install(const TestSupport::Sandbox &sb, const QString &extraIni = {}) const
     {
@@ -143,8 +86,48 @@ public:
         }
     }
 
-private:
+protected:
+    // An empty bank, and an empty user database opened for writing.
+    void create(clsUser &users) const
+    {
+        clsQuestion q;
+        q.setDbPath(m_dir.path() + QLatin1Char('/'));
+        q.setDbFileName(QStringLiteral("Bank.sqlite"));
+        QString error;
+        QVERIFY2(q.DbCreate(error), qPrintable(error));
+        users.setDbPath(m_dir.path() + QLatin1Char('/'));
+        users.setDbFileName(QStringLiteral("Users.sqlite"));
+        UserDbTest::UserDbOpen(users);
+    }
+
     QTemporaryDir m_dir;
+};
+
+// Bank: 50 questions and two books per category. Users: the administrator,
+// three active candidates (German/C, French/C1, Italian/C1) and a deactivated one.
+class Databases : public DatabaseFiles
+{
+public:
+    explicit Databases(int16_t adminLanguage = 0)
+    {
+        clsUser u;
+        create(u);
+        // Questions 1..50 of theme 4 + nr % 3 with answer b, books 1 and 2, in every category.
+        const QString bank = m_dir.filePath(QStringLiteral("Bank.sqlite"));
+        query(bank, QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 50) "
+                                   "INSERT INTO Question SELECT c.x - 1, n.x, 0, 4 + n.x % 3, 'b' FROM n AS c, n "
+                                   "WHERE c.x <= 4 ORDER BY c.x, n.x"));
+        query(bank, QStringLiteral("WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 4) "
+                                   "INSERT INTO Book SELECT c.x - 1, b.x, 'Handbuch', '' FROM n AS c, n AS b "
+                                   "WHERE b.x <= 2 ORDER BY c.x, b.x"));
+        const struct { const char *name, *password; int16_t language, category; int32_t status; } users[] = {
+            {"_Vestr", "1234", adminLanguage, 0, 0}, {"Anna Keller", "4711", 0, 0, 0},
+            {"Bruno Meier", "1111", 0, 1, 1},        {"Claire Dubois", "2580", 1, 1, 0},
+            {"Giulia Rossi", "369", 2, 2, 0}};
+        for (const auto &c : users)
+            UserDbTest::UserAdd(u, c.name, c.password, c.category, 1, c.language, c.status);
+        u.DbClose();
+    }
 };
 
 } // namespace ShellFixture

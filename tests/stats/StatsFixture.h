@@ -14,12 +14,7 @@
 // on questions 1 and 2), an examination at 95 by "Velko 1.3.15", a mixed set
 // at 83 (30 questions 21..50), lesson 1 at 90 (answers "bbbbbbbbba", mark J
 // on question 1); and a record of category D that her history never shows.
-#include "TestSupport.h"
-#include "questionbank/clsQuestion.h"
 #include "shell/ShellFixture.h"
-#include "userdb/UserDbFixture.h"
-
-#include <QSqlQuery>
 
 namespace StatsFixture {
 
@@ -33,17 +28,20 @@ inline QString List(int first, int last)
     return s;
 }
 
-class Databases
+class Databases : public ShellFixture::DatabaseFiles
 {
 public:
     Databases()
     {
-        const QString bank = m_dir.path() + QStringLiteral("/Bank.sqlite");
-        clsQuestion q;
-        q.setDbPath(m_dir.path() + QLatin1Char('/'));
-        q.setDbFileName(QStringLiteral("Bank.sqlite"));
-        QString error;
-        QVERIFY2(q.DbCreate(error), qPrintable(error));
+        clsUser u;
+        create(u);
+        UserDbTest::UserAdd(u, "_Vestr", "1234");
+        UserDbTest::UserAdd(u, "Anna Keller", "4711");
+        UserDbTest::UserAdd(u, "Bruno Meier", "1111", 1);
+        UserDbTest::UserAdd(u, "Eva Leer", "2222");
+        u.DbClose();
+
+        const QString bank = m_dir.filePath(QStringLiteral("Bank.sqlite"));
         QStringList rows;
         for (int cat = 0; cat <= 1; ++cat)
             for (int n = 1; n <= 60; ++n)
@@ -67,17 +65,7 @@ public:
              {List(1, 10), List(11, 20)});
         SqlExec(bank, QStringLiteral("INSERT INTO Book VALUES (0,1,'Handbuch',''),(1,1,'Handbuch','')"));
 
-        clsUser u;
-        u.setDbPath(m_dir.path() + QLatin1Char('/'));
-        u.setDbFileName(QStringLiteral("Users.sqlite"));
-        UserDbTest::UserDbOpen(u);
-        UserDbTest::UserAdd(u, "_Vestr", "1234");
-        UserDbTest::UserAdd(u, "Anna Keller", "4711");
-        UserDbTest::UserAdd(u, "Bruno Meier", "1111", 1);
-        UserDbTest::UserAdd(u, "Eva Leer", "2222");
-        u.DbClose();
-
-        const QString users_ = m_dir.path() + QStringLiteral("/Users.sqlite");
+        const QString users_ = m_dir.filePath(QStringLiteral("Users.sqlite"));
         const auto questionnaire = [&](int category, const char *version, int theme, int nr, const char *when,
                                        double percent, const QString &answers) {
             SqlExec(users_, QStringLiteral("INSERT INTO QuestionnaireStat (UserID, CategoryNr, ProgramVersion, "
@@ -106,22 +94,6 @@ public:
         questionnaire(0, "Velko 2.0.0", 4, 2, "2026-03-11 09:00:00", 89, QStringLiteral("a "));
         questionnaire(1, "Velko 2.0.0", 4, 1, "2026-03-12 09:00:00", 100, QStringLiteral("b "));
     }
-
-    void install(const TestSupport::Sandbox &sb) const
-    {
-        QDir().mkpath(ShellFixture::dataDir(sb));
-        QDir().mkpath(ShellFixture::picDir(sb));
-        sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Bank.sqlite\nUSERDB_PATH=%1\n"
-                                   "USERDB_NAME=Users.sqlite\nPIC_PATH=%2\n")
-                        .arg(ShellFixture::dataDir(sb), ShellFixture::picDir(sb)));
-        for (const QString &file : {QStringLiteral("Bank.sqlite"), QStringLiteral("Users.sqlite")}) {
-            QVERIFY(QFile::copy(m_dir.filePath(file), ShellFixture::dataDir(sb) + file));
-            QFile::setPermissions(ShellFixture::dataDir(sb) + file, QFile::ReadOwner | QFile::WriteOwner);
-        }
-    }
-
-private:
-    QTemporaryDir m_dir;
 };
 
 } // namespace StatsFixture

@@ -10,7 +10,6 @@
 #include "core/LocalisedTexts.h"
 #include "core/PictureViewer.h"
 #include "core/Screens.h"
-#include "core/SqlSupport.h"
 #include "questionbank/clsQuestion.h"
 #include "training/QuestionSet.h"
 #include "training/frameGrade.h"
@@ -25,7 +24,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QtTest>
 #include <random>
 
@@ -154,20 +152,8 @@ struct Env {
         UserDbTest::UserAdd(user, QStringLiteral("Anna"), QStringLiteral("1234"), CurrentCategoryNr);
     }
 
-    // The first column of a user-database query, read through its own connection.
-    QVariantList rows(const QString &sql) const
-    {
-        QSqlDatabase db = Sql::Open(user.DbPath() + user.DbFileName(), true, 5000);
-        QVariantList v;
-        {
-            QSqlQuery q(db);
-            if (q.exec(sql))
-                while (q.next())
-                    v << q.value(0);
-        }
-        Sql::Close(db);
-        return v;
-    }
+    // The rows of a user-database query as "a|b|c" lines, read through a connection of their own.
+    QStringList rows(const QString &sql) const { return UserDbTest::query(user.Location(), sql); }
     int count(const QString &table) const { return rows("SELECT COUNT(*) FROM " + table).value(0).toInt(); }
 
     // A set of the questions 1..count in the given mode, shown at position 1.

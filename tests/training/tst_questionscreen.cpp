@@ -165,7 +165,7 @@ void TestQuestionScreen::answeringByModeAndGrading()
     QCOMPARE(ScreenOnTop(), static_cast<QWidget *>(env.grade));
     QVERIFY(env.q<QPushButton>("cmdQAGrade")->isEnabled());
     QCOMPARE(env.count("QuestionStat"), 3);
-    QCOMPARE(env.rows(QStringLiteral("SELECT UserID FROM QuestionnaireStat")), QVariantList{annaId});
+    QCOMPARE(env.rows(QStringLiteral("SELECT UserID FROM QuestionnaireStat")), QStringList{QString::number(annaId)});
     QCOMPARE(env.get<QTableWidget>(env.grade, "gridGrade")->rowCount(), 4);   // filled before it is shown
     // The grade screen has the focus, not a control of the covered question screen.
     QVERIFY(env.grade->isAncestorOf(QApplication::focusWidget()));

@@ -55,11 +55,11 @@ void TestTrainingGrading::recordsOfOneGradingAndItsLog()
     QVERIFY(GradingRun());
     const QString stamp = Sql::DateTimeToText(QDateTime(QDate(2026, 3, 7), QTime(14, 30, 15)));
     QCOMPARE(env.rows("SELECT QuestionnaireDateTime || '|' || QuestionnaireResultPercent FROM QuestionnaireStat"),
-             QVariantList({stamp + "|67.0"}));
+             QStringList({stamp + "|67.0"}));
     // Question, theme and right of each, in the set's order.
     QCOMPARE(env.rows("SELECT QuestionNr || '/' || QuestionThemeNr || '/' || QuestionAnswer FROM QuestionStat WHERE UserID = "
                       + QString::number(objUser->UserID()) + " AND QuestionDateTime = '" + stamp + "' ORDER BY StatId"),
-             QVariantList({"21/5/1", "7/4/0", "33/5/1"}));
+             QStringList({"21/5/1", "7/4/0", "33/5/1"}));
     // The grading left the statistics recordsets closed and writable again.
     QCOMPARE(objUser->RSLockType(), QStringLiteral("2"));
     const QString N = NewLine;
@@ -91,9 +91,9 @@ void TestTrainingGrading::recordsOfOneGradingAndItsLog()
     QVERIFY(GradingRun());
     QCOMPARE(SetRecord.ResultPercent, int16_t(0));
     QCOMPARE(env.rows("SELECT QuestionnaireAnswers FROM QuestionnaireStat ORDER BY StatId"),
-             QVariantList({"cac   ", "bbcbbc  L J ", QString(10, ' ')}));
+             QStringList({"cac   ", "bbcbbc  L J ", QString(10, ' ')}));
     QCOMPARE(env.rows("SELECT QuestionAnswer FROM QuestionStat WHERE QuestionNr BETWEEN 11 AND 15"),
-             QVariantList(5, 0));
+             QStringList(5, "0"));
 
     // A new log starts empty, with both buttons off.
     ResultsLogAppend(QStringLiteral("line"));

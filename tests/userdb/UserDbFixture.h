@@ -14,17 +14,14 @@
 
 #include <QApplication>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtTest>
 
 namespace UserDbTest {
 
-inline UserDbLocation::Engine &EngineUnderTest()
-{
-    static UserDbLocation::Engine engine = UserDbLocation::Engine::SQLite;
-    return engine;
-}
+inline UserDbLocation::Engine EngineUnderTest = UserDbLocation::Engine::SQLite;
 
-inline bool OnServer() { return EngineUnderTest() == UserDbLocation::Engine::PostgreSQL; }
+inline bool OnServer() { return EngineUnderTest == UserDbLocation::Engine::PostgreSQL; }
 
 // The test server: socket directory, port and role, from the state file.
 // Empty database name and a problem text when there is none.
@@ -110,6 +107,32 @@ inline void SqlExec(const QString &file, const QString &sql, const QVariantList 
     Sql::Close(db);
 }
 
+// Rows of a database (an SQLite file or a server's) as "a|b|c" lines, read
+// through a connection of their own.
+inline QStringList query(const UserDbLocation &at, const QString &sql, const QVariantList &values = {})
+{
+    QStringList rows;
+    QSqlDatabase db = UserDbDialect::Open(at);
+    {
+        QSqlQuery q(db);
+        q.prepare(sql);
+        for (const QVariant &v : values)
+            q.addBindValue(v);
+        for (q.exec(); q.next();) {
+            QStringList cells;
+            for (int i = 0; i < q.record().count(); ++i)
+                cells << q.value(i).toString();
+            rows << cells.join(QLatin1Char('|'));
+        }
+    }
+    Sql::Close(db);
+    return rows;
+}
+inline QStringList query(const QString &file, const QString &sql, const QVariantList &values = {})
+{
+    return query(UserDbLocation::SQLiteFile(file), sql, values);
+}
+
 // A new user database at the user object's path, opened for writing.
 inline void UserDbOpen(clsUser &user)
 {
@@ -185,20 +208,8 @@ struct Fixture {
     }
 
     int count(const QString &table) const { return raw("SELECT COUNT(*) FROM " + table).toInt(); }
-
-    // One value read through a connection of its own.
-    QVariant raw(const QString &sql) const
-    {
-        QSqlDatabase db = UserDbDialect::Open(location());
-        QVariant v;
-        {
-            QSqlQuery q(db);
-            if (q.exec(sql) && q.next())
-                v = q.value(0);
-        }
-        Sql::Close(db);
-        return v;
-    }
+    // The first row of a query, read through a connection of its own.
+    QVariant raw(const QString &sql) const { return query(location(), sql).value(0); }
 };
 
 // Another workstation's statement, through a connection of its own.
@@ -220,7 +231,7 @@ inline int RunOnEngine(QObject *test, int argc, char **argv)
     const qsizetype at = args.indexOf(QLatin1String("--engine"));
     if (at > 0 && at + 1 < args.size()) {
         if (args[at + 1] == QLatin1String("postgresql"))
-            EngineUnderTest() = UserDbLocation::Engine::PostgreSQL;
+            EngineUnderTest = UserDbLocation::Engine::PostgreSQL;
         args.remove(at, 2);
     }
     return QTest::qExec(test, args);
