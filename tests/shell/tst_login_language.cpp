@@ -19,7 +19,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QToolButton>
 
 using namespace ShellFixture;
@@ -43,11 +42,10 @@ private Q_SLOTS:
     }
     void init();
     void cleanup();
-    void listKeypadClipboardAndAdministration();
     void wrongThenRightPassword();
     void languageScreenRecaptionsAndReturns_data();
     void languageScreenRecaptionsAndReturns();
-    void onlyTheScreenInFrontTakesInputNoButtonIsADeadEnd();
+    void listKeypadScreensAndAdministration();
     void candidateAndAdministratorByKeysOnly();
 
 private:
@@ -98,55 +96,6 @@ void TestLoginLanguage::cleanup()
     m_sb.reset();
 }
 
-void TestLoginLanguage::listKeypadClipboardAndAdministration()
-{
-    QCOMPARE(items(m_list), (QStringList{"_Vestr", "Anna Keller", "Claire Dubois", "Giulia Rossi"}));
-    QCOMPARE(m_password->echoMode(), QLineEdit::Password);
-
-    typeDigits(m_w.get(), "4711");
-    click(m_w.get(), "cmdLoginOK");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
-    QCOMPARE(Seams::BeepCount(), 0);
-    QVERIFY(events().isEmpty());
-    m_password->clear();
-
-    // Deliberate: the password never goes to the clipboard.
-    QGuiApplication::clipboard()->setText(QStringLiteral("notes of the teacher"));
-    clickItem(m_list, "Claire Dubois");
-    QCOMPARE(child<QGroupBox>(m_w.get(), "frameLoginPassword")->title(), "Introduisez votre mot de passe :");
-    QCOMPARE(m_password->text(), QString());
-    QCOMPARE(QApplication::focusWidget(), m_password);
-
-    typeDigits(m_w.get(), "123");
-    click(m_w.get(), "cmdLoginDel");
-    QCOMPARE(m_password->text(), QStringLiteral("12"));
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("notes of the teacher"));
-
-    // The language screen's choice names the selected user's category in that language.
-    clickItem(m_list, "Giulia Rossi");
-    click(m_w.get(), "cmdLanguage_0");
-    click(m_w.get(), "cmdLanguageChoice_2");
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
-    QCOMPARE(categoryTitle(), "Categoria : C1 - Servizio antincendio");
-
-    // The administrator's way: the login screen's user database closed first.
-    bool loginDbClosedFirst = false;
-    MainProcs::frameAdminInit = [&, real = MainProcs::frameAdminInit] {
-        loginDbClosedFirst = objUser == nullptr;
-        MainProcs::Call(real);
-    };
-    m_password->clear();
-    signIn(m_w.get(), "_Vestr", "1234");
-    QVERIFY(loginDbClosedFirst);
-    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
-    QCOMPARE(m_password->text(), QString());
-    QCOMPARE(events(), QStringList{"1000|Login OK|_Vestr"});
-    // OK back to the login screen is the administration test's.
-    QCOMPARE(Seams::ProgramEndRequests(), 0);
-    click(m_w.get(), "cmdAdminQuit");
-    QCOMPARE(Seams::ProgramEndRequests(), 1);
-}
-
 void TestLoginLanguage::wrongThenRightPassword()
 {
     signIn(m_w.get(), "Anna Keller", "1234");   // the administrator's password
@@ -181,7 +130,7 @@ void TestLoginLanguage::wrongThenRightPassword()
     QVERIFY(RuntimeErrorLines().isEmpty());
 }
 
-void TestLoginLanguage::onlyTheScreenInFrontTakesInputNoButtonIsADeadEnd()
+void TestLoginLanguage::listKeypadScreensAndAdministration()
 {
     // Every enabled button of every screen does something when clicked (at
     // the end): it has a receiver of its own or belongs to a button group that
@@ -193,16 +142,43 @@ void TestLoginLanguage::onlyTheScreenInFrontTakesInputNoButtonIsADeadEnd()
                 enabled.insert(b);
     };
     collect();
-    // Keys pressed at the login screen before anyone signed in reach no
-    // covered screen: nothing is started, nothing is stored.
+    QCOMPARE(items(m_list), (QStringList{"_Vestr", "Anna Keller", "Claire Dubois", "Giulia Rossi"}));
+    QCOMPARE(m_password->echoMode(), QLineEdit::Password);
+    // The keypad's OK without a user signs nobody in, and keys pressed at the
+    // login screen before anyone signed in reach no covered screen: nothing
+    // is started, nothing is stored.
     QVERIFY(ScreenFrame(Screen::Login)->isAncestorOf(QApplication::focusWidget()));
+    typeDigits(m_w.get(), "4711");
+    click(m_w.get(), "cmdLoginOK");
+    QCOMPARE(Seams::BeepCount(), 0);
     for (int i = 0; i < 3; ++i)
         for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return})
             QTest::keyClick(QApplication::focusWidget(), key);
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+    QVERIFY(events().isEmpty());
     const QString users = dataDir(*m_sb) + "Users.sqlite";
     QCOMPARE(query(users, "SELECT COUNT(*) FROM QuestionnaireStat"), QStringList{"0"});
     QCOMPARE(query(users, "SELECT COUNT(*) FROM QuestionStat"), QStringList{"0"});
+    m_password->clear();
+
+    // Deliberate: the password never goes to the clipboard.
+    QGuiApplication::clipboard()->setText(QStringLiteral("notes of the teacher"));
+    clickItem(m_list, "Claire Dubois");
+    QCOMPARE(child<QGroupBox>(m_w.get(), "frameLoginPassword")->title(), "Introduisez votre mot de passe :");
+    QCOMPARE(m_password->text(), QString());
+    QCOMPARE(QApplication::focusWidget(), m_password);
+    typeDigits(m_w.get(), "123");
+    click(m_w.get(), "cmdLoginDel");
+    QCOMPARE(m_password->text(), QStringLiteral("12"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("notes of the teacher"));
+
+    // The language screen's choice names the selected user's category in that language.
+    clickItem(m_list, "Giulia Rossi");
+    click(m_w.get(), "cmdLanguage_0");
+    click(m_w.get(), "cmdLanguageChoice_2");
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Login));
+    QCOMPARE(categoryTitle(), "Categoria : C1 - Servizio antincendio");
+    m_password->clear();
 
     // With any screen in front, the covered screens are hidden: out of reach
     // for the keyboard (the tab chains are the keys-only walk's) and for
@@ -236,9 +212,23 @@ void TestLoginLanguage::onlyTheScreenInFrontTakesInputNoButtonIsADeadEnd()
     SetPrinterNamesOverride({});
     Frame_OnTop(Screen::Practice, true);
     click(m_w.get(), "cmdPracticeQuit");
+    // The administrator's way: the login screen's user database closed first.
+    bool loginDbClosedFirst = false;
+    MainProcs::frameAdminInit = [&, real = MainProcs::frameAdminInit] {
+        loginDbClosedFirst = objUser == nullptr;
+        MainProcs::Call(real);
+    };
     signIn(m_w.get(), "_Vestr", "1234");
+    QVERIFY(loginDbClosedFirst);
+    QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
+    QCOMPARE(m_password->text(), QString());
+    QCOMPARE(events(), (QStringList{"1000|Login OK|Anna Keller", "1000|Login OK|_Vestr"}));
     collect();
     QVERIFY(enabled.size() > 20);
+    // OK back to the login screen is the administration test's.
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
+    click(m_w.get(), "cmdAdminQuit");
+    QCOMPARE(Seams::ProgramEndRequests(), 1);
     // Taking the connections apart tells whether there were any.
     QSet<QButtonGroup *> wiredGroups;
     for (QAbstractButton *b : std::as_const(enabled)) {
