@@ -1,10 +1,8 @@
 #include "BankReads.h"
-#include "TestSupport.h"
-#include "core/SqlSupport.h"
 #include "tools/velko-bank/BankTool.h"
+#include "userdb/UserDbFixture.h"
 
 #include <QProcess>
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
@@ -97,13 +95,7 @@ void TestBankTool::buildReadsBackThroughTheBankObject()
     qb.DbClose();
 
     // The check finds what was changed in the stored bank afterwards.
-    {
-        QSqlDatabase db = Sql::Open(f.out, false, 1000);
-        QSqlQuery q(db);
-        QVERIFY(Sql::Run(q, "UPDATE Question SET Answer=? WHERE QuestionNr=? AND CategoryNr=?", {"x", 2, 0}));
-        q.finish();
-        Sql::Close(db);
-    }
+    UserDbTest::SqlExec(f.out, "UPDATE Question SET Answer=? WHERE QuestionNr=? AND CategoryNr=?", {"x", 2, 0});
     QVERIFY(!BankTool::Check(f.out, QString(), errors));
     QCOMPARE(errors, QStringList{"table Question row 3: question 2: answer \"x\" is not a, b or c"});
 }

@@ -1,29 +1,9 @@
 #include "BankReads.h"
-#include "TestSupport.h"
-#include "core/SqlSupport.h"
+#include "userdb/UserDbFixture.h"
 
-#include <QSqlQuery>
 #include <QtTest>
 
 namespace {
-
-// Runs the statements on one connection; the value of the first column of the
-// last statement's first row is returned.
-QVariant Exec(const QString &file, const QStringList &sql)
-{
-    QSqlDatabase db = Sql::Open(file, false, 1000);
-    QVariant v;
-    {
-        QSqlQuery q(db);
-        for (const QString &s : sql)
-            if (!Sql::Run(q, s))
-                qWarning("failed: %s", qPrintable(s));
-        if (q.next())
-            v = q.value(0);
-    }
-    Sql::Close(db);
-    return v;
-}
 
 // A bank left open for writing (built) and, when filled, the same file opened
 // read-only as the program does (qb). Question 1 exists in C and D with
@@ -41,15 +21,18 @@ struct Bank {
         file = sb.programDir + "/bank.mdb";
         QString error;
         QVERIFY2(built.DbCreate(error), qPrintable(error));
-        if (fill)
-            Exec(file, {"INSERT INTO Question VALUES (0,1,0,4,'a'),(1,1,55,5,'c'),(0,2,12,4,'b'),(3,700,0,4,'b')",
-                        "INSERT INTO QuestionText VALUES (0,1,0,'Frage C','A1','B1','C1'),(1,1,0,'Frage D','a','b','c'),"
-                        "(0,1,1,'Question C','a','b',NULL),(0,2,0,'Zwei','a','b','c')",
-                        "INSERT INTO Theme VALUES (0,4,0,'  Verkehr  '),(0,5,0,'Verkehr'),(0,6,0,'Technik'),"
-                        "(0,0,0,'Lektion'),(1,4,0,'Bus'),(0,6,2,'Tecnica')",
-                        "INSERT INTO Questionnaire VALUES (2,4,1,'00010002'),(0,4,1,'0002'),(0,0,1,'0001'),(0,0,2,'000A01F4')",
-                        "INSERT INTO Book VALUES (0,1,'Lastwagen','7'),(0,2,'Zweites',''),(1,5,'Car','9')",
-                        "INSERT INTO BookPage VALUES (0,1,1,'12'),(0,1,2,'?'),(1,5,1,'3')"});
+        const char *const inserts[] = {
+            "INSERT INTO Question VALUES (0,1,0,4,'a'),(1,1,55,5,'c'),(0,2,12,4,'b'),(3,700,0,4,'b')",
+            "INSERT INTO QuestionText VALUES (0,1,0,'Frage C','A1','B1','C1'),(1,1,0,'Frage D','a','b','c'),"
+            "(0,1,1,'Question C','a','b',NULL),(0,2,0,'Zwei','a','b','c')",
+            "INSERT INTO Theme VALUES (0,4,0,'  Verkehr  '),(0,5,0,'Verkehr'),(0,6,0,'Technik'),"
+            "(0,0,0,'Lektion'),(1,4,0,'Bus'),(0,6,2,'Tecnica')",
+            "INSERT INTO Questionnaire VALUES (2,4,1,'00010002'),(0,4,1,'0002'),(0,0,1,'0001'),(0,0,2,'000A01F4')",
+            "INSERT INTO Book VALUES (0,1,'Lastwagen','7'),(0,2,'Zweites',''),(1,5,'Car','9')",
+            "INSERT INTO BookPage VALUES (0,1,1,'12'),(0,1,2,'?'),(1,5,1,'3')"};
+        for (const char *sql : inserts)
+            if (fill)
+                UserDbTest::SqlExec(file, QString::fromUtf8(sql));
         built.setRSLockType("2");
         built.DbOpen();
         if (fill)
@@ -117,7 +100,8 @@ void TestClsQuestion::missingOrForeignBankReported()
     QCOMPARE(qb.QuestionNr, 0);
     QCOMPARE(qb.QuestionText, QString());
 
-    Exec(sb.programDir + "/partial.mdb", {"CREATE TABLE Question (CategoryNr INTEGER, QuestionNr INTEGER)"});
+    UserDbTest::SqlExec(sb.programDir + "/partial.mdb",
+                        "CREATE TABLE Question (CategoryNr INTEGER, QuestionNr INTEGER)");
     clsQuestion partial;
     partial.setDbFileName("partial.mdb");
     partial.DbOpen();
@@ -177,7 +161,7 @@ void TestClsQuestion::readsOfAFilledBankThatRefusesWrites()
                  + f.qb->ThemeNames(4, 1, 0),
              QString("Verkehr|Tecnica||Bus"));
     // Questionnaires.
-    Exec(f.file, {"INSERT INTO Questionnaire VALUES (2,4,2,'0005')"});
+    UserDbTest::SqlExec(f.file, "INSERT INTO Questionnaire VALUES (2,4,2,'0005')");
     // Theme 4 has questionnaires in C and C1: each category gets its own row,
     // although C1's questionnaire 1 is stored first; C has no questionnaire 2
     // of theme 4 and does not take C1's. D has none of theme 4 at all: the
@@ -232,8 +216,8 @@ void TestClsQuestion::readsOfAFilledBankThatRefusesWrites()
     QCOMPARE(ReportsOf("QuestionAdd"), 1);
     QCOMPARE(ReportsOf("QuestionUpdate"), 1);
     QVERIFY(RuntimeErrorLines().first().startsWith("Error 3251 : "));
-    QCOMPARE(Exec(f.file, {"SELECT (SELECT COUNT(*) FROM Question) || '/' || (SELECT COUNT(*) FROM Theme)"}).toString(),
-             QString("4/6"));
+    QCOMPARE(UserDbTest::query(f.file, "SELECT (SELECT COUNT(*) FROM Question) || '/' || (SELECT COUNT(*) FROM Theme)"),
+             QStringList{"4/6"});
     // This reader and a second one, opened earlier, still read.
     QCOMPARE(Seek(*qb, 1, 1) + Seek(*f.qb, 1, 1), QString("1/1/55/5/c1/1/55/5/c"));
     QCOMPARE(ReportsOf("DbOpen"), 0);
@@ -245,7 +229,7 @@ void TestClsQuestion::readsOfAFilledBankThatRefusesWrites()
     next.setDbFileName("next.mdb");
     QString error;
     QVERIFY2(next.DbCreate(error), qPrintable(error));
-    Exec(f.sb.programDir + "/next.mdb", {"INSERT INTO Question VALUES (0,1,77,9,'b')"});
+    UserDbTest::SqlExec(f.sb.programDir + "/next.mdb", "INSERT INTO Question VALUES (0,1,77,9,'b')");
     TestSupport::WriteFile(f.file, TestSupport::ReadFile(f.sb.programDir + "/next.mdb"));
     QCOMPARE(Seek(*f.qb, 0, 1), QString("0/1/77/9/b"));
     QVERIFY(RuntimeErrorLines().isEmpty());

@@ -108,11 +108,10 @@ inline void SqlExec(const QString &file, const QString &sql, const QVariantList 
 }
 
 // Rows of a database (an SQLite file or a server's) as "a|b|c" lines, read
-// through a connection of their own.
-inline QStringList query(const UserDbLocation &at, const QString &sql, const QVariantList &values = {})
+// through a connection of their own, closed after.
+inline QStringList query(QSqlDatabase db, const QString &sql, const QVariantList &values = {})
 {
     QStringList rows;
-    QSqlDatabase db = UserDbDialect::Open(at);
     {
         QSqlQuery q(db);
         q.prepare(sql);
@@ -128,9 +127,14 @@ inline QStringList query(const UserDbLocation &at, const QString &sql, const QVa
     Sql::Close(db);
     return rows;
 }
+inline QStringList query(const UserDbLocation &at, const QString &sql, const QVariantList &values = {})
+{
+    return query(UserDbDialect::Open(at), sql, values);
+}
+// A missing file is not created.
 inline QStringList query(const QString &file, const QString &sql, const QVariantList &values = {})
 {
-    return query(UserDbLocation::SQLiteFile(file), sql, values);
+    return query(QFile::exists(file) ? Sql::Open(file, false, 5000) : QSqlDatabase(), sql, values);
 }
 
 // A new user database at the user object's path, opened for writing.
@@ -223,11 +227,9 @@ inline bool ExecElsewhere(const UserDbLocation &loc, const QString &sql)
 
 // Runs the test class on the engine named by "--engine sqlite|postgresql"
 // (taken out of the arguments), SQLite by default.
-inline int RunOnEngine(QObject *test, int argc, char **argv)
+inline int RunOnEngine(QObject *test)
 {
-    QStringList args;
-    for (int i = 0; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    QStringList args = QCoreApplication::arguments();
     const qsizetype at = args.indexOf(QLatin1String("--engine"));
     if (at > 0 && at + 1 < args.size()) {
         if (args[at + 1] == QLatin1String("postgresql"))
@@ -245,5 +247,5 @@ inline int RunOnEngine(QObject *test, int argc, char **argv)
         QApplication app(argc, argv);                                                                          \
         QTEST_SET_MAIN_SOURCE_PATH                                                                             \
         TestObject tc;                                                                                         \
-        return UserDbTest::RunOnEngine(&tc, argc, argv);                                                       \
+        return UserDbTest::RunOnEngine(&tc);                                                                   \
     }
