@@ -23,14 +23,6 @@
 
 using namespace ShellFixture;
 
-namespace {
-// Procedures of other screens that tests replace; the next window wires them again.
-std::function<void()> *const Hooks[] = {
-    &MainProcs::framePracticeStatsShow, &MainProcs::frameThemesStatsShow, &MainProcs::frameThemesLabelsUpdate,
-    &MainProcs::frameHistoryInit,       &MainProcs::frameAdminInit,       &MainProcs::AdminUserDataDisplay,
-    &MainProcs::GradeGridFill,          &MainProcs::QuestionnaireTitleSet};
-} // namespace
-
 class TestLoginLanguage : public QObject
 {
     Q_OBJECT
@@ -267,9 +259,14 @@ void TestLoginLanguage::languageScreenRecaptionsAndReturns()
     QFETCH(int, caller);
     QFETCH(int, mode);
     QFETCH(QString, expected);
+    // Procedures of other screens replaced here; the next window wires them again.
+    std::function<void()> *const hooks[] = {
+        &MainProcs::framePracticeStatsShow, &MainProcs::frameThemesStatsShow, &MainProcs::frameThemesLabelsUpdate,
+        &MainProcs::frameHistoryInit,       &MainProcs::frameAdminInit,       &MainProcs::AdminUserDataDisplay,
+        &MainProcs::GradeGridFill,          &MainProcs::QuestionnaireTitleSet};
     QString called;
     for (int i = 0; i < 8; ++i)   // each procedure leaves its letter
-        *Hooks[i] = [&called, c = "PSLHIAGT"[i]] { called += QLatin1Char(c); };
+        *hooks[i] = [&called, c = "PSLHIAGT"[i]] { called += QLatin1Char(c); };
     SetRecord.QuestionMode = static_cast<uint8_t>(mode);
 
     const Screen screens[] = {Screen::Login, Screen::QA,     Screen::Practice, Screen::Admin,
@@ -401,9 +398,8 @@ void TestLoginLanguage::candidateAndAdministratorByKeysOnly()
     tabTo("cmdQAGrade");
     key(Qt::Key_Return);
     inFront(Screen::Grade);
-    const QString users = dataDir(*m_sb) + "Users.sqlite";
-    const QString answers = query(users, "SELECT QuestionnaireAnswers FROM QuestionnaireStat WHERE UserID = 2 "
-                                         "ORDER BY StatId DESC LIMIT 1").value(0);
+    const QString answers = query(dataDir(*m_sb) + "Users.sqlite", "SELECT QuestionnaireAnswers FROM "
+                                  "QuestionnaireStat WHERE UserID = 2 ORDER BY StatId DESC LIMIT 1").value(0);
     QCOMPARE(answers.left(10), "abbbbbbcca");
     QVERIFY(tabChain().contains("cmdGradeQuit"));
 
