@@ -3,7 +3,6 @@
 #include "userdb/UserDbFixture.h"
 
 #include <QProcess>
-#include <QtTest>
 
 namespace {
 

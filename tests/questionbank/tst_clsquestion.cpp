@@ -1,8 +1,6 @@
 #include "BankReads.h"
 #include "userdb/UserDbFixture.h"
 
-#include <QtTest>
-
 namespace {
 
 // A bank left open for writing (built) and, when filled, the same file opened

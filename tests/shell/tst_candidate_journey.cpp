@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QtTest>
 #include <cmath>
 
 class TestCandidateJourney : public QObject

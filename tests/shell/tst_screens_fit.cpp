@@ -6,16 +6,13 @@
 // Then the window's title and a language without captions.
 #include "CaptionFit.h"
 #include "ShellFixture.h"
-#include "core/Screens.h"
 #include "shell/Layout.h"
 #include "shell/captions/CaptionTables.h"
-#include "shell/formMain.h"
 #include "shell/frameLanguage.h"
 #include "training/QuestionSet.h"
 
 #include <QGroupBox>
 #include <QTabWidget>
-#include <QtTest>
 #include <array>
 #include <limits>
 

@@ -5,7 +5,6 @@
 // questionnaire grid built at start-up and the controls of the theme and
 // history screens in their boxes.
 #include "FrameGeometry.h"
-#include "TestSupport.h"
 #include "core/LocalisedTexts.h"
 #include "stats/HistoryLoad.h"
 #include "stats/HistoryRows.h"

@@ -168,6 +168,18 @@ inline void QuestionnaireAdd(clsUser &user, int16_t theme, int16_t nr, float per
     user.QuestionnaireStatClose();
 }
 
+// Question results of the current user, one per number.
+inline void QuestionsAdd(clsUser &user, const QDateTime &when, const QList<int> &numbers)
+{
+    user.QuestionStatOpen();
+    for (int nr : numbers) {
+        user.QuestionStatAdd();
+        user.QuestionNr = nr, user.QuestionDateTime = when;
+        user.QuestionStatUpdate();
+    }
+    user.QuestionStatClose();
+}
+
 struct Fixture {
     TestSupport::Sandbox sb;
     std::unique_ptr<ServerDatabase> server;   // on the engine under test being the server
@@ -200,16 +212,7 @@ struct Fixture {
         return UserAdd(user, name, password, category, 2, 1, status, comment);
     }
 
-    void addQuestions(const QDateTime &when, const QList<int> &numbers)
-    {
-        user.QuestionStatOpen();
-        for (int nr : numbers) {
-            user.QuestionStatAdd();
-            user.QuestionNr = nr, user.QuestionDateTime = when;
-            user.QuestionStatUpdate();
-        }
-        user.QuestionStatClose();
-    }
+    void addQuestions(const QDateTime &when, const QList<int> &numbers) { QuestionsAdd(user, when, numbers); }
 
     int count(const QString &table) const { return raw("SELECT COUNT(*) FROM " + table).toInt(); }
     // The first row of a query, read through a connection of its own.

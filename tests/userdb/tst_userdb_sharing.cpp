@@ -4,7 +4,6 @@
 #include "GradingWrite.h"
 #include "UserDbFixture.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <memory>
 #include <vector>

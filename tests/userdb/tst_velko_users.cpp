@@ -1,7 +1,6 @@
 #include "UserDbFixture.h"
 #include "tools/velko-users/UsersTool.h"
 
-#include <QSqlRecord>
 #include <optional>
 
 using UserDbTest::Fixture;
@@ -90,13 +89,7 @@ UserDbLocation SourceDb(const QString &file)
     const QDateTime when(QDate(2026, 3, 14), QTime(9, 26, 53));
     UserDbTest::QuestionnaireAdd(u, 2, 7, 89.96f, when, " ");
     UserDbTest::QuestionnaireAdd(u, 3, 1, 100.0f, when.addDays(1));
-    u.QuestionStatOpen();
-    for (int nr : {12, 401}) {
-        u.QuestionStatAdd();
-        u.QuestionNr = int16_t(nr), u.QuestionDateTime = when;
-        u.QuestionStatUpdate();
-    }
-    u.QuestionStatClose();
+    UserDbTest::QuestionsAdd(u, when, {12, 401});
     u.DbClose();
     UserDbTest::SqlExec(file, "DELETE FROM \"User\" WHERE UserName = ?", {"Gone"});
     UserDbTest::SqlExec(file, "UPDATE \"User\" SET UserComment = NULL WHERE UserName = ?", {"_Vestr"});
