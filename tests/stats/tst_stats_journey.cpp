@@ -251,6 +251,7 @@ void TestStatsJourney::themesHistoryReopeningAndLanguages()
 
     click("cmdPracticeHistory");
     language(6, 2, Screen::History);
+    QCOMPARE(history()->Model()->headerData(2, Qt::Horizontal).toString(), QString("Risultato"));
     QCOMPARE(find<QLineEdit>("txtHistoryCategoryNr")->text(), QString("C - Autocarri"));
     QCOMPARE(cell(1, 3), QString("ESAMI"));
     QCOMPARE(cell(0, 4), QString("Tema 4"));
