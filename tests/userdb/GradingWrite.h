@@ -1,7 +1,8 @@
 #pragma once
-// One grading as the program writes it: a questionnaire row and its 40
-// question rows in one transaction. Shared by the sharing test, its helper
-// program and the concurrency benchmark.
+// A questionnaire result, and one grading as the program writes it: a
+// questionnaire row and its 40 question rows in one transaction. Shared by
+// the user-database fixture, the sharing test's helper program and the
+// concurrency benchmark.
 #include "userdb/clsUser.h"
 
 #include <QElapsedTimer>
@@ -10,6 +11,18 @@
 
 namespace UserDbTest {
 
+// One questionnaire result of the current user.
+inline void QuestionnaireAdd(clsUser &user, int16_t theme, int16_t nr, float percent, const QDateTime &when,
+                             const QString &answers = QStringLiteral("abcJ  "))
+{
+    user.QuestionnaireStatOpen();
+    user.QuestionnaireStatAdd();
+    user.QuestionnaireThemeNr = theme, user.QuestionnaireNr = nr, user.QuestionnaireDateTime = when;
+    user.QuestionnaireResultPercent = percent, user.QuestionnaireAnswers = answers;
+    user.QuestionnaireStatUpdate();
+    user.QuestionnaireStatClose();
+}
+
 // Writes the grading of the object's current user; afterRow (if set) runs
 // after each question row. True when the whole grading was stored.
 inline bool GradingWrite(clsUser &u, const QDateTime &when, int firstQuestionNr,
@@ -17,12 +30,7 @@ inline bool GradingWrite(clsUser &u, const QDateTime &when, int firstQuestionNr,
 {
     if (!u.GradingBegin())
         return false;
-    u.QuestionnaireStatOpen();
-    u.QuestionnaireStatAdd();
-    u.QuestionnaireThemeNr = -1, u.QuestionnaireNr = 1, u.QuestionnaireDateTime = when;
-    u.QuestionnaireResultPercent = 92.5f, u.QuestionnaireAnswers = QStringLiteral("abc");
-    u.QuestionnaireStatUpdate();
-    u.QuestionnaireStatClose();
+    QuestionnaireAdd(u, -1, 1, 92.5f, when, QStringLiteral("abc"));
     u.QuestionStatOpen();
     for (int i = 1; i <= 40; ++i) {
         u.QuestionStatAdd();

@@ -7,6 +7,7 @@
 // test class on a SQLite file, or with "--engine postgresql" on a fresh
 // database of the test server that scripts/pg-test-server.sh started (its
 // connection is read from the file named by VELKO_TEST_PG_STATE).
+#include "GradingWrite.h"
 #include "TestSupport.h"
 #include "core/SqlSupport.h"
 #include "userdb/UserDbDialect.h"
@@ -154,18 +155,6 @@ inline int32_t UserAdd(clsUser &user, const QString &name, const QString &passwo
     user.LanguageNr = language, user.CategoryNr = category, user.BookNr = book, user.UserStatus = status;
     user.UpdateUser();
     return user.UserID();
-}
-
-// One questionnaire result of the current user.
-inline void QuestionnaireAdd(clsUser &user, int16_t theme, int16_t nr, float percent, const QDateTime &when,
-                             const QString &answers = QStringLiteral("abcJ  "))
-{
-    user.QuestionnaireStatOpen();
-    user.QuestionnaireStatAdd();
-    user.QuestionnaireThemeNr = theme, user.QuestionnaireNr = nr, user.QuestionnaireDateTime = when;
-    user.QuestionnaireResultPercent = percent, user.QuestionnaireAnswers = answers;
-    user.QuestionnaireStatUpdate();
-    user.QuestionnaireStatClose();
 }
 
 // Question results of the current user, one per number.

@@ -1,7 +1,6 @@
 // Several programs on one user database: locks are waited for, a grading
 // interrupted by the end of its process leaves all of it or none of it, and
 // twenty workstations grading at once lose nothing.
-#include "GradingWrite.h"
 #include "UserDbFixture.h"
 
 #include <QProcess>
