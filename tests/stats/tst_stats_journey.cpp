@@ -121,8 +121,6 @@ void TestStatsJourney::themesHistoryReopeningAndLanguages()
     signIn("Eva Leer", "2222");
     // No record yet: an empty history, nothing to reopen.
     go("cmdPracticeHistory", Screen::History);
-    QCOMPARE(find<QLineEdit>("txtHistoryName")->text(), QString("Eva Leer"));
-    QCOMPARE(find<QLineEdit>("txtHistoryCategoryNr")->text(), QString("C - Lastwagen"));
     QCOMPARE(history()->Model()->rowCount(), 1);
     QCOMPARE(cell(0, 0), QString());
     QVERIFY(!history()->gridHistory->isEnabled());
