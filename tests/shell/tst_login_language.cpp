@@ -218,7 +218,6 @@ void TestLoginLanguage::listKeypadScreensAndAdministration()
     collect();
     QVERIFY(enabled.size() > 20);
     // OK back to the login screen is the administration test's.
-    QCOMPARE(Seams::ProgramEndRequests(), 0);
     click(m_w.get(), "cmdAdminQuit");
     QCOMPARE(Seams::ProgramEndRequests(), 1);
     // Taking the connections apart tells whether there were any.
