@@ -73,6 +73,7 @@ struct ServerDatabase {
         location = TestServer(problem);
         location.database = QStringLiteral("velko_test_%1_%2").arg(QCoreApplication::applicationPid()).arg(++counter);
         ServerExec(QStringLiteral("CREATE DATABASE ") + location.database, problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
     }
     ~ServerDatabase()
     {
@@ -179,7 +180,6 @@ struct Fixture {
     {
         if (OnServer()) {
             server = std::make_unique<ServerDatabase>();
-            QVERIFY2(server->problem.isEmpty(), qPrintable(server->problem));
             user.setLocation(server->location);
             // Other access objects of the test read the same settings.
             sb.writeIni(QStringLiteral("[Config]\n") + IniLines(server->location));
