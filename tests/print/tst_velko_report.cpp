@@ -10,10 +10,7 @@
 
 namespace {
 
-struct ToolRun {
-    int code = -1;
-    QString out, err;
-};
+using UserDbTest::ToolRun;
 
 QString PdfText(const QString &file)
 {
@@ -80,12 +77,8 @@ struct Databases {
     }
     ToolRun run(const QStringList &args, const QString &ini = QStringLiteral("velko.ini"), QString output = {}) const
     {
-        ToolRun r;
-        QTextStream out(&r.out), err(&r.err);
         const QStringList all = QStringList{"--ini", dir + ini, "--output", output.isEmpty() ? pdf : output} + args;
-        r.code = ReportToolRun(all, out, err);
-        out.flush(), err.flush();
-        return r;
+        return UserDbTest::RunTool([&](QTextStream &out, QTextStream &err) { return ReportToolRun(all, out, err); });
     }
 };
 

@@ -217,6 +217,20 @@ inline bool ExecElsewhere(const UserDbLocation &loc, const QString &sql)
     return ok;
 }
 
+// What a tool's run in-process gave: its exit code and its two outputs.
+struct ToolRun {
+    int code = -1;
+    QString out, err;
+};
+template <class Run> ToolRun RunTool(const Run &run)
+{
+    ToolRun r;
+    QTextStream out(&r.out), err(&r.err);
+    r.code = run(out, err);
+    out.flush(), err.flush();
+    return r;
+}
+
 // Runs the test class on the engine named by "--engine sqlite|postgresql"
 // (taken out of the arguments), SQLite by default.
 inline int RunOnEngine(QObject *test)

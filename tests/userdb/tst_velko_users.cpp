@@ -4,23 +4,15 @@
 #include <optional>
 
 using UserDbTest::Fixture;
+using UserDbTest::ToolRun;
 
 namespace {
-
-struct ToolRun {
-    int code = -1;
-    QString out, err;
-};
 
 // Runs the tool with `input` as its standard input.
 ToolRun Tool(const QStringList &args, QString input = QString())
 {
-    ToolRun r;
-    QTextStream out(&r.out), err(&r.err), in(&input);
-    r.code = UsersToolRun(args, out, err, &in);
-    out.flush();
-    err.flush();
-    return r;
+    QTextStream in(&input);
+    return UserDbTest::RunTool([&](QTextStream &out, QTextStream &err) { return UsersToolRun(args, out, err, &in); });
 }
 
 // Every stored user as "name/PIN/language/category/book/status/comment".
