@@ -7,8 +7,6 @@
 // the file dialog, the INI file written byte for byte as before except for the
 // one key, the restart warning, the question before a directory without the
 // database file, and a file that cannot be written.
-#include <QtTest>
-
 #include "CaptionFit.h"
 #include "ShellFixture.h"
 #include "admin/frameAdmin.h"

@@ -4,10 +4,7 @@
 // Then the window with the keyboard alone and as a screen reader sees it: a
 // candidate's and the administrator's way by keys only, the tab chain of
 // every screen, and options that the focus passes over without answering.
-#include <QtTest>
-
 #include "../stats/StatsFixture.h"
-#include "ShellFixture.h"
 #include "core/Keyboard.h"
 #include "training/QuestionSet.h"
 

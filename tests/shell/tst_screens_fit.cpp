@@ -11,7 +11,6 @@
 #include "shell/frameLanguage.h"
 #include "training/QuestionSet.h"
 
-#include <QGroupBox>
 #include <QTabWidget>
 #include <array>
 #include <limits>

@@ -3,10 +3,6 @@
 // records, reopening stored questionnaires, language changes on these screens,
 // and the print buttons, whose PDFs are read back.
 #include "StatsFixture.h"
-#include "core/Dialogs.h"
-#include "core/Screens.h"
-#include "core/modMain.h"
-#include "shell/formMain.h"
 #include "stats/HistoryRows.h"
 #include "stats/frameHistory.h"
 #include "stats/frameThemes.h"
@@ -15,13 +11,11 @@
 #include "training/framePractice.h"
 
 #include <QDialog>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QtTest>
 
 namespace {
 

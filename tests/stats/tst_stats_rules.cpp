@@ -22,7 +22,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableWidget>
-#include <QtTest>
 
 class TestStatsRules : public QObject
 {

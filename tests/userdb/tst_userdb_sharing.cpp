@@ -4,7 +4,6 @@
 #include "UserDbFixture.h"
 
 #include <QProcess>
-#include <memory>
 #include <vector>
 
 using UserDbTest::Fixture;
