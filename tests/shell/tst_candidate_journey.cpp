@@ -18,14 +18,6 @@ class TestCandidateJourney : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void examinationFromSignInToStoredRecords();
-
-private:
-    QStringList query(const QString &sql, const QVariantList &values = {}) const
-    {
-        return ShellFixture::query(m_users, sql, values);
-    }
-    UserDbLocation m_users;
-    template <class T> static T *find(formMain &w, const QString &name) { return ShellFixture::child<T>(&w, name); }
 };
 
 void TestCandidateJourney::examinationFromSignInToStoredRecords()
@@ -38,20 +30,23 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     QVERIFY(QFile::copy(demo + QStringLiteral("/Velko.sqlite"), bank));
     QVERIFY(QFile::copy(demo + QStringLiteral("/Users.sqlite"), users));
     QFile::setPermissions(users, QFile::ReadOwner | QFile::WriteOwner);
-    m_users = UserDbLocation::SQLiteFile(users);
+    UserDbLocation location = UserDbLocation::SQLiteFile(users);
     std::unique_ptr<UserDbTest::ServerDatabase> server;
     if (UserDbTest::OnServer()) {
         // The school moved its user database onto the server.
         server = std::make_unique<UserDbTest::ServerDatabase>();
         QStringList report;
         QString error;
-        QVERIFY2(UserDbCopy(m_users, server->location, false, report, error), qPrintable(error));
-        m_users = server->location;
+        QVERIFY2(UserDbCopy(location, server->location, false, report, error), qPrintable(error));
+        location = server->location;
     }
     const QString maxqpt = GetINIvalue(QStringLiteral(VELKO_DEMO_INI), "Config", "MAXQPT");
     sb.writeIni(QStringLiteral("[Config]\nDB_PATH=%1\nDB_NAME=Velko.sqlite\nPIC_PATH=%2/pictures/\nMAXQPT=%3\n")
                     .arg(data, demo, maxqpt)
-                + UserDbTest::IniLines(m_users));
+                + UserDbTest::IniLines(location));
+    const auto query = [&location](const QString &sql, const QVariantList &values = {}) {
+        return ShellFixture::query(location, sql, values);
+    };
 
     const auto w = ShellFixture::startMainWindow();
     const auto click = [&w](const QString &name) { ShellFixture::click(w.get(), name); };
@@ -83,12 +78,12 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     // Grade and read the grade screen.
     click("cmdQAGrade");
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Grade));
-    QCOMPARE(find<QLineEdit>(*w, QStringLiteral("txtGradeQNr"))->text(), QStringLiteral("40"));
-    QCOMPARE(find<QLineEdit>(*w, QStringLiteral("txtGradeQRight"))->text(), QString::number(expectedRight));
+    QCOMPARE(ShellFixture::child<QLineEdit>(w.get(), "txtGradeQNr")->text(), QStringLiteral("40"));
+    QCOMPARE(ShellFixture::child<QLineEdit>(w.get(), "txtGradeQRight")->text(), QString::number(expectedRight));
     const int percent = int(std::nearbyint(expectedRight * 100.0 / 40));   // halves to even
 
     // Review question 3 and come back: graded once, stored once. Then leave.
-    find<QTableWidget>(*w, QStringLiteral("gridGrade"))->setCurrentCell(3, 0);
+    ShellFixture::child<QTableWidget>(w.get(), "gridGrade")->setCurrentCell(3, 0);
     click("cmdGradeReview");
     QCOMPARE(SetRecord.CurrentIndex, 3);
     click("cmdQAGrade");
@@ -109,10 +104,11 @@ void TestCandidateJourney::examinationFromSignInToStoredRecords()
     click("cmdPracticeQuit");
     ShellFixture::signIn(w.get(), "_Vestr", query("SELECT Password FROM \"User\" WHERE UserName = '_Vestr'").value(0));
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::Admin));
-    QCOMPARE(find<QLineEdit>(*w, QStringLiteral("txtUserDBPath"))->text(),
-             m_users.isServer() ? "PostgreSQL " + m_users.serverText() : m_users.path);
-    QCOMPARE(find<QPushButton>(*w, QStringLiteral("cmdUserDBPathSelect"))->isEnabled(), !m_users.isServer());
-    QCOMPARE(find<QPushButton>(*w, QStringLiteral("cmdUserDBPathSelect"))->toolTip().isEmpty(), !m_users.isServer());
+    QCOMPARE(ShellFixture::child<QLineEdit>(w.get(), "txtUserDBPath")->text(),
+             location.isServer() ? "PostgreSQL " + location.serverText() : location.path);
+    const QPushButton *select = ShellFixture::child<QPushButton>(w.get(), "cmdUserDBPathSelect");
+    QCOMPARE(select->isEnabled(), !location.isServer());
+    QCOMPARE(select->toolTip().isEmpty(), !location.isServer());
 }
 
 USERDB_TEST_MAIN(TestCandidateJourney)
