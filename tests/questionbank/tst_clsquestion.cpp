@@ -60,54 +60,10 @@ class TestClsQuestion : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void missingOrForeignBankReported();
     void bankChangedInPlaceReported_data();
     void bankChangedInPlaceReported();
     void readsOfAFilledBankThatRefusesWrites();
 };
-
-void TestClsQuestion::missingOrForeignBankReported()
-{
-    TestSupport::Sandbox sb;
-    clsQuestion qb;
-    qb.DbOpen();
-    const QString full = sb.programDir + "/velko.mdb";
-    QCOMPARE(Dialogs::Shown().size(), 1);
-    QCOMPARE(TestSupport::Message(0), "Warning|Fatal Error|Database not Found !" + NewLine + NewLine + "'" + full + "'"
-                                          + NewLine + NewLine
-                                          + "Please check the DB_PATH and DB_NAME settings in velko.ini");
-    const QString log = sb.logText();
-    QVERIFY(log.contains("DB Path : " + full + NewLine));
-    QVERIFY(log.indexOf("DB Path : ") < log.indexOf("Fatal Error : Database not Found !" + NewLine));
-    QCOMPARE(Seams::ProgramEndRequests(), 1);
-    QVERIFY(!qb.IsOpen());
-    QVERIFY(!QFile::exists(full));
-
-    // Files that are no question bank: reported, nothing read, no crash.
-    Seams::ResetProgramEndRequests();
-    TestSupport::WriteFile(sb.programDir + "/notes.mdb", QByteArray("This is not a database, just a note.\n").repeated(100));
-    qb.setDbFileName("notes.mdb");
-    qb.DbOpen();
-    QCOMPARE(Seams::ProgramEndRequests(), 0);
-    QCOMPARE(ReportsOf("DbOpen"), 1);
-    QVERIFY(RuntimeErrorLines().last().contains("not a question bank"));
-    QVERIFY(!qb.IsOpen());
-    CurrentQuestionNr = 1;
-    qb.QuestionNrSeek();
-    qb.QuestionTextGet();
-    QCOMPARE(qb.QuestionNr, 0);
-    QCOMPARE(qb.QuestionText, QString());
-
-    UserDbTest::SqlExec(sb.programDir + "/partial.mdb",
-                        "CREATE TABLE Question (CategoryNr INTEGER, QuestionNr INTEGER)");
-    clsQuestion partial;
-    partial.setDbFileName("partial.mdb");
-    partial.DbOpen();
-    QCOMPARE(ReportsOf("DbOpen"), 2);
-    const QString line = RuntimeErrorLines().last();
-    QVERIFY2(line.contains("PictureNr") && line.contains("table QuestionText"), qPrintable(line));
-    QVERIFY(!partial.IsOpen());
-}
 
 // The bank on a share may be truncated or overwritten in place (same file,
 // no rename) while a workstation has it open: the next seek must end in a
@@ -146,13 +102,55 @@ void TestClsQuestion::bankChangedInPlaceReported()
     QCOMPARE(Seams::ProgramEndRequests(), 0);
 }
 
-// What the program reads from a filled bank: question rows and texts by
-// category and language, theme names, questionnaires, books and pages. The
-// bank opened as the program opens it refuses writes.
+// A missing bank and files that are no bank are reported. What the program
+// reads from a filled bank: question rows and texts by category and language,
+// theme names, questionnaires, books and pages. The bank opened as the program
+// opens it refuses writes.
 void TestClsQuestion::readsOfAFilledBankThatRefusesWrites()
 {
     QCOMPARE(Bank(false).built.QuestionNrMax(), 0);
     Bank f;
+    clsQuestion missing;
+    missing.DbOpen();
+    const QString full = f.sb.programDir + "/velko.mdb";
+    QCOMPARE(Dialogs::Shown().size(), 1);
+    QCOMPARE(TestSupport::Message(0), "Warning|Fatal Error|Database not Found !" + NewLine + NewLine + "'" + full + "'"
+                                          + NewLine + NewLine
+                                          + "Please check the DB_PATH and DB_NAME settings in velko.ini");
+    const QString log = f.sb.logText();
+    const qsizetype path = log.indexOf("DB Path : " + full + NewLine);
+    QVERIFY(path >= 0 && path < log.indexOf("Fatal Error : Database not Found !" + NewLine));
+    QCOMPARE(Seams::ProgramEndRequests(), 1);
+    QVERIFY(!missing.IsOpen());
+    QVERIFY(!QFile::exists(full));
+
+    // Files that are no question bank: reported, nothing read, no crash.
+    Seams::ResetProgramEndRequests();
+    TestSupport::WriteFile(f.sb.programDir + "/notes.mdb", QByteArray("This is not a database, just a note.\n").repeated(100));
+    missing.setDbFileName("notes.mdb");
+    missing.DbOpen();
+    QCOMPARE(Seams::ProgramEndRequests(), 0);
+    QCOMPARE(ReportsOf("DbOpen"), 1);
+    QVERIFY(RuntimeErrorLines().last().contains("not a question bank"));
+    QVERIFY(!missing.IsOpen());
+    CurrentQuestionNr = 1;
+    missing.QuestionNrSeek();
+    missing.QuestionTextGet();
+    QCOMPARE(missing.QuestionNr, 0);
+    QCOMPARE(missing.QuestionText, QString());
+
+    UserDbTest::SqlExec(f.sb.programDir + "/partial.mdb",
+                        "CREATE TABLE Question (CategoryNr INTEGER, QuestionNr INTEGER)");
+    clsQuestion partial;
+    partial.setDbFileName("partial.mdb");
+    partial.DbOpen();
+    QCOMPARE(ReportsOf("DbOpen"), 2);
+    const QString line = RuntimeErrorLines().last();
+    QVERIFY2(line.contains("PictureNr") && line.contains("table QuestionText"), qPrintable(line));
+    QVERIFY(!partial.IsOpen());
+
+
+    RuntimeErrorLinesClear();
     // Theme names.
     QCOMPARE(f.qb->ThemeNameNrMax(), int16_t(6));
     QCOMPARE(f.qb->ThemeNames(4, 0, 0) + "|" + f.qb->ThemeNames(6, 0, 2) + "|" + f.qb->ThemeNames(6, 0, 1) + "|"
