@@ -178,13 +178,11 @@ void TestPrint::resultPrint()
     {
         RecordingDevice dev;
         ResultPrint(d);
-        QCOMPARE(dev.line(1, 5), QStringList{"10:Velko 2.0.0"});
-        QCOMPARE(dev.line(1, 9), QStringList{"10:Anna Keller"});
-        QCOMPARE(dev.line(1, 13), QStringList{"10:07.12.26 - 10:15"});
-        QCOMPARE(dev.line(1, 18), QStringList{"10:Resultat"});
-        QCOMPARE(dev.line(1, 20), QStringList{"10:Lektion 1"});
-        QCOMPARE(dev.line(1, 23), QStringList({"10:Anzahl Fragen :", "35:0"}));
-        QCOMPARE(dev.line(1, 27), QStringList({"10:Prozent richtige :", "35:33%"}));
+        const struct { int16_t line; QStringList texts; } head[] = {
+            {5, {"10:Velko 2.0.0"}}, {9, {"10:Anna Keller"}}, {13, {"10:07.12.26 - 10:15"}}, {18, {"10:Resultat"}},
+            {20, {"10:Lektion 1"}}, {23, {"10:Anzahl Fragen :", "35:0"}}, {27, {"10:Prozent richtige :", "35:33%"}}};
+        for (const auto &h : head)
+            QCOMPARE(dev.line(1, h.line), h.texts);
         QCOMPARE(dev.line(1, 31), QStringList({"10:Frage", "18:Antwort", "26:Resultat", "34:Richtig", "41:Hilfe",
                                                "46:Q.#", "51:Handbuch", "70:Thema"}));
         QCOMPARE(dev.line(1, 33), QStringList({"11:  1", "21:b", "25: richtig", "36:b", "42:J", "46:0001",
@@ -194,7 +192,6 @@ void TestPrint::resultPrint()
         QCOMPARE(dev.line(1, 35), QStringList({"11:  3", "21:a", "25: falsch", "42:L", "46:0003"}));
         QCOMPARE(dev.find("J").font, QString("Wingdings 8"));
         QCOMPARE(dev.find("L").font, QString("Wingdings 9 bold"));
-        QCOMPARE(dev.find("0001").font, QString("Courier 9"));
         QCOMPARE(dev.find("Seite 12").font, QString("Courier 8"));
         // Rules under the head, the date, the values and the table.
         QList<int32_t> rules;

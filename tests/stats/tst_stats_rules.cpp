@@ -53,8 +53,6 @@ void TestStatsRules::bestResultAndExamReadiness()
         QCOMPARE(face.toolTip, c.count ? QString::number(c.count) + " mal gemacht, bestes Resultat: " + c.tag + "%"
                                        : QString("Nie gemacht !"));
     }
-    // Orange and green are seen on the buttons of the journey; red only here.
-    QCOMPARE(BestResultColourValue(BestResultColour::Red), QColor(255, 0, 0));
 
     // Of the last five examinations (newest first): how many passed, and
     // ready when the last three did.
@@ -75,8 +73,7 @@ void TestStatsRules::reopeningVersionsAnswersAndRightCount()
 {
     const struct { const char *version; bool reopenable; } cases[] = {
         {"Velko 1.3.15", false}, {"Velko 1.3.16", true}, {"Velko 1.10.0", true}, {"Velko 1.3.9", false},
-        {"Velko 1.3", false}, {"Velko 1.3.16.1", true}, {"Velko 2.0.0", true}, {"", false}, {"Welko 1.0", true},
-        {"Velko beta", true}};
+        {"Velko 1.3", false}, {"Velko 1.3.16.1", true}, {"", false}, {"Welko 1.0", true}, {"Velko beta", true}};
     for (const auto &c : cases) {
         QVERIFY2(HistoryRecordReopenable(-1, c.version) == c.reopenable, c.version);
         QVERIFY2(ProgramVersionBefore(c.version, "Velko 1.3.16") == !c.reopenable, c.version);
