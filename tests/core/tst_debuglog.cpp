@@ -21,11 +21,10 @@ class TestDebugLog : public QObject
     Q_OBJECT
 private Q_SLOTS:
     void cleanup() { Seams::SetClock({}); }
-    void headerSeparatorsAndTargets();
-    void missingTempUsesPlatformTempDirectory();
+    void placeHeaderSeparatorsAndTargets();
 };
 
-void TestDebugLog::headerSeparatorsAndTargets()
+void TestDebugLog::placeHeaderSeparatorsAndTargets()
 {
     TestSupport::Sandbox sb;
     QCOMPARE(sb.logPath(), PathAddBackslash(sb.tempDir) + "velko.log");
@@ -70,11 +69,8 @@ void TestDebugLog::headerSeparatorsAndTargets()
     log.LogEnable(log.LogTargetFile);
     log.LogPrint("after");
     QCOMPARE(logLines(sb), QStringList({QString(80, '-'), "-----", "before", "after"}));
-}
 
-// TEMP unset or empty: the log goes to the platform's temporary directory.
-void TestDebugLog::missingTempUsesPlatformTempDirectory()
-{
+    // TEMP unset or empty: the log goes to the platform's temporary directory.
     const QByteArray oldTmpDir = qgetenv("TMPDIR");
     const bool hadTmpDir = qEnvironmentVariableIsSet("TMPDIR");
     auto restore = qScopeGuard([&] { hadTmpDir ? qputenv("TMPDIR", oldTmpDir) : qunsetenv("TMPDIR"); });

@@ -12,11 +12,10 @@ class TestFileUtils : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void textAndPathHelpers();
-    void fileExistsCountsOnlyVisibleFilesAndFilesKill();
+    void pathHelpersFileSearchAndRemoval();
 };
 
-void TestFileUtils::textAndPathHelpers()
+void TestFileUtils::pathHelpersFileSearchAndRemoval()
 {
     QCOMPARE(PathAddBackslash(QString()), S);
     QCOMPARE(PathAddBackslash("pics"), "pics" + S);
@@ -35,10 +34,8 @@ void TestFileUtils::textAndPathHelpers()
         QCOMPARE(PathSplit(c.full, d, f), c.ok);
         QCOMPARE(QStringList({d, f}), QStringList({c.dir, c.file}));
     }
-}
 
-void TestFileUtils::fileExistsCountsOnlyVisibleFilesAndFilesKill()
-{
+    // The file search counts only visible files.
     TestSupport::Sandbox sb;
     const QString dir = PathAddBackslash(sb.dir.path() + S + "pics");
     QVERIFY(QDir().mkpath(dir + "album.jpg"));

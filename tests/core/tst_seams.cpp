@@ -8,14 +8,12 @@ class TestSeams : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void cleanup() { Seams::SetClock({}); }
-    void waitOneSecondPollsTheClock();
-    void realRandomGenerator();
+    void waitOneSecondAndRealRandomGenerator();
 };
 
 // Each clock read advances it by 300 ms: one second has passed at the 4th poll;
 // across midnight the wait ends at the first poll after midnight.
-void TestSeams::waitOneSecondPollsTheClock()
+void TestSeams::waitOneSecondAndRealRandomGenerator()
 {
     for (const auto &[start, polls] : {std::pair{QTime(10, 0, 0), 4}, {QTime(23, 59, 59, 800), 1}}) {
         TestSupport::Sandbox sb;
@@ -29,10 +27,8 @@ void TestSeams::waitOneSecondPollsTheClock()
         QCOMPARE(reads - 1, polls);
         QVERIFY(real.elapsed() < 900);
     }
-}
 
-void TestSeams::realRandomGenerator()
-{
+    Seams::SetClock({});   // the seed is read from the real clock
     Seams::SetRandom({}, {});
     Seams::RandomSeedFromClock();
     QSet<double> seen;

@@ -36,12 +36,11 @@ class TestTrainingSets : public QObject
 {
     Q_OBJECT
 private Q_SLOTS:
-    void listsQuotasDrawsAndTitles();
-    void categoriesWithTooFewQuestions();
+    void listsQuotasDrawsTitlesAndSmallCategories();
     void quotasHoldUpToTheGiveUpDraw();
 };
 
-void TestTrainingSets::listsQuotasDrawsAndTitles()
+void TestTrainingSets::listsQuotasDrawsTitlesAndSmallCategories()
 {
     // Length / 4 with halves to even: 6 characters give 2 questions, 10 give 2
     // (whole lists are read by the lesson and theme questionnaire tests).
@@ -114,11 +113,9 @@ void TestTrainingSets::listsQuotasDrawsAndTitles()
         QCOMPARE(env.qa->title(), SetRecord.QuestionnaireTitle);
         QCOMPARE(env.get<QLabel>(env.grade, "lblGradeQName")->text(), SetRecord.QuestionnaireTitle);
     }
-}
 
-void TestTrainingSets::categoriesWithTooFewQuestions()
-{
-    Env env;
+    // Examinations of a category with too few questions, without quotas.
+    QVERIFY(QFile::remove(env.sb.iniPath()));
     CurrentCategoryNr = 3;
     const int setSize = ExamQuestionCount[3];
     const QString file = env.bank.DbPath() + env.bank.DbFileName();
