@@ -88,12 +88,11 @@ void TestStartup::iniFileOrder()
     install();
     const QString beside = m_sb->dir.path() + QStringLiteral("/usr/bin/velko.ini");
     QCOMPARE(choice(), is(IniSource::FirstStart, UserIniFile()));
-    touch(UserIniFile());
-    QCOMPARE(choice(), is(IniSource::User, UserIniFile()));
-    touch(SystemIniFile());
-    QCOMPARE(choice(), is(IniSource::System, SystemIniFile()));
-    touch(beside);
-    QCOMPARE(choice(), is(IniSource::BesideProgram, beside));
+    for (const auto &[source, file] : {std::pair{IniSource::User, UserIniFile()}, {IniSource::System, SystemIniFile()},
+                                       {IniSource::BesideProgram, beside}}) {
+        touch(file);
+        QCOMPARE(choice(), is(source, file));
+    }
     QCOMPARE(choice("/srv/velko/school.ini"), is(IniSource::CommandLine, "/srv/velko/school.ini"));
     // Without a choice (the first start below makes one) every reader and
     // writer of the settings takes the file beside the program.
