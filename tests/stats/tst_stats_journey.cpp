@@ -170,7 +170,6 @@ void TestStatsJourney::themesHistoryReopeningAndLanguages()
     QTest::mouseClick(themes()->cmdThemesQuestionnaire[0], Qt::LeftButton);
     QCOMPARE(ScreenOnTop(), ScreenFrame(Screen::QA));
     QCOMPARE(SetRecord.QList.mid(1), QVector<int32_t>({15, 16}));
-    QCOMPARE(SetRecord.QuestionMode, QuestionModePractice);
     QCOMPARE(find<QGroupBox>("frameQA")->title(), QString("Fragebogen : 1, Thema : Thema 4"));
     go("cmdQAQuit", Screen::Practice);
 
