@@ -146,6 +146,12 @@ void TestTrainingPractice::drawLessonsSingleQuestionAndColours()
     QCOMPARE(face(3), QAState::ButtonFace().name() + "|Nie gemacht !|");
     QCOMPARE(face(20), QAState::ButtonFace().name() + "|Nie gemacht !|");   // hidden, and the last one
 
+    // The title names the current category (a language change sets it on its own way).
+    CurrentCategoryNr = 1;
+    env.practice->framePracticeInit();
+    QCOMPARE(env.get<QLabel>(env.practice, "lblPracticeTitleCategoryName")->text(),
+             QStringLiteral("Kategorie : D - Gesellschaftswagen"));
+
     // THEMEN re-captions the theme rows, then shows the theme screen; quitting
     // signs out (the user database closed, the password box emptied).
     QStringList calls;
