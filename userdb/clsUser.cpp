@@ -21,6 +21,8 @@ namespace {
 
 const QString Module = QStringLiteral("clsUser");
 
+const QString ConnectionLostText = QStringLiteral("The connection to the user database was lost.");
+
 const QString UserColumns = QStringLiteral(
     "SELECT UserID, UserName, Password, LanguageNr, CategoryNr, BookNr, UserStatus, UserComment FROM \"User\" ");
 
@@ -108,7 +110,7 @@ QSqlError clsUser::Impl::connected()
     // The driver closes a server connection it found broken.
     if (db.isOpen())
         return QSqlError();
-    const QSqlError lost = error(3001, QStringLiteral("The connection to the user database was lost."));
+    const QSqlError lost = error(3001, ConnectionLostText);
     if (inGrading)
         return lost;
     dropStatements();
@@ -123,7 +125,7 @@ QSqlError clsUser::Impl::executionError(const QSqlQuery &q) const
     // A statement refused on a closed connection leaves no error of its own.
     if (failed(q.lastError()))
         return q.lastError();
-    return error(3001, QStringLiteral("The connection to the user database was lost."));
+    return error(3001, ConnectionLostText);
 }
 
 bool clsUser::Impl::reconnectAfter(const QSqlError &e)
